@@ -1,0 +1,120 @@
+#pragma once
+
+// The link to the pump as the rest of the program sees it. Frames built by
+// the Modbus builders go out through sendRequest; received bytes are
+// collected here until the reply is complete, judged against the one
+// pending request, decoded into the process-wide register image and
+// reported as returnStatus(int). In boot mode every received batch is judged
+// by the boot loader's rules and reported as returnStatus(tag, status, bytes).
+// A concrete transport supplies the socket; everything runs on its thread.
+
+#include "ModbusCodec.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <optional>
+
+class QTimer;
+
+class Communication : public QObject
+{
+    Q_OBJECT
+public:
+    enum LinkMode { ModbusMode = 0, BootMode = 1 };
+
+    // How long a Modbus request may wait for its reply.
+    static constexpr int kResponseTimeoutMs = 2400;
+
+    explicit Communication(QObject *parent = nullptr);
+    ~Communication() override;
+
+    virtual void connectToDevice() = 0;
+    virtual void disconnectFromDevice() = 0;
+    virtual qint64 sendRequest(const char *frame, qint64 length) = 0;
+    virtual qint64 sendRequest(const char *frame) = 0;
+    virtual bool isOpen() const = 0;
+    virtual int socketState() const = 0;
+    virtual void setIp(const QString &ip) = 0;
+    virtual void setPort(int port) = 0;
+
+    // The Modbus builders. Each returns the bytes written, or -1 when the
+    // request would leave its table and nothing was sent.
+    virtual qint64 readCoils(quint8 slave, int index, int count);
+    virtual qint64 readDiscreteInputs(quint8 slave, int index, int count);
+    virtual qint64 readHoldingRegisters(quint8 slave, int index, int count);
+    virtual qint64 readInputRegisters(quint8 slave, int index, int count);
+    virtual qint64 writeSingleCoil(quint8 slave, int index);
+    virtual qint64 writeSingleRegister(quint8 slave, int index);
+    virtual qint64 writeMultipleRegisters(quint8 slave, int index, int count);
+    virtual qint64 writeMultipleCoils(quint8 slave, int index, int count);
+
+    virtual qint64 sendRaw(const char *data, qint64 length, int timeoutMs) = 0;
+    virtual qint64 sendRaw(const char *data, int timeoutMs) = 0;
+    virtual qint64 sendTagged(int tag, const char *data, qint64 length, bool startTimer,
+                              int timeoutMs)
+        = 0;
+    virtual qint64 sendTaggedByte(int tag, char byte, bool startTimer, int timeoutMs) = 0;
+
+    // A function 6 write of an explicit value, tagged, without a pending
+    // request or timer: the switch into the boot loader.
+    qint64 writeRegisterValue(int tag, quint8 slave, int index, quint16 value);
+
+    // Judges a boot-loader reply under the tag of what was sent: 0 accepted,
+    // 2 rejected. Keeps the verification's block counters.
+    int checkBootReply(int tag, QByteArray &reply);
+
+    void setMode(int mode);
+    int linkMode() const;
+    int lastTag() const { return m_lastTag; }
+    void setBlocksExpected(int blocks) { m_blocksExpected = blocks; }
+
+    bool hasPendingRequest() const { return m_pending.has_value(); }
+
+    // Milliseconds since a byte last arrived or a reply was last given up
+    // on: the queue waits for this to reach its quiet-line time after a
+    // timeout, so that a late reply cannot land on the next request.
+    qint64 msSinceLineActivity() const;
+
+    // The program's one link, published by the command queue when it starts.
+    static Communication *current();
+    static void setCurrent(Communication *link);
+
+Q_SIGNALS:
+    void returnStatus(int status);
+    void conStatus(int state);
+    void returnStatus(int tag, int status, QByteArray &bytes);
+
+public Q_SLOTS:
+    void timeout();
+
+protected:
+    // Called by the transport with every batch of received bytes.
+    void bytesReceived(const QByteArray &bytes);
+    // Called by the transport just before a Modbus frame is written.
+    void beginRequest(const QByteArray &frame);
+    void startResponseTimer(int timeoutMs);
+    void stopResponseTimer();
+    void setLastTag(int tag) { m_lastTag = tag; }
+    void noteLineActivity();
+    // Forgets the pending request: its reply can no longer arrive.
+    void abandonRequest();
+
+private:
+    void processModbusBytes(const QByteArray &bytes);
+    void finishModbusReply(const QByteArray &reply);
+    qint64 sendFrame(const QByteArray &frame);
+
+    int m_lastTag = 0;
+    quint8 m_expectedBlock = 1;
+    int m_blocksReceived = 0;
+    int m_blocksExpected = 0;
+    // A request goes out only when the previous one has been answered or
+    // given up on, so at most one is ever pending.
+    std::optional<Modbus::PendingRequest> m_pending;
+    QByteArray m_receiveBuffer;
+    int m_linkMode = ModbusMode;
+    QTimer *m_responseTimer = nullptr;
+    QElapsedTimer m_lineActivity;
+};

@@ -1,0 +1,188 @@
+#include "TcpClient.h"
+
+#include "AppSettings.h"
+
+#include <QDebug>
+#include <QTcpSocket>
+
+#include <cstring>
+
+TcpClient::TcpClient(QObject *parent)
+    : Communication(parent)
+{
+    QSettings &settings = AppSettings::store();
+    m_ip = settings.value(QLatin1String(AppSettings::kNetIp),
+                          QString::fromLatin1(AppSettings::kDefaultIp))
+               .toString();
+    m_port = settings.value(QLatin1String(AppSettings::kNetPort), AppSettings::kDefaultPort).toInt();
+    m_socket = new QTcpSocket;
+}
+
+TcpClient::~TcpClient()
+{
+    if (m_socket->isOpen()) {
+        m_autoReconnect = false;
+        m_socket->close();
+    }
+    delete m_socket;
+}
+
+TcpClient *TcpClient::instance()
+{
+    static TcpClient *client = new TcpClient;
+    return client;
+}
+
+void TcpClient::connectToDevice()
+{
+    m_autoReconnect = true;
+    disconnect(m_connectedConnection);
+    disconnect(m_errorConnection);
+    m_connectedConnection
+        = connect(m_socket, &QTcpSocket::connected, this, &TcpClient::connectSuccess);
+    m_errorConnection
+        = connect(m_socket, &QTcpSocket::errorOccurred, this, &TcpClient::errorConnect);
+    m_socket->connectToHost(m_ip, static_cast<quint16>(m_port));
+    waitForConnection();
+    disconnect(m_readyReadConnection);
+    disconnect(m_disconnectedConnection);
+    m_readyReadConnection = connect(m_socket, &QTcpSocket::readyRead, this, &TcpClient::readData);
+    m_disconnectedConnection
+        = connect(m_socket, &QTcpSocket::disconnected, this, &TcpClient::reConnect);
+}
+
+void TcpClient::waitForConnection()
+{
+    if (m_socket->waitForConnected(kConnectTimeoutMs))
+        return;
+    // An unreachable bridge leaves the socket connecting; give up on it so
+    // the state reported is unconnected, as for a refused connection.
+    if (m_socket->state() != QAbstractSocket::UnconnectedState) {
+        m_socket->abort();
+        Q_EMIT conStatus(socketState());
+    }
+}
+
+void TcpClient::disconnectFromDevice()
+{
+    // Unhook first, so that our own disconnect is not taken for a loss.
+    disconnect(m_connectedConnection);
+    disconnect(m_errorConnection);
+    disconnect(m_readyReadConnection);
+    disconnect(m_disconnectedConnection);
+    if (m_socket->state() == QAbstractSocket::ConnectedState)
+        m_socket->disconnectFromHost();
+    m_socket->close();
+    abandonRequest();
+}
+
+void TcpClient::reConnect()
+{
+    qDebug() << "tcp disconnet";
+    if (!m_autoReconnect)
+        return;
+    disconnect(m_readyReadConnection);
+    m_socket->connectToHost(m_ip, static_cast<quint16>(m_port));
+    waitForConnection();
+    m_readyReadConnection = connect(m_socket, &QTcpSocket::readyRead, this, &TcpClient::readData);
+}
+
+void TcpClient::connectSuccess()
+{
+    qDebug() << "tcp connect success!!";
+    // Every request is one small write; do not let Nagle hold it back.
+    m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    Q_EMIT conStatus(socketState());
+}
+
+void TcpClient::errorConnect(QAbstractSocket::SocketError error)
+{
+    qWarning() << QStringLiteral("tcp Error:%1").arg(static_cast<int>(error));
+    Q_EMIT conStatus(socketState());
+}
+
+void TcpClient::readData()
+{
+    const QByteArray bytes = m_socket->readAll();
+    if (!bytes.isEmpty())
+        bytesReceived(bytes);
+}
+
+void TcpClient::dropUnreadBytes()
+{
+    if (m_socket->bytesAvailable() > 0) {
+        const QByteArray stale = m_socket->readAll();
+        qDebug() << "dropping" << stale.size() << "stale bytes before a request";
+    }
+}
+
+qint64 TcpClient::writeAndFlush(const char *data, qint64 length)
+{
+    const qint64 written = m_socket->write(data, length);
+    m_socket->flush();
+    return written;
+}
+
+qint64 TcpClient::sendRequest(const char *frame, qint64 length)
+{
+    if (!frame || length <= 0)
+        return -1;
+    dropUnreadBytes();
+    beginRequest(QByteArray(frame, static_cast<int>(length)));
+    startResponseTimer(kResponseTimeoutMs);
+    return writeAndFlush(frame, length);
+}
+
+qint64 TcpClient::sendRequest(const char *frame)
+{
+    return frame ? sendRequest(frame, static_cast<qint64>(std::strlen(frame))) : -1;
+}
+
+bool TcpClient::isOpen() const
+{
+    return m_socket->isOpen();
+}
+
+int TcpClient::socketState() const
+{
+    return static_cast<int>(m_socket->state());
+}
+
+void TcpClient::setIp(const QString &ip)
+{
+    m_ip = ip;
+}
+
+void TcpClient::setPort(int port)
+{
+    m_port = port;
+}
+
+qint64 TcpClient::sendRaw(const char *data, qint64 length, int timeoutMs)
+{
+    if (!data || length <= 0)
+        return -1;
+    setLastTag(static_cast<signed char>(data[0]));
+    startResponseTimer(timeoutMs);
+    return writeAndFlush(data, length);
+}
+
+qint64 TcpClient::sendRaw(const char *data, int timeoutMs)
+{
+    return data ? sendRaw(data, static_cast<qint64>(std::strlen(data)), timeoutMs) : -1;
+}
+
+qint64 TcpClient::sendTagged(int tag, const char *data, qint64 length, bool startTimer,
+                             int timeoutMs)
+{
+    setLastTag(tag);
+    const qint64 written = writeAndFlush(data, length);
+    if (startTimer)
+        startResponseTimer(timeoutMs);
+    return written;
+}
+
+qint64 TcpClient::sendTaggedByte(int tag, char byte, bool startTimer, int timeoutMs)
+{
+    return sendTagged(tag, &byte, 1, startTimer, timeoutMs);
+}

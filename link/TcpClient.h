@@ -1,0 +1,63 @@
+#pragma once
+
+#include "Communication.h"
+
+#include <QAbstractSocket>
+#include <QMetaObject>
+
+class QTcpSocket;
+
+// The link over the WiFi bridge's one TCP connection. Connects to the
+// configured address and port, reconnects once after each loss, and feeds
+// every received batch of bytes to the Communication base.
+class TcpClient : public Communication
+{
+    Q_OBJECT
+public:
+    // How long a connect or reconnect may block the link thread.
+    static constexpr int kConnectTimeoutMs = 5000;
+
+    explicit TcpClient(QObject *parent = nullptr);
+    ~TcpClient() override;
+
+    // The process-wide transport, created on first use in the calling thread.
+    static TcpClient *instance();
+
+    void connectToDevice() override;
+    void disconnectFromDevice() override;
+    qint64 sendRequest(const char *frame, qint64 length) override;
+    qint64 sendRequest(const char *frame) override;
+    bool isOpen() const override;
+    int socketState() const override;
+    void setIp(const QString &ip) override;
+    void setPort(int port) override;
+
+    qint64 sendRaw(const char *data, qint64 length, int timeoutMs) override;
+    qint64 sendRaw(const char *data, int timeoutMs) override;
+    qint64 sendTagged(int tag, const char *data, qint64 length, bool startTimer,
+                      int timeoutMs) override;
+    qint64 sendTaggedByte(int tag, char byte, bool startTimer, int timeoutMs) override;
+
+    void setAutoReconnect(bool on) { m_autoReconnect = on; }
+    bool autoReconnect() const { return m_autoReconnect; }
+
+private Q_SLOTS:
+    void readData();
+    void errorConnect(QAbstractSocket::SocketError error);
+    void reConnect();
+    void connectSuccess();
+
+private:
+    qint64 writeAndFlush(const char *data, qint64 length);
+    void dropUnreadBytes();
+    void waitForConnection();
+
+    QTcpSocket *m_socket = nullptr;
+    QString m_ip;
+    int m_port = 0;
+    bool m_autoReconnect = false;
+    QMetaObject::Connection m_connectedConnection;
+    QMetaObject::Connection m_errorConnection;
+    QMetaObject::Connection m_readyReadConnection;
+    QMetaObject::Connection m_disconnectedConnection;
+};
