@@ -38,8 +38,7 @@ void Communication::setCurrent(Communication *link)
 
 void Communication::setMode(int mode)
 {
-    m_linkMode = mode;
-    m_receiveBuffer.clear();
+    m_linkMode.store(mode);
 }
 
 int Communication::linkMode() const
@@ -141,7 +140,7 @@ void Communication::beginRequest(const QByteArray &frame)
 void Communication::bytesReceived(const QByteArray &bytes)
 {
     noteLineActivity();
-    switch (m_linkMode) {
+    switch (m_linkMode.load()) {
     case ModbusMode:
         processModbusBytes(bytes);
         break;
@@ -198,7 +197,7 @@ void Communication::finishModbusReply(const QByteArray &reply)
 void Communication::timeout()
 {
     stopResponseTimer();
-    switch (m_linkMode) {
+    switch (m_linkMode.load()) {
     case ModbusMode:
         // A timer that outlived its request reports nothing.
         if (!m_pending)

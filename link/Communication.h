@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <atomic>
 #include <optional>
 
 class QTimer;
@@ -114,7 +115,8 @@ private:
     // given up on, so at most one is ever pending.
     std::optional<Modbus::PendingRequest> m_pending;
     QByteArray m_receiveBuffer;
-    int m_linkMode = ModbusMode;
+    // Switched by the GUI thread while the link thread reads it.
+    std::atomic<int> m_linkMode {ModbusMode};
     QTimer *m_responseTimer = nullptr;
     QElapsedTimer m_lineActivity;
 };

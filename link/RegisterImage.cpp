@@ -17,3 +17,17 @@ RegisterImage *RegisterImage::shared()
     static RegisterImage *image = new RegisterImage;
     return image;
 }
+
+namespace {
+RegisterImage *g_working = nullptr;
+}
+
+RegisterImage *RegisterImage::working()
+{
+    return g_working;
+}
+
+void RegisterImage::setWorking(RegisterImage *image)
+{
+    g_working = image;
+}

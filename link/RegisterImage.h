@@ -29,4 +29,9 @@ struct RegisterImage
 
     // The process-wide image where replies land. Created on first use.
     static RegisterImage *shared();
+
+    // The master pump's device image of the current login cycle, set by the
+    // orchestrator; null between cycles.
+    static RegisterImage *working();
+    static void setWorking(RegisterImage *image);
 };

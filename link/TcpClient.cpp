@@ -47,8 +47,10 @@ void TcpClient::connectToDevice()
     disconnect(m_readyReadConnection);
     disconnect(m_disconnectedConnection);
     m_readyReadConnection = connect(m_socket, &QTcpSocket::readyRead, this, &TcpClient::readData);
-    m_disconnectedConnection
-        = connect(m_socket, &QTcpSocket::disconnected, this, &TcpClient::reConnect);
+    // Queued: the socket must finish its own disconnect handling before it
+    // is asked to connect again.
+    m_disconnectedConnection = connect(m_socket, &QTcpSocket::disconnected, this,
+                                       &TcpClient::reConnect, Qt::QueuedConnection);
 }
 
 void TcpClient::waitForConnection()
@@ -79,7 +81,8 @@ void TcpClient::disconnectFromDevice()
 void TcpClient::reConnect()
 {
     qDebug() << "tcp disconnet";
-    if (!m_autoReconnect)
+    // A loss reported after the link was already restarted needs nothing.
+    if (!m_autoReconnect || m_socket->state() != QAbstractSocket::UnconnectedState)
         return;
     disconnect(m_readyReadConnection);
     m_socket->connectToHost(m_ip, static_cast<quint16>(m_port));

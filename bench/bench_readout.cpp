@@ -1,0 +1,184 @@
+// Full read of one pump (the 23 requests of the start-up read-out) through
+// the real queue and transport against pumpsim over loopback. Prints the
+// wall time, the protocol floor (22 pauses of 60 ms plus the measured round
+// trips), their ratio, and the client's CPU time. The simulator runs as its
+// own process, so the CPU figure is the client's alone.
+
+#include "AppSettings.h"
+#include "CommBackOperate.h"
+#include "CommSend.h"
+#include "ModbusCodec.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QSettings>
+#include <QTcpSocket>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <stdlib.h>
+#include <sys/resource.h>
+
+namespace {
+
+constexpr int kRuns = 7;
+
+QStringList fullReadCommands()
+{
+    QStringList commands = {"1 1 0 22", "1 1 22 22", "1 1 44 3", "1 2 0 5"};
+    for (int index = 0; index <= 330; index += 22)
+        commands << QStringLiteral("1 3 %1 22").arg(index);
+    commands << "1 3 352 15" << "1 4 0 22" << "1 4 22 9";
+    return commands;
+}
+
+double cpuSeconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
+        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// The round trips alone: the same requests sent back to back on a socket of
+// our own, each waiting only for its complete reply.
+double roundTripsMs(quint16 port)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
+    if (!socket.waitForConnected(5000))
+        return -1;
+    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    double total = 0;
+    for (const QString &command : fullReadCommands()) {
+        const QStringList f = command.split(' ');
+        const QByteArray frame = Modbus::buildRead(
+            1, Modbus::FunctionCode(f[1].toInt()), f[2].toInt(), f[3].toInt());
+        QElapsedTimer clock;
+        clock.start();
+        socket.write(frame);
+        socket.flush();
+        QByteArray reply;
+        while (Modbus::expectedReplyLength(reply) <= 0
+               || reply.size() < Modbus::expectedReplyLength(reply)) {
+            if (!socket.waitForReadyRead(3000))
+                return -1;
+            reply += socket.readAll();
+        }
+        total += clock.nsecsElapsed() / 1e6;
+    }
+    return total;
+}
+
+class Outcome : public CommBackOperate
+{
+public:
+    void operateSuccess() override { status = 0; }
+    void operateFailure(int s) override { status = s; }
+    int status = -1;
+};
+
+class Driver : public QObject
+{
+    Q_OBJECT
+Q_SIGNALS:
+    void transmission();
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // A settings directory of our own: the benchmark never touches the user's.
+    char pattern[] = "/tmp/tidewell-bench-settings-XXXXXX";
+    const char *dir = mkdtemp(pattern);
+    if (!dir)
+        return 1;
+    qputenv("XDG_CONFIG_HOME", dir);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(dir));
+    qputenv("QT_LOGGING_RULES", "*.debug=false");
+
+    QCoreApplication app(argc, argv);
+
+    QProcess sim;
+    sim.start(QStringLiteral(PUMPSIM_PATH), {QStringLiteral("--port"), QStringLiteral("0")});
+    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
+        std::fprintf(stderr, "pumpsim did not start\n");
+        return 1;
+    }
+    const QByteArray line = sim.readLine().trimmed();
+    const quint16 port = static_cast<quint16>(line.mid(line.lastIndexOf(':') + 1).toInt());
+
+    QSettings &settings = AppSettings::store();
+    settings.setValue(QLatin1String(AppSettings::kNetIp), QStringLiteral("127.0.0.1"));
+    settings.setValue(QLatin1String(AppSettings::kNetPort), port);
+
+    double rtt = 0;
+    for (int i = 0; i < kRuns; ++i)
+        rtt += roundTripsMs(port);
+    rtt /= kRuns;
+    const double floorMs = 22 * CommSend::kPauseMs + rtt;
+
+    QThread thread;
+    auto *queue = new CommSend;
+    CommSend::setInstance(queue);
+    queue->moveToThread(&thread);
+    QObject::connect(&thread, &QThread::started, queue, &CommSend::start, Qt::QueuedConnection);
+    Driver driver;
+    QObject::connect(&driver, &Driver::transmission, queue, &CommSend::transmission,
+                     Qt::QueuedConnection);
+    thread.start();
+    // Let the link connect before the clock starts.
+    QEventLoop connecting;
+    QTimer::singleShot(500, &connecting, &QEventLoop::quit);
+    connecting.exec();
+
+    std::printf("full read of one pump, 23 requests, %d runs\n", kRuns);
+    std::printf("round trips alone: %.2f ms\n", rtt);
+    std::printf("protocol floor (22 x 60 ms + round trips): %.2f ms\n", floorMs);
+    QVector<double> ratios;
+    QVector<double> cpuShares;
+    for (int run = 0; run < kRuns; ++run) {
+        Outcome outcome;
+        for (const QString &command : fullReadCommands())
+            queue->appendCommand(command);
+        queue->setCallback(&outcome);
+        QEventLoop loop;
+        QObject::connect(queue, &CommSend::returnStatus, &loop, [&](int status) {
+            status == 0 ? outcome.operateSuccess() : outcome.operateFailure(status);
+            loop.quit();
+        });
+        const double cpuBefore = cpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        Q_EMIT driver.transmission();
+        loop.exec();
+        const double wallMs = wall.nsecsElapsed() / 1e6;
+        const double cpuMs = (cpuSeconds() - cpuBefore) * 1000;
+        if (outcome.status != 0) {
+            std::fprintf(stderr, "run %d failed with status %d\n", run + 1, outcome.status);
+            return 1;
+        }
+        ratios << wallMs / floorMs;
+        cpuShares << 100.0 * cpuMs / wallMs;
+        std::printf("run %d: wall %.2f ms, ratio %.4f, client CPU %.2f ms (%.2f %%)\n", run + 1,
+                    wallMs, wallMs / floorMs, cpuMs, 100.0 * cpuMs / wallMs);
+    }
+    std::sort(ratios.begin(), ratios.end());
+    std::sort(cpuShares.begin(), cpuShares.end());
+    std::printf("median: ratio %.4f (goal <= 1.01), client CPU %.2f %% of wall (goal <= 1 %%)\n",
+                ratios[kRuns / 2], cpuShares[kRuns / 2]);
+
+    thread.quit();
+    thread.wait();
+    sim.kill();
+    sim.waitForFinished();
+    return 0;
+}
+
+#include "bench_readout.moc"

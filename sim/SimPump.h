@@ -1,0 +1,49 @@
+#pragma once
+
+#include "PumpTables.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+
+// One simulated pump: its tables and the Modbus slave that serves them. Everything a pump
+// keeps lives here, so that later parts of the pump can grow beside the tables.
+class SimPump
+{
+public:
+    enum ExceptionCode {
+        IllegalFunction = 0x01,
+        IllegalDataAddress = 0x02,
+        IllegalDataValue = 0x03,
+        ServerDeviceFailure = 0x04,
+    };
+
+    struct Result
+    {
+        QByteArray reply; // complete frame with CRC, addressed as the request was
+        int exceptionCode = 0; // 0 when the request was carried out
+        bool wrote = false; // a write request changed (or rewrote) the tables
+    };
+
+    PumpTables &tables() { return m_tables; }
+    const PumpTables &tables() const { return m_tables; }
+
+    // Carries out one request frame whose CRC has been checked.
+    Result execute(const QByteArray &frame);
+
+    static bool isWriteFunction(int function);
+    // The table a function addresses; false for a function the pump doesn't know.
+    static bool tableOf(int function, PumpTables::Table *table);
+    static QByteArray exceptionReply(int slave, int function, int code);
+
+    QJsonObject toJson() const;
+    // Leaves the pump as it was when the object doesn't describe complete tables.
+    bool fromJson(const QJsonObject &object, QString *error);
+
+private:
+    Result readTable(const QByteArray &frame, PumpTables::Table table);
+    Result writeSingle(const QByteArray &frame, PumpTables::Table table);
+    Result writeMultiple(const QByteArray &frame, PumpTables::Table table);
+
+    PumpTables m_tables;
+};
