@@ -1,0 +1,9 @@
+#include "ClientCycle.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    return ClientCycle::run(app);
+}

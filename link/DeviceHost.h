@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+struct RegisterImage;
+
+// What the orchestrator needs of the window that shows the pumps. The main
+// window implements it; keeping it abstract keeps widgets out of the link.
+class DeviceHost
+{
+public:
+    virtual ~DeviceHost();
+    // 0 normal, 1 firmware upgrade only.
+    virtual void setLaunchMode(int mode) = 0;
+    // Hands one pump to the per-pump pages; the image stays the caller's.
+    virtual void addDevice(const QString &name, int address, RegisterImage *image) = 0;
+    virtual void setDeviceOnline(int index, bool online) = 0;
+    // Fixes the window's size and shows it.
+    virtual void showFixedSize(int width, int height) = 0;
+};

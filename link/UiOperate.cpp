@@ -1,0 +1,186 @@
+#include "UiOperate.h"
+
+#include "AppSettings.h"
+#include "CommSend.h"
+#include "CommandString.h"
+#include "DeviceHost.h"
+#include "ModbusCodec.h"
+#include "RegisterImage.h"
+
+#include <QDebug>
+
+namespace {
+// Input registers the master reports its firmware in.
+constexpr int kFirmwareAppVersionRegister = 29;
+constexpr int kFirmwareBuildRegister = 30;
+// The build number is shown offset by this.
+constexpr int kFirmwareBuildOffset = 200000;
+} // namespace
+
+DeviceHost::~DeviceHost() = default;
+
+UiOperate::UiOperate(HostFactory createMainWindow, QObject *parent)
+    : QObject(parent)
+    , m_createMainWindow(std::move(createMainWindow))
+{
+    QSettings &settings = AppSettings::store();
+    if (AppSettings::isFirstRun(settings))
+        AppSettings::writeClientDefaults(settings);
+
+    auto *master = new RegisterImage;
+    RegisterImage::setWorking(master);
+    m_deviceImages.append(master);
+
+    m_deviceInUse.append(1);
+    m_deviceAddress.append(1);
+    const int slaves = settings.beginReadArray(QLatin1String(AppSettings::kGroupSlaves));
+    for (int i = 0; i < slaves; ++i) {
+        settings.setArrayIndex(i);
+        m_deviceInUse.append(settings.value(QLatin1String(AppSettings::kSlaveOnOff)).toInt());
+        m_deviceAddress.append(settings.value(QLatin1String(AppSettings::kSlaveAddress)).toInt());
+    }
+    settings.endArray();
+
+    CommSend *queue = CommSend::instance();
+    connect(this, &UiOperate::transmisson, queue, &CommSend::transmission, Qt::QueuedConnection);
+    connect(queue, &CommSend::returnStatus, this, &UiOperate::recieveData);
+}
+
+UiOperate::~UiOperate()
+{
+    delete m_mainWindow;
+    if (RegisterImage::working() == m_deviceImages.value(0))
+        RegisterImage::setWorking(nullptr);
+    qDeleteAll(m_deviceImages);
+}
+
+QStringList UiOperate::fullReadCommands(int address)
+{
+    QStringList commands;
+    commands << CommandString::format(address, Modbus::ReadCoils, 0, 22)
+             << CommandString::format(address, Modbus::ReadCoils, 22, 22)
+             << CommandString::format(address, Modbus::ReadCoils, 44, 3)
+             << CommandString::format(address, Modbus::ReadDiscreteInputs, 0, 5);
+    for (int index = 0; index <= 330; index += 22)
+        commands << CommandString::format(address, Modbus::ReadHoldingRegisters, index, 22);
+    commands << CommandString::format(address, Modbus::ReadHoldingRegisters, 352, 15)
+             << CommandString::format(address, Modbus::ReadInputRegisters, 0, 22)
+             << CommandString::format(address, Modbus::ReadInputRegisters, 22, 9);
+    return commands;
+}
+
+void UiOperate::recieveData(int status)
+{
+    CommBackOperate *target = CommSend::instance()->callback();
+    if (target) {
+        if (status == 0)
+            target->operateSuccess();
+        else
+            target->operateFailure(status);
+    }
+    qDebug() << QStringLiteral("retValue:%1").arg(status);
+}
+
+void UiOperate::readAllData(int address)
+{
+    CommSend *queue = CommSend::instance();
+    for (const QString &command : fullReadCommands(address))
+        queue->appendCommand(command);
+    queue->setCallback(this);
+    Q_EMIT transmisson();
+}
+
+void UiOperate::startLaunch(int mode)
+{
+    m_launchMode = mode;
+    if (mode == 0) {
+        m_readStep = 1;
+        m_currentDevice = 0;
+        readAllData(m_deviceAddress.at(0));
+    } else if (mode == 1) {
+        createMainWindow(1);
+        showMainWindow();
+    }
+}
+
+void UiOperate::createMainWindow(int mode)
+{
+    if (!m_mainWindow)
+        m_mainWindow = m_createMainWindow();
+    m_mainWindow->setLaunchMode(mode);
+}
+
+void UiOperate::showMainWindow()
+{
+    m_mainWindow->showFixedSize(kWindowWidth, kWindowHeight);
+    m_readStep = 0;
+    m_launchState = 1;
+    Q_EMIT launchStateChanged(m_launchState);
+}
+
+void UiOperate::storeFirmwareVersions()
+{
+    const RegisterImage &image = *RegisterImage::shared();
+    const int v = image.inputRegisters[kFirmwareAppVersionRegister];
+    const int w = image.inputRegisters[kFirmwareBuildRegister];
+    QSettings &settings = AppSettings::store();
+    settings.setValue(QLatin1String(AppSettings::kFirmwareAppVersion),
+                      tr("Firmvare App Version ")
+                          + QStringLiteral("%1.%2.%3").arg(v >> 12).arg((v >> 8) & 0xF).arg(v & 0xFF));
+    settings.setValue(QLatin1String(AppSettings::kFirmwareVersion),
+                      tr("Firmvare Version ") + QString::number(w + kFirmwareBuildOffset));
+}
+
+bool UiOperate::addDevice(const QString &name, bool online)
+{
+    RegisterImage *image = m_deviceImages.last();
+    image->copyReadRangesFrom(*RegisterImage::shared());
+    m_mainWindow->addDevice(name, m_deviceAddress.at(m_currentDevice), image);
+    if (!online)
+        m_mainWindow->setDeviceOnline(m_currentDevice, false);
+
+    for (int next = m_currentDevice + 1; next < m_deviceInUse.size(); ++next) {
+        if (m_deviceInUse.at(next) != 1)
+            continue;
+        m_deviceImages.append(new RegisterImage);
+        m_currentDevice = next;
+        m_readStep = next + 1;
+        readAllData(m_deviceAddress.at(next));
+        return true;
+    }
+    return false;
+}
+
+void UiOperate::operateSuccess()
+{
+    if (m_readStep == 0)
+        return;
+    QString name;
+    if (m_readStep == 1) {
+        createMainWindow(0);
+        name = tr("Master");
+        storeFirmwareVersions();
+    } else {
+        name = tr("Slave") + QString::number(m_currentDevice);
+    }
+    if (m_readStep == m_currentDevice + 1 && addDevice(name, true))
+        return;
+    showMainWindow();
+}
+
+void UiOperate::operateFailure(int status)
+{
+    Q_UNUSED(status)
+    if (m_readStep == 0)
+        return;
+    if (m_readStep == 1) {
+        m_readStep = 0;
+        m_launchState = -1;
+        Q_EMIT launchStateChanged(m_launchState);
+        return;
+    }
+    if (m_readStep == m_currentDevice + 1
+        && addDevice(QStringLiteral("Slave%1").arg(m_currentDevice), false))
+        return;
+    showMainWindow();
+}

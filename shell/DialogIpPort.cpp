@@ -1,0 +1,82 @@
+#include "DialogIpPort.h"
+
+#include "AppSettings.h"
+#include "CommSend.h"
+#include "Communication.h"
+#include "MyMessageBox.h"
+#include "ui_DialogIpPort.h"
+
+namespace {
+constexpr int kConnected = 3;
+}
+
+DialogIpPort::DialogIpPort(QWidget *parent)
+    : QDialog(parent)
+    , m_ui(new Ui::DialogIpPort)
+{
+    m_ui->setupUi(this);
+    setWindowTitle(tr("IP and PORT setup"));
+    QSettings &settings = AppSettings::store();
+    m_ui->leIp->setText(settings.value(QLatin1String(AppSettings::kNetIp)).toString());
+    m_ui->lePort->setText(
+        QString::number(settings.value(QLatin1String(AppSettings::kNetPort)).toInt()));
+
+    connect(m_ui->btnCancel, &QPushButton::clicked, this, &DialogIpPort::btnCancel_Clicked);
+    connect(m_ui->btnConfirm, &QPushButton::clicked, this, &DialogIpPort::btnConfirm_Clicked);
+    connect(m_ui->btnReConnect, &QPushButton::clicked, this, &DialogIpPort::btnReConnect_Clicked);
+    if (CommSend *queue = CommSend::instance()) {
+        connect(this, qOverload<>(&DialogIpPort::finished), queue, &CommSend::stop,
+                Qt::QueuedConnection);
+        connect(this, &DialogIpPort::started, queue, &CommSend::start, Qt::QueuedConnection);
+    }
+    if (Communication *link = Communication::current())
+        connect(link, &Communication::conStatus, this, &DialogIpPort::conStatus,
+                Qt::QueuedConnection);
+}
+
+DialogIpPort::~DialogIpPort()
+{
+    delete m_ui;
+}
+
+int DialogIpPort::portFromText(const QString &text)
+{
+    return text.toInt();
+}
+
+void DialogIpPort::btnConfirm_Clicked()
+{
+    QSettings &settings = AppSettings::store();
+    settings.setValue(QLatin1String(AppSettings::kNetIp), m_ui->leIp->text());
+    settings.setValue(QLatin1String(AppSettings::kNetPort), portFromText(m_ui->lePort->text()));
+    accept();
+}
+
+void DialogIpPort::btnReConnect_Clicked()
+{
+    Communication *link = Communication::current();
+    if (!link)
+        return;
+    // The link lives on its own thread: hand it the new address there, ahead
+    // of the stop and start that follow in the same queue.
+    const QString ip = m_ui->leIp->text();
+    const int port = portFromText(m_ui->lePort->text());
+    QMetaObject::invokeMethod(
+        link, [link, ip, port] {
+            link->setIp(ip);
+            link->setPort(port);
+        },
+        Qt::QueuedConnection);
+    Q_EMIT finished();
+    Q_EMIT started();
+}
+
+void DialogIpPort::conStatus(int state)
+{
+    MyMessageBox::prompt(this, state == kConnected ? 9 : 10);
+}
+
+void DialogIpPort::btnCancel_Clicked()
+{
+    reject();
+}

@@ -1,0 +1,353 @@
+#include "MainWindowConn.h"
+
+#include "AppSettings.h"
+#include "AutoSetup.h"
+#include "CommSend.h"
+#include "CommandString.h"
+#include "Communication.h"
+#include "DialogAbout.h"
+#include "DialogIpPort.h"
+#include "FactoryRestore.h"
+#include "FirmwareUpgrade.h"
+#include "Language.h"
+#include "LiquidStatusSetup.h"
+#include "ManualControl.h"
+#include "MyMessageBox.h"
+#include "ParameterSetup.h"
+#include "RegisterImage.h"
+#include "SensorStatus.h"
+#include "TimeTempSetup.h"
+#include "ui_MainWindowConn.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QListWidgetItem>
+
+namespace {
+
+constexpr int kConnected = 3;
+
+struct PageEntry
+{
+    const char *text;
+    int helpText; // 0: no tool tip
+};
+
+const PageEntry kPages[MainWindowConn::PageCount] = {
+    {QT_TRANSLATE_NOOP("MainWindowConn", "Time/Temp"), 9},
+    {QT_TRANSLATE_NOOP("MainWindowConn", "Dose Settings"), 10},
+    {QT_TRANSLATE_NOOP("MainWindowConn", "Manual/Calibration"), 11},
+    {QT_TRANSLATE_NOOP("MainWindowConn", "Liquid Status"), 12},
+    {QT_TRANSLATE_NOOP("MainWindowConn", "Quik Setup"), 14},
+    {QT_TRANSLATE_NOOP("MainWindowConn", "Liquid sensor"), 28},
+    {QT_TRANSLATE_NOOP("MainWindowConn", "Firmware Upgrade"), 0},
+};
+
+} // namespace
+
+MainWindowConn::MainWindowConn(QWidget *parent)
+    : QMainWindow(parent)
+    , m_ui(new Ui::MainWindowConn)
+{
+    m_ui->setupUi(this);
+    setWindowIcon(QIcon(QStringLiteral(":images/app_icon.jpg")));
+    setWindowTitle(tr("Dosing Pump"));
+
+    if (CommSend *queue = CommSend::instance())
+        connect(this, &MainWindowConn::transmission, queue, &CommSend::transmission,
+                Qt::QueuedConnection);
+
+    for (const PageEntry &entry : kPages) {
+        auto *item = new QListWidgetItem(tr(entry.text));
+        m_items.append(item);
+        m_ui->listWidgetSetup->addItem(item);
+    }
+    connect(m_ui->listWidgetSetup, &QListWidget::itemClicked, this,
+            &MainWindowConn::listWidgetSetupItemClicked);
+    connect(m_ui->wgParameterSetup, &ParameterSetup::quikSetup, this,
+            &MainWindowConn::parameterUpdate);
+
+    connect(m_ui->actionQuit, &QAction::triggered, this, &MainWindowConn::actionQuit);
+    connect(m_ui->actionAbout, &QAction::triggered, this, &MainWindowConn::actionAbout);
+    connect(m_ui->actionIpPort, &QAction::triggered, this, &MainWindowConn::actionIpPortSetup);
+    connect(m_ui->actionRestoreSetup, &QAction::triggered, this,
+            &MainWindowConn::actionRestoreSetup);
+    connect(m_ui->actionDisplayPrompt, &QAction::triggered, this,
+            &MainWindowConn::actionDisplayPrompt);
+    connect(m_ui->languageEnglish, &QAction::triggered, this, &MainWindowConn::languageEnglish);
+    connect(m_ui->languageChinese, &QAction::triggered, this, &MainWindowConn::languageChinese);
+    connect(m_ui->languageFrench, &QAction::triggered, this, &MainWindowConn::languageFrench);
+    connect(m_ui->languageGerman, &QAction::triggered, this, &MainWindowConn::languageGerman);
+
+    const QColor window = palette().brush(QPalette::Window).color();
+    m_ui->listWidgetSetup->setStyleSheet(
+        QStringLiteral("border-style:none;background-color:rgba(%1,%2,%3,%4)")
+            .arg(window.red())
+            .arg(window.green())
+            .arg(window.blue())
+            .arg(window.alpha()));
+    m_ui->lbSpliteLine->setStyleSheet(QStringLiteral("background-color:rgba(128,128,128,255)"));
+    m_ui->statusbar->setStyleSheet(
+        QStringLiteral("border-top-color:#808080;border-top-width:1px;border-top-style:solid"));
+    m_statusLabel = new QLabel(m_ui->statusbar);
+    m_statusLabel->setGeometry(4, 0, 403, 19);
+    m_statusLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_statusLabel->setStyleSheet(QStringLiteral("border-style:none"));
+    m_statusLabel->setText(tr("Tidewell D4 dosing pump"));
+
+    showPage(PageTimeTemp);
+
+    QSettings &settings = AppSettings::store();
+    checkLanguageAction(settings.value(QLatin1String(AppSettings::kLanguage)).toInt());
+    const bool prompts = settings.value(QLatin1String(AppSettings::kDisplayPrompt), 1).toInt() == 1;
+    m_ui->actionDisplayPrompt->setChecked(prompts);
+    setPromptsShown(prompts);
+    if (prompts)
+        m_ui->wgFirmwareUpgrade->showToolTips();
+    else
+        m_ui->wgFirmwareUpgrade->clearToolTips();
+
+    connectLinkStatus();
+    m_restorePending = 0;
+}
+
+MainWindowConn::~MainWindowConn()
+{
+    delete m_ui;
+}
+
+void MainWindowConn::connectLinkStatus()
+{
+    disconnect(m_linkStatusConnection);
+    if (Communication *link = Communication::current())
+        m_linkStatusConnection = connect(link, &Communication::conStatus, this,
+                                         &MainWindowConn::connectStatusSlot, Qt::QueuedConnection);
+}
+
+void MainWindowConn::disconnectLinkStatus()
+{
+    disconnect(m_linkStatusConnection);
+}
+
+int MainWindowConn::currentPage() const
+{
+    return m_ui->stackedWidgetSetup->currentIndex();
+}
+
+void MainWindowConn::showPage(int page)
+{
+    m_ui->stackedWidgetSetup->setCurrentIndex(page);
+    m_ui->listWidgetSetup->setCurrentItem(m_items.at(page));
+}
+
+void MainWindowConn::setLaunchMode(int mode)
+{
+    m_launchMode = mode;
+    if (mode != 1)
+        return;
+    if (Communication *link = Communication::current())
+        link->setMode(Communication::BootMode);
+    for (int page = 0; page < PageCount; ++page) {
+        if (page != PageFirmwareUpgrade)
+            m_items.at(page)->setFlags(Qt::NoItemFlags);
+    }
+    showPage(PageFirmwareUpgrade);
+}
+
+void MainWindowConn::addDevice(const QString &name, int address, RegisterImage *image)
+{
+    m_ui->wgAutoSetup->addDevice(name, address, image);
+    m_ui->wgManualControl->addDevice(name, address, image);
+    m_ui->wgLiquidStatusSetup->addDevice(name, address, image);
+    m_ui->wgSensorStatus->addDevice(name, address, image);
+}
+
+void MainWindowConn::setDeviceOnline(int index, bool online)
+{
+    m_ui->wgAutoSetup->setDeviceOnline(index, online);
+    m_ui->wgManualControl->setDeviceOnline(index, online);
+    m_ui->wgLiquidStatusSetup->setDeviceOnline(index, online);
+}
+
+void MainWindowConn::showFixedSize(int width, int height)
+{
+    setFixedSize(width, height);
+    show();
+}
+
+void MainWindowConn::setPromptsShown(bool shown)
+{
+    if (shown) {
+        m_ui->wgTimeTempSetup->showToolTips();
+        m_ui->wgAutoSetup->showToolTips();
+        m_ui->wgManualControl->showToolTips();
+        m_ui->wgLiquidStatusSetup->showToolTips();
+    } else {
+        m_ui->wgTimeTempSetup->clearToolTips();
+        m_ui->wgAutoSetup->clearToolTips();
+        m_ui->wgManualControl->clearToolTips();
+        m_ui->wgLiquidStatusSetup->clearToolTips();
+    }
+    for (int page = 0; page < PageCount; ++page) {
+        const int help = kPages[page].helpText;
+        m_items.at(page)->setData(Qt::ToolTipRole,
+                                  shown && help ? MyMessageBox::helpText(help) : QString());
+    }
+}
+
+void MainWindowConn::actionDisplayPrompt()
+{
+    const bool shown = m_ui->actionDisplayPrompt->isChecked();
+    setPromptsShown(shown);
+    AppSettings::store().setValue(QLatin1String(AppSettings::kDisplayPrompt), shown ? 1 : 0);
+}
+
+void MainWindowConn::listWidgetSetupItemClicked(QListWidgetItem *item)
+{
+    if (m_launchMode == 1) {
+        m_ui->listWidgetSetup->setCurrentItem(m_items.at(PageFirmwareUpgrade));
+        return;
+    }
+    const int page = m_items.indexOf(item);
+    if (page < 0)
+        return;
+    if (Communication *link = Communication::current())
+        link->setMode(page == PageFirmwareUpgrade ? Communication::BootMode
+                                                  : Communication::ModbusMode);
+    m_ui->stackedWidgetSetup->setCurrentIndex(page);
+}
+
+void MainWindowConn::parameterUpdate()
+{
+    RegisterImage *working = RegisterImage::working();
+    if (!working)
+        return;
+    FactoryRestore::copyQuickSetupRanges(*RegisterImage::shared(), *working);
+    m_ui->wgAutoSetup->parameterUpdate();
+}
+
+void MainWindowConn::connectStatusSlot(int state)
+{
+    if (state != kConnected)
+        MyMessageBox::prompt(this, 11);
+}
+
+void MainWindowConn::actionQuit()
+{
+    QApplication::exit(0);
+}
+
+void MainWindowConn::actionAbout()
+{
+    DialogAbout dialog(this);
+    dialog.exec();
+}
+
+void MainWindowConn::actionIpPortSetup()
+{
+    disconnectLinkStatus();
+    {
+        DialogIpPort dialog(this);
+        dialog.exec();
+    }
+    connectLinkStatus();
+}
+
+void MainWindowConn::actionRestoreSetup()
+{
+    CommSend *queue = CommSend::instance();
+    if (!queue || !queue->isIdle())
+        return;
+    if (!MyMessageBox::ask(this, MyMessageBox::helpText(19), tr("Okey"), tr("Cancel")))
+        return;
+    // The batch above asked while idle, but a modal question gives other
+    // pages no chance to start one; check again all the same.
+    if (!queue->isIdle())
+        return;
+
+    RegisterImage &image = *RegisterImage::shared();
+    // Registers outside the factory table go back to the master as the
+    // master last reported them, never with another pump's values.
+    if (RegisterImage *master = RegisterImage::working())
+        FactoryRestore::copyWrittenRanges(*master, image);
+    FactoryRestore::applyFactoryValues(image);
+
+    m_restorePending = 1;
+    for (const QString &command : FactoryRestore::commands())
+        queue->appendCommand(command);
+    queue->setCallback(this);
+    Q_EMIT transmission();
+}
+
+void MainWindowConn::operateSuccess()
+{
+    if (m_restorePending) {
+        m_restorePending = 0;
+        // The settings are reset only once the pump has taken the restore,
+        // so a failed restore leaves the PC side as it was.
+        AppSettings::factoryReset(AppSettings::store());
+        MyMessageBox::prompt(this, 22);
+        QApplication::exit(kRestartCode);
+        return;
+    }
+    m_restorePending = 0;
+}
+
+void MainWindowConn::operateFailure(int status)
+{
+    Q_UNUSED(status)
+    if (m_restorePending)
+        MyMessageBox::prompt(this, 4);
+    m_restorePending = 0;
+}
+
+void MainWindowConn::checkLanguageAction(int code)
+{
+    m_ui->languageChinese->setChecked(code == Language::kChinese);
+    m_ui->languageEnglish->setChecked(code == Language::kEnglish);
+    m_ui->languageFrench->setChecked(code == Language::kFrench);
+    m_ui->languageGerman->setChecked(code == Language::kGerman);
+}
+
+void MainWindowConn::switchLanguage(int code)
+{
+    m_languageSwitched = true;
+    Language::install(code);
+    checkLanguageAction(code);
+    AppSettings::store().setValue(QLatin1String(AppSettings::kLanguage), code);
+}
+
+void MainWindowConn::languageEnglish()
+{
+    switchLanguage(Language::kEnglish);
+}
+
+void MainWindowConn::languageChinese()
+{
+    switchLanguage(Language::kChinese);
+}
+
+void MainWindowConn::languageFrench()
+{
+    switchLanguage(Language::kFrench);
+}
+
+void MainWindowConn::languageGerman()
+{
+    switchLanguage(Language::kGerman);
+}
+
+void MainWindowConn::changeEvent(QEvent *event)
+{
+    // Only a switch made here asks to restart; removing and installing the
+    // translator may deliver more than one change event.
+    if (event->type() == QEvent::LanguageChange && m_languageSwitched) {
+        m_languageSwitched = false;
+        if (MyMessageBox::ask(this, MyMessageBox::helpText(21), tr("Restart Now"),
+                              tr("Restart Later")))
+            QApplication::exit(kRestartCode);
+    }
+    QMainWindow::changeEvent(event);
+}

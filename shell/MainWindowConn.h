@@ -1,0 +1,91 @@
+#pragma once
+
+// The client's one main window: the page list, the stack of seven pages,
+// the menus, and the status bar. The orchestrator hands it the pumps; it
+// switches the link between Modbus and boot mode with the page in use,
+// switches the language and the help prompts, and runs the factory restore.
+
+#include "CommBackOperate.h"
+#include "DeviceHost.h"
+
+#include <QMainWindow>
+#include <QVector>
+
+class QLabel;
+class QListWidgetItem;
+
+namespace Ui {
+class MainWindowConn;
+}
+
+class MainWindowConn : public QMainWindow, public CommBackOperate, public DeviceHost
+{
+    Q_OBJECT
+public:
+    // The event-loop result that makes the entry point run the login cycle
+    // again (0xF8A432EB as a signed 32-bit value).
+    static constexpr int kRestartCode = -123456789;
+
+    enum Page {
+        PageTimeTemp = 0,
+        PageDoseSettings,
+        PageManual,
+        PageLiquidStatus,
+        PageQuickSetup,
+        PageSensor,
+        PageFirmwareUpgrade,
+        PageCount,
+    };
+
+    explicit MainWindowConn(QWidget *parent = nullptr);
+    ~MainWindowConn() override;
+
+    void setLaunchMode(int mode) override;
+    void addDevice(const QString &name, int address, RegisterImage *image) override;
+    void setDeviceOnline(int index, bool online) override;
+    void showFixedSize(int width, int height) override;
+
+    void operateSuccess() override;
+    void operateFailure(int status) override;
+
+    int launchMode() const { return m_launchMode; }
+    bool restorePending() const { return m_restorePending != 0; }
+    int currentPage() const;
+    QListWidgetItem *pageItem(int page) const { return m_items.value(page); }
+
+Q_SIGNALS:
+    void transmission();
+
+public Q_SLOTS:
+    void actionQuit();
+    void actionAbout();
+    void actionIpPortSetup();
+    void actionRestoreSetup();
+    void actionDisplayPrompt();
+    void languageEnglish();
+    void languageChinese();
+    void languageFrench();
+    void languageGerman();
+    void listWidgetSetupItemClicked(QListWidgetItem *item);
+    void parameterUpdate();
+    void connectStatusSlot(int state);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void setPromptsShown(bool shown);
+    void switchLanguage(int code);
+    void checkLanguageAction(int code);
+    void showPage(int page);
+    void connectLinkStatus();
+    void disconnectLinkStatus();
+
+    Ui::MainWindowConn *m_ui;
+    QLabel *m_statusLabel;
+    QVector<QListWidgetItem *> m_items;
+    int m_launchMode = 0;
+    int m_restorePending = 0;
+    bool m_languageSwitched = false;
+    QMetaObject::Connection m_linkStatusConnection;
+};

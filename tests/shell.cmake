@@ -1,0 +1,1 @@
+tidewell_add_test(tst_login GUI SOURCES tst_login.cpp)
