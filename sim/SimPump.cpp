@@ -63,6 +63,22 @@ SimPump::Result failure(const QByteArray &frame, int code)
 
 } // namespace
 
+SimPump::SimPump()
+    : m_behaviours(makeStandardBehaviours())
+{
+}
+
+void SimPump::addBehaviour(std::shared_ptr<SimBehaviour> behaviour)
+{
+    m_behaviours.push_back(std::move(behaviour));
+}
+
+void SimPump::refresh()
+{
+    for (const auto &behaviour : m_behaviours)
+        behaviour->refresh(m_tables);
+}
+
 SimPump::Result SimPump::execute(const QByteArray &frame)
 {
     if (frame.size() < kSingleFrameLength)
@@ -72,16 +88,28 @@ SimPump::Result SimPump::execute(const QByteArray &frame)
     if (!tableOf(function, &table))
         return failure(frame, IllegalFunction);
 
+    refresh();
+    Result result;
     switch (function) {
     case WriteSingleCoil:
     case WriteSingleRegister:
-        return writeSingle(frame, table);
+        result = writeSingle(frame, table);
+        break;
     case WriteMultipleCoils:
     case WriteMultipleRegisters:
-        return writeMultiple(frame, table);
+        result = writeMultiple(frame, table);
+        break;
     default:
         return readTable(frame, table);
     }
+    if (result.wrote) {
+        const int index = word(frame, kAddressOffset) - PumpTables::wireBase(table);
+        const bool single = function == WriteSingleCoil || function == WriteSingleRegister;
+        const int count = single ? 1 : word(frame, kQuantityOffset);
+        for (const auto &behaviour : m_behaviours)
+            behaviour->written(m_tables, table, index, count);
+    }
+    return result;
 }
 
 bool SimPump::isWriteFunction(int function)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PumpTables.h"
+#include "SimBehaviour.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -11,6 +12,8 @@
 class SimPump
 {
 public:
+    SimPump();
+
     enum ExceptionCode {
         IllegalFunction = 0x01,
         IllegalDataAddress = 0x02,
@@ -24,6 +27,20 @@ public:
         int exceptionCode = 0; // 0 when the request was carried out
         bool wrote = false; // a write request changed (or rewrote) the tables
     };
+
+    // The first behaviour of type T, or null.
+    template<typename T>
+    T *behaviour() const
+    {
+        for (const auto &b : m_behaviours) {
+            if (auto *found = dynamic_cast<T *>(b.get()))
+                return found;
+        }
+        return nullptr;
+    }
+    void addBehaviour(std::shared_ptr<SimBehaviour> behaviour);
+    // Brings live values (clock, temperature, motors) up to date now.
+    void refresh();
 
     PumpTables &tables() { return m_tables; }
     const PumpTables &tables() const { return m_tables; }
@@ -46,4 +63,5 @@ private:
     Result writeMultiple(const QByteArray &frame, PumpTables::Table table);
 
     PumpTables m_tables;
+    SimBehaviours m_behaviours;
 };

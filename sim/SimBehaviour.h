@@ -1,0 +1,27 @@
+#pragma once
+
+#include "PumpTables.h"
+
+#include <memory>
+#include <vector>
+
+// A part of the pump that lives beside its Modbus tables: a clock, a
+// thermometer, the motors, the sensors. A behaviour keeps its own state and
+// is told about every request before it is carried out (so it can bring
+// live values up to date) and about every write after it (so it can react).
+// It holds no pointer to the tables: they are handed in on each call.
+class SimBehaviour
+{
+public:
+    virtual ~SimBehaviour();
+
+    // Before any request is carried out.
+    virtual void refresh(PumpTables &tables);
+    // After a write request changed [index, index + count) of table.
+    virtual void written(PumpTables &tables, PumpTables::Table table, int index, int count);
+};
+
+using SimBehaviours = std::vector<std::shared_ptr<SimBehaviour>>;
+
+// The behaviours every simulated pump is built with.
+SimBehaviours makeStandardBehaviours();
