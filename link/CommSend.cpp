@@ -82,6 +82,17 @@ void CommSend::stop()
     }
 }
 
+void CommSend::shutdown()
+{
+    stop();
+    if (qobject_cast<TcpClient *>(m_link)) {
+        if (Communication::current() == m_link)
+            Communication::setCurrent(nullptr);
+        delete m_link;
+    }
+    m_link = nullptr;
+}
+
 void CommSend::transmission()
 {
     if (m_running)

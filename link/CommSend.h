@@ -56,6 +56,9 @@ public Q_SLOTS:
     void recieveData(int status);
     void start();
     void stop();
+    // Stops and deletes the transport on the link thread, before the thread
+    // ends; a queue started afterwards creates a new one.
+    void shutdown();
     void transmission();
 
 private:

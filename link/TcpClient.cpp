@@ -18,8 +18,14 @@ TcpClient::TcpClient(QObject *parent)
     m_socket = new QTcpSocket;
 }
 
+namespace {
+TcpClient *g_instance = nullptr;
+}
+
 TcpClient::~TcpClient()
 {
+    if (g_instance == this)
+        g_instance = nullptr;
     if (m_socket->isOpen()) {
         m_autoReconnect = false;
         m_socket->close();
@@ -29,8 +35,9 @@ TcpClient::~TcpClient()
 
 TcpClient *TcpClient::instance()
 {
-    static TcpClient *client = new TcpClient;
-    return client;
+    if (!g_instance)
+        g_instance = new TcpClient;
+    return g_instance;
 }
 
 void TcpClient::connectToDevice()

@@ -20,7 +20,8 @@ public:
     explicit TcpClient(QObject *parent = nullptr);
     ~TcpClient() override;
 
-    // The process-wide transport, created on first use in the calling thread.
+    // The process-wide transport, created on first use in the calling thread
+    // (the command queue's worker), and deleted by the queue's shutdown().
     static TcpClient *instance();
 
     void connectToDevice() override;

@@ -54,6 +54,8 @@ DialogLogin::DialogLogin(QWidget *parent)
 
 DialogLogin::~DialogLogin()
 {
+    // The transport lives on the worker thread and is deleted there.
+    QMetaObject::invokeMethod(m_queue, &CommSend::shutdown, Qt::BlockingQueuedConnection);
     m_thread->quit();
     m_thread->wait();
     if (CommSend::instance() == m_queue)

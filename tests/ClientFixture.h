@@ -19,6 +19,7 @@ struct RaisedPrompt
 {
     int number;
     QPointer<QWidget> parent;
+    QString parentClass; // kept for parents gone by the time a test looks
 };
 
 class ClientFixture : public QObject
@@ -38,6 +39,7 @@ public:
     const QVector<RaisedPrompt> &prompts() const { return m_prompts; }
     void clearPrompts() { m_prompts.clear(); }
     QVector<QString> questions() const { return m_questions; }
+    void clearQuestions() { m_questions.clear(); }
     // What every question is answered with (OK or Cancel).
     void answerQuestionsWith(bool ok) { m_answer = ok; }
 

@@ -19,7 +19,7 @@ LinkFixture::LinkFixture()
             Qt::QueuedConnection);
     // Routed on the creating thread, as the login dialog and the
     // orchestrator do.
-    connect(m_queue, &CommSend::returnStatus, this, [this](int status) {
+    m_routing = connect(m_queue, &CommSend::returnStatus, this, [this](int status) {
         CommBackOperate *target = m_queue->callback();
         if (!target)
             return;

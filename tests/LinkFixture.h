@@ -42,6 +42,9 @@ public:
     // Returns false (queueing nothing) when the queue is busy.
     bool runBatch(const QStringList &commands, CommBackOperate *callback);
 
+    // Leaves routing the outcomes to someone else (the orchestrator).
+    void stopRouting() { disconnect(m_routing); }
+
     // Restarts the queue's link against the simulator's current port, the
     // way the network dialog's Reconnect does.
     void reconnectTo(const QString &ip, int port);
@@ -55,4 +58,5 @@ private:
     PumpSimulator m_sim;
     QThread m_thread;
     CommSend *m_queue = nullptr;
+    QMetaObject::Connection m_routing;
 };

@@ -1,0 +1,408 @@
+#include "AppSettings.h"
+#include "ClientFixture.h"
+#include "Communication.h"
+#include "DialogAbout.h"
+#include "FactoryRestore.h"
+#include "Language.h"
+#include "LinkFixture.h"
+#include "MainWindowConn.h"
+#include "RegisterImage.h"
+#include "TestSupport.h"
+#include "UiOperate.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QRandomGenerator>
+#include <QStackedWidget>
+#include <QtTest>
+
+// The main window against the simulator: page list, prompts toggle,
+// language switch, factory restore, connection warnings, boot mode.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void pageListMenusAndTitle();
+    void displayPromptToggleIsStoredAndClearsTheTips();
+    void languageActionStoresTheCodeAndAsksToRestart();
+    void restartNowEndsTheLoopWithTheRestartCode();
+    void factoryRestoreWritesTheFactoryTableOverTheMastersOwnValues();
+    void failedFactoryRestoreLeavesTheSettingsAsTheyWere();
+    void cancelledFactoryRestoreDoesNothing();
+    void factoryRestoreDuringABatchDoesNothing();
+    void firmwarePageSwitchesTheLinkToBootMode();
+    void upgradeOnlyModeKeepsTheFirmwarePage();
+    void lostConnectionRaisesPrompt11();
+    void aboutShowsVersionsFromTheSettings();
+
+private:
+    MainWindowConn *launch(int mode = 0);
+    void useSlaves(const QVector<QPair<int, int>> &addressAndOnOff);
+    QAction *action(const char *name) { return m_window->findChild<QAction *>(name); }
+    // Runs the application loop until the window ends it (or 30 s pass).
+    int runLoop();
+
+    LinkFixture m_link;
+    ClientFixture m_client;
+    UiOperate *m_orchestrator = nullptr;
+    MainWindowConn *m_window = nullptr;
+};
+
+void TestMainWindow::initTestCase()
+{
+    QVERIFY(m_link.start());
+    m_link.stopRouting();
+    TestSupport::freshSettings();
+}
+
+void TestMainWindow::init()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(m_link.queue().isIdle(), 15000);
+    QTRY_VERIFY(m_link.sim().hasClient());
+    QSettings &settings = AppSettings::store();
+    settings.clear();
+    AppSettings::writeNetworkDefaults(settings);
+    settings.setValue("net_ip", "127.0.0.1");
+    settings.setValue("net_port", m_link.sim().port());
+    settings.setValue("language", 31);
+    AppSettings::writeClientDefaults(settings);
+    m_link.sim().setFaults(SimFaults());
+    m_link.sim().clearRequests();
+    m_client.clearPrompts();
+    m_client.clearQuestions();
+    m_client.answerQuestionsWith(true);
+    Language::install(31);
+}
+
+void TestMainWindow::cleanup()
+{
+    delete m_orchestrator;
+    m_orchestrator = nullptr;
+    m_window = nullptr;
+    if (Communication *link = Communication::current())
+        link->setMode(Communication::ModbusMode);
+}
+
+MainWindowConn *TestMainWindow::launch(int mode)
+{
+    m_orchestrator = new UiOperate([] { return new MainWindowConn; });
+    QSignalSpy state(m_orchestrator, &UiOperate::launchStateChanged);
+    m_orchestrator->startLaunch(mode);
+    if (m_orchestrator->launchState() == 0)
+        state.wait(30000);
+    m_window = dynamic_cast<MainWindowConn *>(m_orchestrator->mainWindow());
+    return m_window;
+}
+
+void TestMainWindow::useSlaves(const QVector<QPair<int, int>> &addressAndOnOff)
+{
+    QSettings &settings = AppSettings::store();
+    settings.beginWriteArray("group_slaves");
+    for (int i = 0; i < addressAndOnOff.size(); ++i) {
+        settings.setArrayIndex(i);
+        settings.setValue("slave_address", addressAndOnOff[i].first);
+        settings.setValue("slave_on_off", addressAndOnOff[i].second);
+    }
+    settings.endArray();
+}
+
+int TestMainWindow::runLoop()
+{
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, [] { QApplication::exit(-1); });
+    guard.start(30000);
+    return QApplication::exec();
+}
+
+void TestMainWindow::pageListMenusAndTitle()
+{
+    QVERIFY(launch());
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    ClientFixture::screenshot(m_window, QStringLiteral("mainwindow_en"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Dosing Pump"));
+    QCOMPARE(m_window->size(), QSize(900, 600));
+    auto *list = m_window->findChild<QListWidget *>("listWidgetSetup");
+    QVERIFY(list);
+    const QStringList texts = {"Time/Temp",     "Dose Settings", "Manual/Calibration",
+                               "Liquid Status", "Quik Setup",    "Liquid sensor",
+                               "Firmware Upgrade"};
+    QCOMPARE(list->count(), texts.size());
+    for (int i = 0; i < texts.size(); ++i)
+        QCOMPARE(list->item(i)->text(), texts[i]);
+    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(m_window->currentPage(), 0);
+    auto *stack = m_window->findChild<QStackedWidget *>("stackedWidgetSetup");
+    QVERIFY(stack);
+    const QStringList pages = {"pageTimeTemp",     "pageAutoCconfig", "pageManuConfig",
+                               "pageLiquidStatus", "page",            "pageSensorStatus",
+                               "pageFirmwareUpgrade"};
+    for (int i = 0; i < pages.size(); ++i)
+        QCOMPARE(stack->widget(i)->objectName(), pages[i]);
+    for (const char *name : {"menuFile", "menuSetup", "menuHelp", "menuLanguage"})
+        QVERIFY2(m_window->findChild<QMenu *>(name), name);
+    for (const char *name :
+         {"actionQuit", "actionPumpName", "actionChemicalInterval", "actionIpPort",
+          "actionRestoreSetup", "actionDisplayPrompt", "languageChinese", "languageEnglish",
+          "languageFrench", "languageGerman", "actionPassword", "actionAbout"})
+        QVERIFY2(action(name), name);
+    QVERIFY(action("languageEnglish")->isChecked());
+    QVERIFY(!action("languageFrench")->isChecked());
+    QVERIFY(action("actionDisplayPrompt")->isChecked());
+    QCOMPARE(list->item(0)->toolTip(), QStringLiteral("Time and temperature setting interface"));
+    QCOMPARE(list->item(6)->toolTip(), QString());
+}
+
+void TestMainWindow::displayPromptToggleIsStoredAndClearsTheTips()
+{
+    QVERIFY(launch());
+    auto *list = m_window->findChild<QListWidget *>("listWidgetSetup");
+    action("actionDisplayPrompt")->trigger();
+    QCOMPARE(AppSettings::store().value("display_prompt").toInt(), 0);
+    for (int i = 0; i < list->count(); ++i)
+        QCOMPARE(list->item(i)->toolTip(), QString());
+    delete m_orchestrator;
+    m_orchestrator = nullptr;
+
+    // The next main window starts without them.
+    QVERIFY(launch());
+    list = m_window->findChild<QListWidget *>("listWidgetSetup");
+    QVERIFY(!action("actionDisplayPrompt")->isChecked());
+    QCOMPARE(list->item(0)->toolTip(), QString());
+    action("actionDisplayPrompt")->trigger();
+    QCOMPARE(AppSettings::store().value("display_prompt").toInt(), 1);
+    QCOMPARE(list->item(3)->toolTip(),
+             QStringLiteral("Status setting and checking interface of Solution bottle"));
+}
+
+void TestMainWindow::languageActionStoresTheCodeAndAsksToRestart()
+{
+    AppSettings::store().setValue("language", 37);
+    QVERIFY(launch());
+    QVERIFY(action("languageFrench")->isChecked());
+    m_client.answerQuestionsWith(false); // "Restart Later"
+    action("languageEnglish")->trigger();
+    QTRY_COMPARE(m_client.questions().size(), 1);
+    QCOMPARE(m_client.questions().last(),
+             QStringLiteral("Language changed successfully, do you want to restart the software "
+                            "now?"));
+    QCOMPARE(AppSettings::store().value("language").toInt(), 31);
+    QVERIFY(action("languageEnglish")->isChecked());
+    QVERIFY(!action("languageFrench")->isChecked());
+    QVERIFY(m_window->isVisible());
+    // One question per switch, however many change events Qt delivers.
+    QTest::qWait(100);
+    QCOMPARE(m_client.questions().size(), 1);
+}
+
+void TestMainWindow::restartNowEndsTheLoopWithTheRestartCode()
+{
+    QVERIFY(launch());
+    m_client.answerQuestionsWith(true); // "Restart Now"
+    QTimer::singleShot(0, m_window, [this] { action("languageGerman")->trigger(); });
+    QCOMPARE(runLoop(), MainWindowConn::kRestartCode);
+    QCOMPARE(AppSettings::store().value("language").toInt(), 42);
+    QCOMPARE(Language::translator().filePath(), QStringLiteral(":/Translate/tidewell_d4_de.qm"));
+    Language::install(31);
+}
+
+void TestMainWindow::factoryRestoreWritesTheFactoryTableOverTheMastersOwnValues()
+{
+    PumpSimulator &sim = m_link.sim();
+    sim.addSlave(4);
+    QRandomGenerator random(42);
+    for (int slave : {1, 4}) {
+        for (int i = 0; i < RegisterImage::kHoldingRegisterCount; ++i)
+            sim.setHoldingRegister(slave, i, int(random.bounded(65536u)));
+        for (int i = 0; i < RegisterImage::kCoilCount; ++i)
+            sim.setCoil(slave, i, int(random.bounded(2u)));
+    }
+    QVector<int> masterBefore;
+    QVector<int> masterCoilsBefore;
+    QVector<int> slaveBefore;
+    for (int i = 0; i < RegisterImage::kHoldingRegisterCount; ++i) {
+        masterBefore << sim.holdingRegister(1, i);
+        slaveBefore << sim.holdingRegister(4, i);
+    }
+    for (int i = 0; i < RegisterImage::kCoilCount; ++i)
+        masterCoilsBefore << sim.coil(1, i);
+    useSlaves({{4, 1}, {2, 0}, {3, 0}});
+
+    QVERIFY(launch());
+    sim.clearRequests();
+    QTimer::singleShot(0, m_window, [this] { action("actionRestoreSetup")->trigger(); });
+    QCOMPARE(runLoop(), MainWindowConn::kRestartCode);
+    QCOMPARE(m_client.questions().size(), 1);
+    QCOMPARE(m_client.promptNumbers(), QVector<int>({22}));
+
+    // What the pump should hold: its own values with the factory table on top.
+    RegisterImage expected;
+    for (int i = 0; i < RegisterImage::kHoldingRegisterCount; ++i)
+        expected.holdingRegisters[i] = masterBefore[i];
+    for (int i = 0; i < RegisterImage::kCoilCount; ++i)
+        expected.coils[i] = quint8(masterCoilsBefore[i]);
+    FactoryRestore::applyFactoryValues(expected);
+    for (int i = 0; i < RegisterImage::kHoldingRegisterCount; ++i)
+        QCOMPARE(sim.holdingRegister(1, i), expected.holdingRegisters[i]);
+    for (int i = 0; i < RegisterImage::kCoilCount; ++i)
+        QCOMPARE(sim.coil(1, i), int(expected.coils[i]));
+    // Spot checks of the table itself, independent of our own copy of it.
+    QCOMPARE(sim.holdingRegister(1, 17), 17096);
+    QCOMPARE(sim.holdingRegister(1, 143), 3392);
+    QCOMPARE(sim.holdingRegister(1, 147), 850);
+    QCOMPARE(sim.coil(1, 36), 0);
+    QCOMPARE(sim.coil(1, 46), 1);
+    // The slave is not touched.
+    for (int i = 0; i < RegisterImage::kHoldingRegisterCount; ++i)
+        QCOMPARE(sim.holdingRegister(4, i), slaveBefore[i]);
+    for (const PumpSimulator::Request &request : sim.requests())
+        QCOMPARE(request.slave, 1);
+    QCOMPARE(sim.requestCount(), FactoryRestore::commands().size());
+
+    QSettings &settings = AppSettings::store();
+    QStringList keys = settings.allKeys();
+    keys.sort();
+    QCOMPARE(keys, (QStringList {"net_ip", "net_port", "save_password"}));
+    QCOMPARE(settings.value("net_ip").toString(), QStringLiteral("10.10.100.254"));
+    useSlaves({{1, 0}, {2, 0}, {3, 0}});
+}
+
+void TestMainWindow::failedFactoryRestoreLeavesTheSettingsAsTheyWere()
+{
+    QVERIFY(launch());
+    QSettings &settings = AppSettings::store();
+    settings.sync();
+    QFile file(settings.fileName());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    // The bridge goes away half way through the batch.
+    PumpSimulator &sim = m_link.sim();
+    const quint16 port = sim.port();
+    sim.clearRequests();
+    const QMetaObject::Connection cut = connect(&sim, &PumpSimulator::requestReceived, this,
+                                                [&sim](int number) {
+                                                    if (number == 8)
+                                                        sim.close();
+                                                });
+    action("actionRestoreSetup")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(m_client.promptNumbers().contains(4), 20000);
+    disconnect(cut);
+    QVERIFY(!m_client.promptNumbers().contains(22));
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_window->restorePending());
+    settings.sync();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    QCOMPARE(settings.value("net_ip").toString(), QStringLiteral("127.0.0.1"));
+
+    QVERIFY(sim.listen(port));
+    m_link.reconnectTo(QStringLiteral("127.0.0.1"), port);
+    QTRY_VERIFY(sim.hasClient());
+}
+
+void TestMainWindow::cancelledFactoryRestoreDoesNothing()
+{
+    QVERIFY(launch());
+    m_link.sim().clearRequests();
+    m_client.answerQuestionsWith(false);
+    action("actionRestoreSetup")->trigger();
+    QCOMPARE(m_client.questions().size(), 1);
+    // Long enough for a first write to reach the simulator.
+    QTest::qWait(200);
+    QCOMPARE(m_link.sim().requestCount(), 0);
+    QVERIFY(!AppSettings::isFirstRun(AppSettings::store()));
+}
+
+void TestMainWindow::factoryRestoreDuringABatchDoesNothing()
+{
+    QVERIFY(launch());
+    SimFaults slow;
+    slow.replyDelayMs = 300;
+    m_link.sim().setFaults(slow);
+    m_link.sim().clearRequests();
+    RecordingCallback other;
+    QVERIFY(m_link.runBatch({"1 3 0 22", "1 3 22 22"}, &other));
+    const int questionsBefore = m_client.questions().size();
+    action("actionRestoreSetup")->trigger();
+    QCOMPARE(m_client.questions().size(), questionsBefore);
+    QTRY_COMPARE(other.outcomes, QVector<int>({0}));
+    QCOMPARE(m_link.sim().requestCount(), 2);
+    QVERIFY(!m_window->restorePending());
+}
+
+void TestMainWindow::firmwarePageSwitchesTheLinkToBootMode()
+{
+    QVERIFY(launch());
+    auto *list = m_window->findChild<QListWidget *>("listWidgetSetup");
+    Communication *link = Communication::current();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(6)).center());
+    QCOMPARE(m_window->currentPage(), 6);
+    QCOMPARE(link->linkMode(), int(Communication::BootMode));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(2)).center());
+    QCOMPARE(m_window->currentPage(), 2);
+    QCOMPARE(link->linkMode(), int(Communication::ModbusMode));
+}
+
+void TestMainWindow::upgradeOnlyModeKeepsTheFirmwarePage()
+{
+    QVERIFY(launch(1));
+    auto *list = m_window->findChild<QListWidget *>("listWidgetSetup");
+    QCOMPARE(m_window->currentPage(), 6);
+    QCOMPARE(Communication::current()->linkMode(), int(Communication::BootMode));
+    QCOMPARE(list->item(0)->flags(), Qt::NoItemFlags);
+    m_window->listWidgetSetupItemClicked(list->item(0));
+    QCOMPARE(m_window->currentPage(), 6);
+    QCOMPARE(list->currentRow(), 6);
+}
+
+void TestMainWindow::lostConnectionRaisesPrompt11()
+{
+    QVERIFY(launch());
+    m_client.clearPrompts();
+    // The bridge goes away, so the one reconnect is refused.
+    PumpSimulator &sim = m_link.sim();
+    const quint16 port = sim.port();
+    sim.close();
+    QTRY_VERIFY(m_client.promptNumbers().contains(11));
+    QCOMPARE(m_client.prompts().first().parentClass, QStringLiteral("MainWindowConn"));
+    QVERIFY(sim.listen(port));
+    m_link.reconnectTo(QStringLiteral("127.0.0.1"), port);
+    QTRY_VERIFY(sim.hasClient());
+}
+
+void TestMainWindow::aboutShowsVersionsFromTheSettings()
+{
+    QSettings &settings = AppSettings::store();
+    settings.setValue("firmware_app_version", "Firmvare App Version 1.2.3");
+    settings.setValue("firmware_version", "Firmvare Version 200005");
+    {
+        DialogAbout about;
+        QCOMPARE(about.windowTitle(), QStringLiteral("About"));
+        QCOMPARE(about.findChild<QLabel *>("lbSoftWareName")->text(),
+                 QStringLiteral("Software Version 1.1.2"));
+        QCOMPARE(about.findChild<QLabel *>("lbFirmwareAppVersion")->text(),
+                 QStringLiteral("Firmvare App Version 1.2.3"));
+        QCOMPARE(about.findChild<QLabel *>("lbFirmwareVersion")->text(),
+                 QStringLiteral("Firmvare Version 200005"));
+        about.show();
+        ClientFixture::screenshot(&about, QStringLiteral("about_en"));
+    }
+    AppSettings::factoryReset(settings);
+    DialogAbout empty;
+    QCOMPARE(empty.findChild<QLabel *>("lbFirmwareAppVersion")->text(), QString());
+    QCOMPARE(empty.findChild<QLabel *>("lbFirmwareVersion")->text(), QString());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

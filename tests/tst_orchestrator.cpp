@@ -1,0 +1,241 @@
+#include "AppSettings.h"
+#include "DeviceHost.h"
+#include "LinkFixture.h"
+#include "RegisterImage.h"
+#include "TestSupport.h"
+#include "UiOperate.h"
+
+#include <QtTest>
+
+namespace {
+
+// Stands in for the main window and remembers what it was handed.
+class RecordingHost : public DeviceHost
+{
+public:
+    struct Device
+    {
+        QString name;
+        int address;
+        RegisterImage *image;
+        RegisterImage copy; // the image as it was handed over
+    };
+
+    void setLaunchMode(int mode) override { modes.append(mode); }
+    void addDevice(const QString &name, int address, RegisterImage *image) override
+    {
+        devices.append({name, address, image, *image});
+    }
+    void setDeviceOnline(int index, bool online) override { offline.append({index, online}); }
+    void showFixedSize(int width, int height) override { shownAt = QSize(width, height); }
+
+    QVector<int> modes;
+    QVector<Device> devices;
+    QVector<QPair<int, bool>> offline;
+    QSize shownAt;
+};
+
+} // namespace
+
+// The read-out after login: which pumps are read, in what order, where their
+// data lands, and what a silent pump leads to.
+class TestOrchestrator : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+
+    void masterOnlyIsOneBatchOf23Requests();
+    void slavesInUseAreReadInIndexOrder();
+    void firmwareVersionsAreStored();
+    void silentSlaveGetsAnOfflineTab();
+    void silentMasterEndsWithMinusOne();
+    void upgradeModeShowsTheWindowWithoutReading();
+    void firstRunDefaultsAreWrittenOnce();
+
+private:
+    void useSlaves(const QVector<QPair<int, int>> &addressAndOnOff);
+    // Runs a launch to its end; the host is owned by the orchestrator.
+    int launch(UiOperate &orchestrator, int mode);
+
+    LinkFixture m_fixture;
+    RecordingHost *m_host = nullptr;
+};
+
+void TestOrchestrator::initTestCase()
+{
+    QVERIFY(m_fixture.start());
+    // The orchestrator routes every outcome itself, as in the product.
+    m_fixture.stopRouting();
+}
+
+void TestOrchestrator::init()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(m_fixture.queue().isIdle(), 15000);
+    m_fixture.sim().setFaults(SimFaults());
+    m_fixture.sim().clearRequests();
+    QSettings &settings = AppSettings::store();
+    AppSettings::writeClientDefaults(settings);
+}
+
+void TestOrchestrator::useSlaves(const QVector<QPair<int, int>> &addressAndOnOff)
+{
+    QSettings &settings = AppSettings::store();
+    settings.beginWriteArray("group_slaves");
+    for (int i = 0; i < addressAndOnOff.size(); ++i) {
+        settings.setArrayIndex(i);
+        settings.setValue("slave_address", addressAndOnOff[i].first);
+        settings.setValue("slave_on_off", addressAndOnOff[i].second);
+    }
+    settings.endArray();
+}
+
+int TestOrchestrator::launch(UiOperate &orchestrator, int mode)
+{
+    QSignalSpy state(&orchestrator, &UiOperate::launchStateChanged);
+    orchestrator.startLaunch(mode);
+    if (orchestrator.launchState() == 0)
+        state.wait(30000);
+    return orchestrator.launchState();
+}
+
+void TestOrchestrator::masterOnlyIsOneBatchOf23Requests()
+{
+    UiOperate orchestrator([this] { return m_host = new RecordingHost; });
+    QCOMPARE(launch(orchestrator, 0), 1);
+    QCOMPARE(m_fixture.sim().requestCount(), 23);
+    QStringList seen;
+    for (const PumpSimulator::Request &r : m_fixture.sim().requests())
+        seen << QStringLiteral("%1 %2 %3 %4").arg(r.slave).arg(r.function).arg(r.index).arg(r.count);
+    QCOMPARE(seen, UiOperate::fullReadCommands(1));
+    QCOMPARE(m_host->devices.size(), 1);
+    QCOMPARE(m_host->devices[0].name, QStringLiteral("Master"));
+    QCOMPARE(m_host->devices[0].address, 1);
+    QCOMPARE(m_host->devices[0].image, RegisterImage::working());
+    QCOMPARE(m_host->modes, QVector<int>({0}));
+    QCOMPARE(m_host->shownAt, QSize(900, 600));
+    // The password registers came from the pump, into the master's image.
+    QCOMPARE(RegisterImage::working()->holdingRegisters[161], 6);
+}
+
+void TestOrchestrator::slavesInUseAreReadInIndexOrder()
+{
+    m_fixture.sim().addSlave(2);
+    m_fixture.sim().addSlave(3);
+    m_fixture.sim().addSlave(4);
+    m_fixture.sim().setHoldingRegister(1, 100, 1111);
+    m_fixture.sim().setHoldingRegister(2, 100, 2222);
+    m_fixture.sim().setHoldingRegister(3, 100, 3333);
+    m_fixture.sim().setHoldingRegister(4, 100, 4444);
+    useSlaves({{2, 1}, {3, 0}, {4, 1}});
+
+    UiOperate orchestrator([this] { return m_host = new RecordingHost; });
+    QCOMPARE(launch(orchestrator, 0), 1);
+
+    QVector<int> order;
+    for (const PumpSimulator::Request &r : m_fixture.sim().requests()) {
+        if (order.isEmpty() || order.last() != r.slave)
+            order.append(r.slave);
+    }
+    QCOMPARE(order, QVector<int>({1, 2, 4}));
+    QCOMPARE(m_fixture.sim().requestCount(), 3 * 23);
+
+    QCOMPARE(m_host->devices.size(), 3);
+    QCOMPARE(m_host->devices[1].name, QStringLiteral("Slave1"));
+    QCOMPARE(m_host->devices[1].address, 2);
+    QCOMPARE(m_host->devices[2].name, QStringLiteral("Slave3"));
+    QCOMPARE(m_host->devices[2].address, 4);
+    // Each pump's data is in its own image, and stays there.
+    QCOMPARE(m_host->devices[0].image->holdingRegisters[100], 1111);
+    QCOMPARE(m_host->devices[1].image->holdingRegisters[100], 2222);
+    QCOMPARE(m_host->devices[2].image->holdingRegisters[100], 4444);
+    QCOMPARE(m_host->devices[2].copy.holdingRegisters[100], 4444);
+    QCOMPARE(orchestrator.deviceImages().size(), 3);
+    QVERIFY(m_host->offline.isEmpty());
+    useSlaves({{1, 0}, {2, 0}, {3, 0}});
+}
+
+void TestOrchestrator::firmwareVersionsAreStored()
+{
+    m_fixture.sim().setInputRegister(1, 29, 0x1203);
+    m_fixture.sim().setInputRegister(1, 30, 5);
+    UiOperate orchestrator([this] { return m_host = new RecordingHost; });
+    QCOMPARE(launch(orchestrator, 0), 1);
+    QSettings &settings = AppSettings::store();
+    QCOMPARE(settings.value("firmware_app_version").toString(),
+             QStringLiteral("Firmvare App Version 1.2.3"));
+    QCOMPARE(settings.value("firmware_version").toString(),
+             QStringLiteral("Firmvare Version 200005"));
+}
+
+void TestOrchestrator::silentSlaveGetsAnOfflineTab()
+{
+    m_fixture.sim().addSlave(3);
+    useSlaves({{2, 0}, {3, 1}, {4, 0}});
+    SimFaults faults;
+    faults.silentSlaves = {3};
+    m_fixture.sim().setFaults(faults);
+
+    UiOperate orchestrator([this] { return m_host = new RecordingHost; });
+    QCOMPARE(launch(orchestrator, 0), 1);
+    QCOMPARE(m_host->devices.size(), 2);
+    QCOMPARE(m_host->devices[1].name, QStringLiteral("Slave2"));
+    QCOMPARE(m_host->devices[1].address, 3);
+    QCOMPARE(m_host->offline, (QVector<QPair<int, bool>>{{2, false}}));
+    // Four tries of the first command, then the read-out went on.
+    int toSlave = 0;
+    for (const PumpSimulator::Request &r : m_fixture.sim().requests())
+        toSlave += r.slave == 3;
+    QCOMPARE(toSlave, 4);
+    useSlaves({{1, 0}, {2, 0}, {3, 0}});
+}
+
+void TestOrchestrator::silentMasterEndsWithMinusOne()
+{
+    SimFaults faults;
+    faults.silentSlaves = {1};
+    m_fixture.sim().setFaults(faults);
+    UiOperate orchestrator([this] { return m_host = new RecordingHost; });
+    m_host = nullptr;
+    QCOMPARE(launch(orchestrator, 0), -1);
+    QVERIFY(!orchestrator.mainWindow());
+    QCOMPARE(m_fixture.sim().requestCount(), 4);
+}
+
+void TestOrchestrator::upgradeModeShowsTheWindowWithoutReading()
+{
+    UiOperate orchestrator([this] { return m_host = new RecordingHost; });
+    QCOMPARE(launch(orchestrator, 1), 1);
+    QCOMPARE(m_host->modes, QVector<int>({1}));
+    QCOMPARE(m_host->shownAt, QSize(900, 600));
+    QVERIFY(m_host->devices.isEmpty());
+    // Nothing may be read: wait as long as a first reply would take.
+    QTest::qWait(200);
+    QCOMPARE(m_fixture.sim().requestCount(), 0);
+}
+
+void TestOrchestrator::firstRunDefaultsAreWrittenOnce()
+{
+    QSettings &settings = AppSettings::store();
+    AppSettings::factoryReset(settings);
+    {
+        UiOperate orchestrator([this] { return m_host = new RecordingHost; });
+        QVERIFY(!AppSettings::isFirstRun(settings));
+        QCOMPARE(settings.beginReadArray("group_pumps"), 4);
+        settings.endArray();
+    }
+    settings.beginWriteArray("group_pumps");
+    settings.setArrayIndex(0);
+    settings.setValue("pumps_name", "Calcium");
+    settings.endArray();
+    UiOperate again([this] { return m_host = new RecordingHost; });
+    settings.beginReadArray("group_pumps");
+    settings.setArrayIndex(0);
+    QCOMPARE(settings.value("pumps_name").toString(), QStringLiteral("Calcium"));
+    settings.endArray();
+}
+
+QTEST_GUILESS_MAIN(TestOrchestrator)
+#include "tst_orchestrator.moc"
