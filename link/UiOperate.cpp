@@ -133,22 +133,29 @@ void UiOperate::storeFirmwareVersions()
 
 bool UiOperate::addDevice(const QString &name, bool online)
 {
+    const int index = m_currentDevice;
     RegisterImage *image = m_deviceImages.last();
     image->copyReadRangesFrom(*RegisterImage::shared());
-    m_mainWindow->addDevice(name, m_deviceAddress.at(m_currentDevice), image);
-    if (!online)
-        m_mainWindow->setDeviceOnline(m_currentDevice, false);
 
-    for (int next = m_currentDevice + 1; next < m_deviceInUse.size(); ++next) {
+    // The next pump is read while the window takes this one: the register
+    // image has been copied, so the reply may land in it already.
+    bool reading = false;
+    for (int next = index + 1; next < m_deviceInUse.size() && !reading; ++next) {
         if (m_deviceInUse.at(next) != 1)
             continue;
         m_deviceImages.append(new RegisterImage);
         m_currentDevice = next;
         m_readStep = next + 1;
         readAllData(m_deviceAddress.at(next));
-        return true;
+        reading = true;
     }
-    return false;
+
+    if (!m_mainWindow)
+        createMainWindow(0);
+    m_mainWindow->addDevice(name, m_deviceAddress.at(index), image);
+    if (!online)
+        m_mainWindow->setDeviceOnline(index, false);
+    return reading;
 }
 
 void UiOperate::operateSuccess()
@@ -157,7 +164,6 @@ void UiOperate::operateSuccess()
         return;
     QString name;
     if (m_readStep == 1) {
-        createMainWindow(0);
         name = tr("Master");
         storeFirmwareVersions();
     } else {
