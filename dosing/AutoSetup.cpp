@@ -1,5 +1,7 @@
 #include "AutoSetup.h"
 
+#include "AppSettings.h"
+#include "DoseSetGroup.h"
 #include "ui_AutoSetup.h"
 
 AutoSetup::AutoSetup(QWidget *parent)
@@ -16,39 +18,53 @@ AutoSetup::~AutoSetup()
 
 void AutoSetup::addDevice(const QString &name, int address, RegisterImage *image)
 {
-    Q_UNUSED(address)
-    Q_UNUSED(image)
-    auto *tab = new QWidget(m_ui->tabWidget);
-    m_ui->tabWidget->addTab(tab, name);
-    m_online.append(true);
+    auto *page = new DoseSetGroup(address, image, m_ui->tabWidget);
+    m_pages.append(page);
+    m_ui->tabWidget->addTab(page, name);
+    if (AppSettings::store().value(QLatin1String(AppSettings::kDisplayPrompt)).toInt() == 1)
+        page->showToolTips();
+    else
+        page->clearToolTips();
 }
 
 void AutoSetup::setDeviceOnline(int index, bool online)
 {
-    if (index < 0 || index >= m_online.size())
+    if (index < 0 || index >= m_pages.size())
         return;
-    m_online[index] = online;
-    m_ui->tabWidget->widget(index)->setEnabled(online);
+    m_pages.at(index)->setEnabled(online);
 }
 
 bool AutoSetup::isDeviceOnline(int index) const
 {
-    return m_online.value(index, false);
+    const DoseSetGroup *page = m_pages.value(index);
+    return page && page->isEnabled();
 }
 
 int AutoSetup::deviceCount() const
 {
-    return m_ui->tabWidget->count();
+    return m_pages.size();
 }
 
 void AutoSetup::showToolTips()
 {
+    for (DoseSetGroup *page : m_pages)
+        page->showToolTips();
 }
 
 void AutoSetup::clearToolTips()
 {
+    for (DoseSetGroup *page : m_pages)
+        page->clearToolTips();
+}
+
+void AutoSetup::retranslate()
+{
+    for (DoseSetGroup *page : m_pages)
+        page->retranslate();
 }
 
 void AutoSetup::parameterUpdate()
 {
+    if (!m_pages.isEmpty())
+        m_pages.first()->parameterUpdate();
 }

@@ -1,5 +1,10 @@
 #include "ParameterSetup.h"
 
+#include "AppSettings.h"
+#include "CommSend.h"
+#include "DialogWaiting.h"
+#include "MyMessageBox.h"
+#include "RegisterImage.h"
 #include "ui_ParameterSetup.h"
 
 ParameterSetup::ParameterSetup(QWidget *parent)
@@ -7,9 +12,130 @@ ParameterSetup::ParameterSetup(QWidget *parent)
     , m_ui(new Ui::ParameterSetup)
 {
     m_ui->setupUi(this);
+    if (CommSend *queue = CommSend::instance())
+        connect(this, &ParameterSetup::transmission, queue, &CommSend::transmission,
+                Qt::QueuedConnection);
+    connect(m_ui->btnCalculate, &QPushButton::clicked, this, &ParameterSetup::btnCalculate_Click);
+    connect(m_ui->btnReset, &QPushButton::clicked, this, &ParameterSetup::btnReset_Click);
+    connect(m_ui->btnSetup, &QPushButton::clicked, this, &ParameterSetup::btnSetup_Click);
+    connect(m_ui->cbCustom, &QCheckBox::stateChanged, this, &ParameterSetup::cbCustom_StateChanged);
+    m_waiting = new DialogWaiting(this);
+    btnReset_Click();
 }
 
 ParameterSetup::~ParameterSetup()
 {
     delete m_ui;
+}
+
+QuickSetup::Inputs ParameterSetup::inputs() const
+{
+    return {m_ui->dsAquarium->value(), m_ui->dsConsumeCa->value(), m_ui->dsConsumeMg->value(),
+            m_ui->dsConsumeKh->value()};
+}
+
+QuickSetup::Results ParameterSetup::results() const
+{
+    QuickSetup::Results r;
+    r.supplyCa = m_ui->dsSupplyCa->value();
+    r.supplyMg = m_ui->dsSupplyMg->value();
+    r.supplyKh = m_ui->dsSupplyKh->value();
+    r.maxCa = m_ui->dsMaxCa->value();
+    r.maxMg = m_ui->dsMaxMg->value();
+    r.maxKh = m_ui->dsMaxKh->value();
+    r.maxSr = m_ui->dsMaxSr->value();
+    r.maxColdHot = m_ui->dsMaxColdHot->value();
+    return r;
+}
+
+void ParameterSetup::showResults(const QuickSetup::Results &r)
+{
+    m_ui->dsSupplyCa->setValue(r.supplyCa);
+    m_ui->dsSupplyMg->setValue(r.supplyMg);
+    m_ui->dsSupplyKh->setValue(r.supplyKh);
+    m_ui->dsMaxCa->setValue(r.maxCa);
+    m_ui->dsMaxMg->setValue(r.maxMg);
+    m_ui->dsMaxKh->setValue(r.maxKh);
+    m_ui->dsMaxSr->setValue(r.maxSr);
+    m_ui->dsMaxColdHot->setValue(r.maxColdHot);
+}
+
+void ParameterSetup::setResultsEnabled(bool enabled)
+{
+    QDoubleSpinBox *const fields[] = {m_ui->dsMaxCa,    m_ui->dsMaxMg,      m_ui->dsMaxKh,
+                                      m_ui->dsMaxSr,    m_ui->dsMaxColdHot, m_ui->dsSupplyCa,
+                                      m_ui->dsSupplyMg, m_ui->dsSupplyKh};
+    for (QDoubleSpinBox *field : fields)
+        field->setEnabled(enabled);
+}
+
+void ParameterSetup::btnCalculate_Click()
+{
+    showResults(QuickSetup::calculate(inputs()));
+}
+
+void ParameterSetup::cbCustom_StateChanged(int state)
+{
+    if (state == Qt::Checked)
+        setResultsEnabled(true);
+    else if (state == Qt::Unchecked)
+        setResultsEnabled(false);
+}
+
+void ParameterSetup::btnReset_Click()
+{
+    m_ui->cbCustom->setChecked(false);
+    setResultsEnabled(false);
+    const QuickSetup::Stored stored = QuickSetup::load(AppSettings::store());
+    m_ui->dsConsumeCa->setValue(stored.inputs.consumeCa);
+    m_ui->dsConsumeMg->setValue(stored.inputs.consumeMg);
+    m_ui->dsConsumeKh->setValue(stored.inputs.consumeKh);
+    showResults(stored.results);
+    m_ui->dsAquarium->setValue(stored.inputs.volume);
+}
+
+void ParameterSetup::btnSetup_Click()
+{
+    CommSend *queue = CommSend::instance();
+    if (!queue || !queue->isIdle())
+        return;
+    m_waiting->exec();
+    // The ranges Setup writes go back to the master as the master last
+    // reported them, not as the last pump read left the register image.
+    RegisterImage &image = *RegisterImage::shared();
+    const RegisterImage *master = RegisterImage::working();
+    QuickSetup::prepare(master ? *master : image, image, results(), m_ui->dsAquarium->value());
+    m_state = StateWriting;
+    for (const QString &command : QuickSetup::commands())
+        queue->appendCommand(command);
+    queue->setCallback(this);
+    Q_EMIT transmission();
+}
+
+void ParameterSetup::btnSave_Click()
+{
+    QuickSetup::store(AppSettings::store(), {inputs(), results()});
+}
+
+void ParameterSetup::operateSuccess()
+{
+    const int state = m_state;
+    m_state = StateIdle;
+    if (state != StateWriting)
+        return;
+    Q_EMIT quikSetup();
+    btnSave_Click();
+    m_waiting->close();
+    MyMessageBox::prompt(this, 3);
+}
+
+void ParameterSetup::operateFailure(int status)
+{
+    Q_UNUSED(status)
+    const int state = m_state;
+    m_state = StateIdle;
+    if (state != StateWriting)
+        return;
+    m_waiting->close();
+    MyMessageBox::prompt(this, 4);
 }

@@ -1,23 +1,57 @@
 #pragma once
 
+// The "Quik Setup" page: recommended and maximum daily doses from the
+// aquarium's volume and consumption, and Setup, which programmes the
+// master for one dose a day on channels 1 to 3 with the recommended doses.
+// The inputs and results go into the settings only once the pump has taken
+// the whole batch; quikSetup() then tells the main window to show the
+// master's new programme.
+
+#include "CommBackOperate.h"
+#include "QuickSetup.h"
+
 #include <QWidget>
+
+class DialogWaiting;
+class QDoubleSpinBox;
 
 namespace Ui {
 class ParameterSetup;
 }
 
-// The "Quik Setup" page: recommended doses from the aquarium's consumption.
-class ParameterSetup : public QWidget
+class ParameterSetup : public QWidget, public CommBackOperate
 {
     Q_OBJECT
 public:
+    enum State { StateIdle = 0, StateWriting };
+
     explicit ParameterSetup(QWidget *parent = nullptr);
     ~ParameterSetup() override;
 
+    int state() const { return m_state; }
+
+    void operateSuccess() override;
+    void operateFailure(int status) override;
+
 Q_SIGNALS:
+    void transmission();
     // The master's programme was written; the dose pages must decode it again.
     void quikSetup();
 
+public Q_SLOTS:
+    void btnCalculate_Click();
+    void btnReset_Click();
+    void btnSetup_Click();
+    void btnSave_Click();
+    void cbCustom_StateChanged(int state);
+
 private:
+    QuickSetup::Inputs inputs() const;
+    QuickSetup::Results results() const;
+    void showResults(const QuickSetup::Results &results);
+    void setResultsEnabled(bool enabled);
+
     Ui::ParameterSetup *m_ui;
+    DialogWaiting *m_waiting;
+    int m_state = StateIdle;
 };

@@ -1,5 +1,6 @@
 #include "CommSend.h"
 
+#include "BootProtocol.h"
 #include "CommBackOperate.h"
 #include "CommandString.h"
 #include "ModbusCodec.h"
@@ -64,7 +65,12 @@ void CommSend::start()
     m_link->connectToDevice();
     disconnect(m_statusConnection);
     m_statusConnection = connect(m_link, qOverload<int>(&Communication::returnStatus), this,
-                                 &CommSend::recieveData);
+                                 qOverload<int>(&CommSend::recieveData));
+    disconnect(m_bootConnection);
+    // Direct: the link lives on this thread, and the bytes go by reference.
+    m_bootConnection =
+        connect(m_link, qOverload<int, int, QByteArray &>(&Communication::returnStatus), this,
+                qOverload<int, int, QByteArray &>(&CommSend::recieveData), Qt::DirectConnection);
 }
 
 void CommSend::stop()
@@ -75,6 +81,10 @@ void CommSend::stop()
         tcp->setAutoReconnect(false);
     m_link->disconnectFromDevice();
     disconnect(m_statusConnection);
+    disconnect(m_bootConnection);
+    // Neither can the boot loader's answer to the step in flight.
+    if (m_bootStep != BootStep::None)
+        finishBootStep(Boot::ResultCommandFailed);
     // The reply to the command in flight can no longer arrive.
     if (m_running) {
         m_pending.clear();
@@ -220,4 +230,249 @@ void CommSend::deliverOutcome(int status)
 {
     m_idle.store(true, std::memory_order_release);
     Q_EMIT returnStatus(status);
+}
+
+void CommSend::setFirmware(const QByteArray &image)
+{
+    m_imageSize = image.size();
+    m_blockCount = Boot::blockCount(m_imageSize);
+    m_firmware = Boot::padImage(image);
+    m_currentBlock = 1;
+}
+
+bool CommSend::claimForUpgrade()
+{
+    bool idle = true;
+    return m_idle.compare_exchange_strong(idle, false, std::memory_order_acq_rel);
+}
+
+void CommSend::upgradeAction(int action)
+{
+    if (!m_link || m_running ||
+        (m_bootStep != BootStep::None && m_bootStep != BootStep::Switching)) {
+        qWarning() << "upgrade step" << action << "refused: the link is busy or down";
+        Q_EMIT upgradeReturnAcction(Boot::ResultCommandFailed);
+        return;
+    }
+    // Every step gets its full retries, whatever the last one used up.
+    m_bootRetries = 0;
+    m_bootCommands.clear();
+    const int start = Boot::kApplicationAddress;
+    // Without an image, erasing would leave the pump with no application.
+    if (action >= 2 && action <= 4 && m_blockCount == 0) {
+        qWarning() << "upgrade step" << action << "refused: no firmware image";
+        m_idle.store(true, std::memory_order_release);
+        Q_EMIT upgradeReturnAcction(Boot::ResultCommandFailed);
+        return;
+    }
+    switch (action) {
+    case 0:
+        // A write without a timer: the pump's '<' is what moves on. It holds
+        // the queue only once the boot loader has answered.
+        m_bootStep = BootStep::Switching;
+        m_link->writeRegisterValue(Boot::TagSwitchToBoot, Boot::kSwitchSlave, Boot::kSwitchRegister,
+                                   Boot::kSwitchValue);
+        break;
+    case 1:
+        startBootStep(BootStep::Connecting, Boot::command(Boot::TagConnect));
+        break;
+    case 2:
+        startBootStep(
+            BootStep::Erasing,
+            Boot::command(Boot::TagErase, start,
+                          m_eraseAll.load() ? Boot::kEraseAllEndPage : Boot::kEraseEndPage));
+        break;
+    case 3:
+        startBootStep(BootStep::Downloading,
+                      Boot::command(Boot::TagWrite, start, m_firmware.size()));
+        break;
+    case 4:
+        m_readBack.clear();
+        startBootStep(BootStep::Verifying, Boot::command(Boot::TagRead, start, m_firmware.size()));
+        break;
+    default:
+        break;
+    }
+}
+
+void CommSend::startBootStep(BootStep step, const QString &command)
+{
+    m_idle.store(false, std::memory_order_release);
+    m_bootStep = step;
+    m_bootCommands.append(command);
+    sendFirstBootCommand();
+}
+
+void CommSend::sendFirstBootCommand()
+{
+    m_link->sendBootCommand(m_bootCommands.first());
+}
+
+void CommSend::sendNextBlock()
+{
+    if (m_currentBlock > m_blockCount) {
+        m_bootCommands.append(Boot::command(Boot::TagEndOfTransmission));
+        sendFirstBootCommand();
+        return;
+    }
+    m_blockBuffer = m_firmware.mid((m_currentBlock - 1) * Boot::kBlockSize, Boot::kBlockSize);
+    m_link->sendBlock(m_currentBlock, m_blockBuffer.constData(), Boot::kBlockSize);
+}
+
+void CommSend::recieveData(int tag, int status, QByteArray &bytes)
+{
+    if (m_bootStep == BootStep::None) {
+        qDebug() << "ignoring boot reply" << tag << status << "with no step running";
+        return;
+    }
+    if (status == Boot::StatusAccepted) {
+        if (!m_bootCommands.isEmpty())
+            m_bootCommands.removeFirst();
+        m_bootRetries = 0;
+        bootReplyAccepted(tag, bytes);
+    } else {
+        bootReplyRejected(tag, status);
+    }
+}
+
+void CommSend::bootReplyAccepted(int tag, const QByteArray &bytes)
+{
+    switch (tag) {
+    case Boot::TagBlockSent:
+        Q_EMIT upgradeReturnProgress(m_currentBlock);
+        ++m_currentBlock;
+        sendNextBlock();
+        return;
+    case Boot::TagConnect:
+        finishBootStep(Boot::ResultConnected);
+        return;
+    case Boot::TagBlockReceived:
+        blockReceived(bytes);
+        return;
+    case Boot::TagEndOfTransmission:
+        finishBootStep(Boot::ResultDownloaded);
+        return;
+    case Boot::TagRead:
+        m_currentBlock = 1;
+        m_link->setBlocksExpected(m_blockCount);
+        // Unlike the bare request, this one waits for the first block with
+        // a timer, so that a pump that never sends ends the step.
+        m_link->sendTaggedByte(Boot::TagBlockReceived, Boot::kReadyToReceive, true,
+                               Boot::kReplyTimeoutMs);
+        return;
+    case Boot::TagErase:
+        finishBootStep(Boot::ResultErased);
+        return;
+    case Boot::TagWrite:
+        m_currentBlock = 1;
+        sendNextBlock();
+        return;
+    case Boot::TagSwitchToBoot:
+        if (!bytes.isEmpty() && bytes.at(0) == Boot::kBootStarted) {
+            m_idle.store(false, std::memory_order_release);
+            m_bootStep = BootStep::Connecting;
+            m_link->sendTaggedByte(Boot::TagSwitchToBoot, Boot::kHandshake, true,
+                                   Boot::kReplyTimeoutMs);
+            m_bootCommands.append(Boot::command(Boot::TagConnect));
+            sendFirstBootCommand();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    resendOrEndStep();
+}
+
+void CommSend::blockReceived(const QByteArray &bytes)
+{
+    const bool endOfTransmission = bytes.size() == 1 && bytes.at(0) == Boot::kEot;
+    if (!endOfTransmission)
+        m_readBack.append(bytes.mid(3, Boot::kBlockSize));
+    Q_EMIT upgradeReturnProgress(m_currentBlock);
+    m_link->sendTaggedByte(Boot::TagBlockReceived, Boot::kAck, true, Boot::kReplyTimeoutMs);
+    if (!endOfTransmission && m_currentBlock < m_blockCount) {
+        ++m_currentBlock;
+        return;
+    }
+    if (m_readBack != m_firmware) {
+        finishBootStep(Boot::ResultVerifyFailed);
+        return;
+    }
+    // The step goes on until the pump has taken the start command.
+    Q_EMIT upgradeReturnAcction(Boot::ResultVerified);
+    m_bootStep = BootStep::Starting;
+    m_bootCommands.append(Boot::command(Boot::TagStart, Boot::kApplicationAddress));
+    sendFirstBootCommand();
+}
+
+void CommSend::bootReplyRejected(int tag, int status)
+{
+    switch (tag) {
+    case Boot::TagBlockSent:
+        if (++m_bootRetries <= kBootRetries) {
+            m_link->sendBlock(m_currentBlock, m_blockBuffer.constData(), Boot::kBlockSize);
+            return;
+        }
+        finishBootStep(Boot::ResultDownloadFailed);
+        return;
+    case Boot::TagBlockReceived:
+        if (++m_bootRetries <= kBootRetries) {
+            // Before the first block, silence means the request to start
+            // sending was lost: ask again. Otherwise acknowledge again.
+            const bool nothingYet = m_readBack.isEmpty() && status == Boot::StatusNoReply;
+            m_link->sendTaggedByte(Boot::TagBlockReceived,
+                                   nothingYet ? Boot::kReadyToReceive : Boot::kAck, true,
+                                   Boot::kReplyTimeoutMs);
+            return;
+        }
+        finishBootStep(Boot::ResultVerifyFailed);
+        return;
+    case Boot::TagEndOfTransmission:
+    case Boot::TagConnect:
+    case Boot::TagStart:
+    case Boot::TagH:
+    case Boot::TagErase:
+    case Boot::TagN:
+    case Boot::TagO:
+    case Boot::TagRead:
+    case Boot::TagWrite:
+    case Boot::TagT:
+    case Boot::TagV:
+    case Boot::TagW:
+    case Boot::TagLowerH:
+    case Boot::TagLowerO:
+    case Boot::TagLowerW:
+        if (m_bootRetries > kBootRetries) {
+            m_bootCommands.clear();
+            finishBootStep(Boot::ResultCommandFailed);
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    resendOrEndStep();
+}
+
+void CommSend::resendOrEndStep()
+{
+    if (m_bootCommands.isEmpty()) {
+        finishBootStep(0);
+        return;
+    }
+    ++m_bootRetries;
+    sendFirstBootCommand();
+}
+
+void CommSend::finishBootStep(int result)
+{
+    const bool heldQueue = m_bootStep != BootStep::Switching;
+    m_bootStep = BootStep::None;
+    m_bootCommands.clear();
+    // Idle first: the page that hears the result may start the next step.
+    if (heldQueue)
+        m_idle.store(true, std::memory_order_release);
+    if (result != 0)
+        Q_EMIT upgradeReturnAcction(result);
 }

@@ -8,6 +8,14 @@
 // batch is over the outcome crosses back to the thread that created the
 // queue, where idle is set and returnStatus(int) is emitted in one step, so
 // the outcome always reaches the callback that started the batch.
+//
+// The same queue runs the firmware transfer through the boot loader. The
+// page claims the queue, then asks for one step at a time with
+// upgradeAction(n): connect, erase, download, verify. Each boot reply comes
+// back from the link as recieveData(tag, status, bytes) and drives the step
+// on: blocks are sent or acknowledged, failed commands sent again, until the
+// step ends with one upgradeReturnAcction(result). While a step runs the
+// queue is not idle, so no page starts a Modbus batch in the middle of it.
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -48,8 +56,27 @@ public:
     int lastStatus() const { return m_lastStatus; }
     Communication *link() const { return m_link; }
 
+    // A block refused or missed this often in a row ends its step; a boot
+    // command is sent again until its retries exceed this.
+    static constexpr int kBootRetries = 4;
+
+    // GUI thread, only while idle: the image is padded with 0x1A up to a
+    // whole number of 128-byte blocks.
+    void setFirmware(const QByteArray &image);
+    const QByteArray &firmware() const { return m_firmware; }
+    int currentBlock() const { return m_currentBlock; }
+    int blockCount() const { return m_blockCount; }
+    int imageSize() const { return m_imageSize; }
+    void setEraseAll(bool on) { m_eraseAll.store(on); }
+    bool eraseAll() const { return m_eraseAll.load(); }
+    // GUI thread: takes the idle queue for an upgrade step; false while a
+    // batch or another step runs.
+    bool claimForUpgrade();
+
 Q_SIGNALS:
     void returnStatus(int status);
+    void upgradeReturnAcction(int result);
+    void upgradeReturnProgress(int block);
 
 public Q_SLOTS:
     bool sendCommand(const QString &command);
@@ -59,9 +86,22 @@ public Q_SLOTS:
     // Stops and deletes the transport on the link thread, before the thread
     // ends; a queue started afterwards creates a new one.
     void shutdown();
+    void upgradeAction(int action);
     void transmission();
+    void recieveData(int tag, int status, QByteArray &bytes);
 
 private:
+    enum class BootStep { None, Switching, Connecting, Erasing, Downloading, Verifying, Starting };
+
+    void startBootStep(BootStep step, const QString &command);
+    void sendFirstBootCommand();
+    void sendNextBlock();
+    void bootReplyAccepted(int tag, const QByteArray &bytes);
+    void bootReplyRejected(int tag, int status);
+    void blockReceived(const QByteArray &bytes);
+    void resendOrEndStep();
+    // Ends the step; a result of 0 reports nothing.
+    void finishBootStep(int result);
     void sendFirstAfterPause();
     void sendFirst();
     void finishBatch(int status);
@@ -83,4 +123,17 @@ private:
     QMetaObject::Connection m_statusConnection;
     // Lives in the creating thread; the batch outcome is delivered there.
     QObject *m_outcomeContext = nullptr;
+
+    // The firmware transfer, link thread while a step runs.
+    QByteArray m_firmware;
+    int m_imageSize = 0;
+    int m_blockCount = 0;
+    int m_currentBlock = 1;
+    QByteArray m_blockBuffer;
+    QByteArray m_readBack;
+    std::atomic<bool> m_eraseAll {false};
+    QStringList m_bootCommands;
+    int m_bootRetries = 0;
+    BootStep m_bootStep = BootStep::None;
+    QMetaObject::Connection m_bootConnection;
 };

@@ -1,8 +1,5 @@
 #include "Communication.h"
 
-#include "BootProtocol.h"
-#include "Crc16.h"
-
 #include <QDebug>
 #include <QTimer>
 
@@ -127,33 +124,84 @@ qint64 Communication::writeRegisterValue(int tag, quint8 slave, int index, quint
     const QByteArray frame = Modbus::buildWriteRegisterValue(slave, index, value);
     if (frame.isEmpty())
         return -1;
-    return sendTagged(tag, frame.constData(), frame.size(), false, 400);
+    const qint64 written =
+        sendTagged(tag, frame.constData(), frame.size(), false, Boot::kReplyTimeoutMs);
+    m_switchEcho = frame;
+    return written;
+}
+
+qint64 Communication::sendBootCommand(const QString &command)
+{
+    const std::optional<Boot::EncodedCommand> encoded = Boot::encodeCommand(command);
+    if (!encoded)
+        return -1;
+    return sendRaw(encoded->bytes.constData(), encoded->bytes.size(), encoded->timeoutMs);
+}
+
+qint64 Communication::sendBlock(int blockNumber, const char *data, int length)
+{
+    const QByteArray frame = Boot::buildBlock(blockNumber, data, length);
+    return sendTagged(Boot::TagBlockSent, frame.constData(), frame.size(), true,
+                      Boot::kReplyTimeoutMs);
 }
 
 void Communication::beginRequest(const QByteArray &frame)
 {
     // Whatever is still buffered belongs to an earlier exchange.
     m_receiveBuffer.clear();
+    m_bootExchange = false;
     m_pending = Modbus::PendingRequest::fromFrame(frame);
+}
+
+void Communication::beginBootSend()
+{
+    m_bootBuffer.clear();
+    m_switchEcho.clear();
+    m_bootExchange = true;
 }
 
 void Communication::bytesReceived(const QByteArray &bytes)
 {
     noteLineActivity();
-    switch (m_linkMode.load()) {
-    case ModbusMode:
+    const int mode = m_linkMode.load();
+    if (mode != ModbusMode && mode != BootMode)
+        return;
+    if (m_bootExchange)
+        processBootBytes(bytes);
+    else
         processModbusBytes(bytes);
-        break;
-    case BootMode: {
-        stopResponseTimer();
-        QByteArray reply = bytes;
-        const int status = checkBootReply(m_lastTag, reply);
-        Q_EMIT returnStatus(m_lastTag, status, reply);
-        break;
+}
+
+void Communication::processBootBytes(const QByteArray &bytes)
+{
+    m_bootBuffer.append(bytes);
+    const int tag = m_lastTag;
+    if (tag == Boot::TagSwitchToBoot && !dropSwitchEcho())
+        return;
+    const int length = Boot::replyLength(tag, m_bootBuffer);
+    if (length == 0)
+        return; // the rest of the block is still on its way; the timer runs on
+    QByteArray reply = m_bootBuffer.left(length);
+    if (m_bootBuffer.size() > length)
+        qDebug() << "dropping" << m_bootBuffer.size() - length
+                 << "bytes after a complete boot reply";
+    m_bootBuffer.clear();
+    stopResponseTimer();
+    const int status = checkBootReply(tag, reply);
+    Q_EMIT returnStatus(tag, status, reply);
+}
+
+bool Communication::dropSwitchEcho()
+{
+    if (m_switchEcho.isEmpty())
+        return true;
+    if (m_bootBuffer.size() < m_switchEcho.size() && m_switchEcho.startsWith(m_bootBuffer))
+        return false;
+    if (m_bootBuffer.startsWith(m_switchEcho)) {
+        m_bootBuffer.remove(0, m_switchEcho.size());
+        m_switchEcho.clear();
     }
-    default:
-        break;
-    }
+    return !m_bootBuffer.isEmpty();
 }
 
 void Communication::processModbusBytes(const QByteArray &bytes)
@@ -197,74 +245,25 @@ void Communication::finishModbusReply(const QByteArray &reply)
 void Communication::timeout()
 {
     stopResponseTimer();
-    switch (m_linkMode.load()) {
-    case ModbusMode:
-        // A timer that outlived its request reports nothing.
-        if (!m_pending)
-            return;
-        m_pending.reset();
-        m_receiveBuffer.clear();
-        noteLineActivity();
-        Q_EMIT returnStatus(Modbus::StatusTimeout);
-        break;
-    case BootMode: {
+    const int mode = m_linkMode.load();
+    if (mode != ModbusMode && mode != BootMode)
+        return;
+    if (m_bootExchange) {
+        m_bootBuffer.clear();
         QByteArray empty;
         Q_EMIT returnStatus(m_lastTag, Boot::StatusNoReply, empty);
-        break;
+        return;
     }
-    default:
-        break;
-    }
+    // A timer that outlived its request reports nothing.
+    if (!m_pending)
+        return;
+    m_pending.reset();
+    m_receiveBuffer.clear();
+    noteLineActivity();
+    Q_EMIT returnStatus(Modbus::StatusTimeout);
 }
 
 int Communication::checkBootReply(int tag, QByteArray &reply)
 {
-    const auto singleByte = [&reply](char byte) { return reply.size() == 1 && reply.at(0) == byte; };
-    switch (tag) {
-    case Boot::TagEndOfTransmission:
-    case Boot::TagBlockSent:
-        return !reply.isEmpty() && reply.at(0) == Boot::kAck ? Boot::StatusAccepted
-                                                             : Boot::StatusRejected;
-    case Boot::TagConnect:
-    case 'H':
-    case Boot::TagErase:
-    case 'O':
-    case 'W':
-        return singleByte(Boot::kCommandAccepted) ? Boot::StatusAccepted : Boot::StatusRejected;
-    case Boot::TagRead:
-        m_expectedBlock = 1;
-        m_blocksReceived = 1;
-        return singleByte(Boot::kCommandAccepted) ? Boot::StatusAccepted : Boot::StatusRejected;
-    case Boot::TagWrite:
-        return singleByte(Boot::kReadyToReceive) ? Boot::StatusAccepted : Boot::StatusRejected;
-    case Boot::TagBlockReceived: {
-        if (reply.size() == Boot::kBlockFrameSize && reply.at(0) == Boot::kSoh) {
-            const quint8 number = static_cast<quint8>(reply.at(1));
-            const quint8 complement = static_cast<quint8>(reply.at(2));
-            const quint16 crc = Crc16::xmodem(reply.constData() + 3, Boot::kBlockSize);
-            const quint16 sent = static_cast<quint16>(static_cast<quint8>(reply.at(131)) << 8
-                                                      | static_cast<quint8>(reply.at(132)));
-            if (number != m_expectedBlock || complement != 255 - m_expectedBlock || crc != sent)
-                return Boot::StatusRejected;
-            ++m_blocksReceived;
-            ++m_expectedBlock;
-            return Boot::StatusAccepted;
-        }
-        if (singleByte(Boot::kEot))
-            return m_blocksReceived == m_blocksExpected ? Boot::StatusAccepted
-                                                        : Boot::StatusRejected;
-        return Boot::StatusRejected;
-    }
-    case Boot::TagStart:
-    case 'N':
-    case 'T':
-    case 'V':
-    case Boot::TagSwitchToBoot:
-    case 'h':
-    case 'o':
-    case 'w':
-        return reply.isEmpty() ? Boot::StatusRejected : Boot::StatusAccepted;
-    default:
-        return Boot::StatusRejected;
-    }
+    return m_judge.judge(tag, reply);
 }

@@ -4,10 +4,15 @@
 // the Modbus builders go out through sendRequest; received bytes are
 // collected here until the reply is complete, judged against the one
 // pending request, decoded into the process-wide register image and
-// reported as returnStatus(int). In boot mode every received batch is judged
-// by the boot loader's rules and reported as returnStatus(tag, status, bytes).
+// reported as returnStatus(int). In boot mode the boot loader's replies are
+// collected until complete (a block from the pump is 133 bytes), judged by
+// the boot loader's rules under the tag of what was sent and reported as
+// returnStatus(tag, status, bytes). A reply always goes the way of what was
+// sent last: a Modbus request started on the firmware page, or a boot
+// exchange still running after the page was left, is judged as what it is.
 // A concrete transport supplies the socket; everything runs on its thread.
 
+#include "BootProtocol.h"
 #include "ModbusCodec.h"
 
 #include <QByteArray>
@@ -62,6 +67,13 @@ public:
     // request or timer: the switch into the boot loader.
     qint64 writeRegisterValue(int tag, quint8 slave, int index, quint16 value);
 
+    // One boot command from its text ("73 4096 996" goes out as I1000,3e4#),
+    // sent with sendRaw so that its first byte is the tag; -1 when the tag
+    // is not a command of the boot loader.
+    qint64 sendBootCommand(const QString &command);
+    // One XMODEM-CRC block, tagged 'C' (its acknowledgement awaited).
+    qint64 sendBlock(int blockNumber, const char *data, int length);
+
     // Judges a boot-loader reply under the tag of what was sent: 0 accepted,
     // 2 rejected. Keeps the verification's block counters.
     int checkBootReply(int tag, QByteArray &reply);
@@ -69,7 +81,7 @@ public:
     void setMode(int mode);
     int linkMode() const;
     int lastTag() const { return m_lastTag; }
-    void setBlocksExpected(int blocks) { m_blocksExpected = blocks; }
+    void setBlocksExpected(int blocks) { m_judge.setBlocksExpected(blocks); }
 
     bool hasPendingRequest() const { return m_pending.has_value(); }
 
@@ -98,6 +110,8 @@ protected:
     void startResponseTimer(int timeoutMs);
     void stopResponseTimer();
     void setLastTag(int tag) { m_lastTag = tag; }
+    // Called by the transport just before boot-loader bytes are written.
+    void beginBootSend();
     void noteLineActivity();
     // Forgets the pending request: its reply can no longer arrive.
     void abandonRequest();
@@ -105,12 +119,18 @@ protected:
 private:
     void processModbusBytes(const QByteArray &bytes);
     void finishModbusReply(const QByteArray &reply);
+    void processBootBytes(const QByteArray &bytes);
+    bool dropSwitchEcho();
     qint64 sendFrame(const QByteArray &frame);
 
     int m_lastTag = 0;
-    quint8 m_expectedBlock = 1;
-    int m_blocksReceived = 0;
-    int m_blocksExpected = 0;
+    Boot::ReplyJudge m_judge;
+    // What the link sent last, and so how the next bytes are judged.
+    bool m_bootExchange = false;
+    QByteArray m_bootBuffer;
+    // The switch into the boot loader is a Modbus write: the pump echoes it
+    // before its boot loader announces itself.
+    QByteArray m_switchEcho;
     // A request goes out only when the previous one has been answered or
     // given up on, so at most one is ever pending.
     std::optional<Modbus::PendingRequest> m_pending;

@@ -172,6 +172,8 @@ qint64 TcpClient::sendRaw(const char *data, qint64 length, int timeoutMs)
 {
     if (!data || length <= 0)
         return -1;
+    dropUnreadBytes();
+    beginBootSend();
     setLastTag(static_cast<signed char>(data[0]));
     startResponseTimer(timeoutMs);
     return writeAndFlush(data, length);
@@ -185,10 +187,17 @@ qint64 TcpClient::sendRaw(const char *data, int timeoutMs)
 qint64 TcpClient::sendTagged(int tag, const char *data, qint64 length, bool startTimer,
                              int timeoutMs)
 {
+    if (!data || length <= 0)
+        return -1;
+    dropUnreadBytes();
+    beginBootSend();
     setLastTag(tag);
     const qint64 written = writeAndFlush(data, length);
+    // A timer left from an earlier exchange must not report on this one.
     if (startTimer)
         startResponseTimer(timeoutMs);
+    else
+        stopResponseTimer();
     return written;
 }
 

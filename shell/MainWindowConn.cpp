@@ -6,7 +6,10 @@
 #include "CommandString.h"
 #include "Communication.h"
 #include "DialogAbout.h"
+#include "DialogChemicalInter.h"
 #include "DialogIpPort.h"
+#include "DialogPassword.h"
+#include "DialogPumpName.h"
 #include "FactoryRestore.h"
 #include "FirmwareUpgrade.h"
 #include "Language.h"
@@ -71,11 +74,15 @@ MainWindowConn::MainWindowConn(QWidget *parent)
 
     connect(m_ui->actionQuit, &QAction::triggered, this, &MainWindowConn::actionQuit);
     connect(m_ui->actionAbout, &QAction::triggered, this, &MainWindowConn::actionAbout);
+    connect(m_ui->actionPumpName, &QAction::triggered, this, &MainWindowConn::actionPumpName);
+    connect(m_ui->actionChemicalInterval, &QAction::triggered, this,
+            &MainWindowConn::actionChemicalInterval);
     connect(m_ui->actionIpPort, &QAction::triggered, this, &MainWindowConn::actionIpPortSetup);
     connect(m_ui->actionRestoreSetup, &QAction::triggered, this,
             &MainWindowConn::actionRestoreSetup);
     connect(m_ui->actionDisplayPrompt, &QAction::triggered, this,
             &MainWindowConn::actionDisplayPrompt);
+    connect(m_ui->actionPassword, &QAction::triggered, this, &MainWindowConn::actionPasswordSetup);
     connect(m_ui->languageEnglish, &QAction::triggered, this, &MainWindowConn::languageEnglish);
     connect(m_ui->languageChinese, &QAction::triggered, this, &MainWindowConn::languageChinese);
     connect(m_ui->languageFrench, &QAction::triggered, this, &MainWindowConn::languageFrench);
@@ -242,6 +249,24 @@ void MainWindowConn::actionQuit()
 void MainWindowConn::actionAbout()
 {
     DialogAbout dialog(this);
+    dialog.exec();
+}
+
+void MainWindowConn::actionPasswordSetup()
+{
+    DialogPassword dialog(this);
+    dialog.exec();
+}
+
+void MainWindowConn::actionPumpName()
+{
+    DialogPumpName dialog(this);
+    dialog.exec();
+}
+
+void MainWindowConn::actionChemicalInterval()
+{
+    DialogChemicalInter dialog(this);
     dialog.exec();
 }
 

@@ -59,9 +59,12 @@ Q_SIGNALS:
 public Q_SLOTS:
     void actionQuit();
     void actionAbout();
+    void actionPumpName();
     void actionIpPortSetup();
     void actionRestoreSetup();
     void actionDisplayPrompt();
+    void actionPasswordSetup();
+    void actionChemicalInterval();
     void languageEnglish();
     void languageChinese();
     void languageFrench();

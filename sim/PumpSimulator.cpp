@@ -35,6 +35,8 @@ PumpSimulator::PumpSimulator(QObject *parent)
 {
     m_clock.start();
     addSlave(kMasterAddress);
+    m_bootLoader.setWriter(
+        [this](const QByteArray &bytes) { writeToClient(m_connection, bytes, false); });
     connect(&m_server, &QTcpServer::newConnection, this, &PumpSimulator::onNewConnection);
 }
 
@@ -285,6 +287,7 @@ bool PumpSimulator::saveState(const QString &path, QString *error) const
 void PumpSimulator::setVerbose(bool on)
 {
     m_verbose = on;
+    m_bootLoader.setVerbose(on);
 }
 
 void PumpSimulator::onNewConnection()
@@ -316,6 +319,10 @@ void PumpSimulator::onReadyRead()
     if (!m_client)
         return;
     const quint64 connection = m_connection;
+    if (m_bootLoader.isActive()) {
+        m_bootLoader.receive(m_client->readAll());
+        return;
+    }
     m_framer.append(m_client->readAll());
     int discarded = m_framer.discardedBytes();
     const auto reportGarbage = [this, &discarded] {
@@ -418,6 +425,13 @@ void PumpSimulator::handleRequest(const QByteArray &frame)
         emit tablesWritten(slave);
     if (replies)
         sendReply(reply, plan, lastOnConnection, &outcome);
+    if (written.contains(kMasterAddress) && request.slave == kMasterAddress &&
+        SimBootLoader::isSwitchRequest(frame)) {
+        // The application restarts into the boot loader; what the framer still holds is lost.
+        m_framer.clear();
+        m_bootLoader.enter();
+        outcome += QStringLiteral(", boot loader entered");
+    }
     if (lastOnConnection) {
         outcome += QStringLiteral(", closing the connection");
         if (!replies && m_client)

@@ -9,6 +9,7 @@
 // precise single-shot timer, but only while the connection it came from still stands.
 
 #include "RequestFramer.h"
+#include "SimBootLoader.h"
 #include "SimFaults.h"
 #include "SimPump.h"
 
@@ -106,6 +107,10 @@ public:
     // One line per request on stderr: time, slave, function, index, count and what was done.
     void setVerbose(bool on);
 
+    // The master's boot loader. While it runs, every byte from the client goes to it instead
+    // of the Modbus framer; the switch request starts it once its echo has been sent.
+    SimBootLoader &bootLoader() { return m_bootLoader; }
+
 Q_SIGNALS:
     // After the request was carried out and its reply sent or scheduled.
     void requestReceived(int number);
@@ -169,4 +174,5 @@ private:
     int m_nextRequestNumber = 1;
     QElapsedTimer m_clock;
     bool m_verbose = false;
+    SimBootLoader m_bootLoader;
 };

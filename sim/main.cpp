@@ -1,9 +1,13 @@
 #include "PumpSimulator.h"
+#include "SimMotors.h"
+#include "SimSensors.h"
+#include "SimThermometer.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QStringList>
 
 #include <cstdio>
@@ -119,6 +123,50 @@ int main(int argc, char *argv[])
                        delayOption, dropOption, corruptOption, splitOption, splitGapOption,
                        exceptionOption, closeAfterOption, silentOption, duplicateOption,
                        duplicateDelayOption});
+    const QCommandLineOption sensorsOption(
+        QStringLiteral("sensors"),
+        QStringLiteral("States of the four liquid sensors of every pump, e.g. 0,1,0,0."),
+        QStringLiteral("LIST"));
+    const QCommandLineOption sensorBelowOption(
+        QStringLiteral("sensor-below"),
+        QStringLiteral("Liquid sensors turn active while their bottle holds less than ML."),
+        QStringLiteral("ML"));
+    parser.addOption(sensorsOption);
+    parser.addOption(sensorBelowOption);
+    const QCommandLineOption temperatureOption(
+        QStringLiteral("temperature"),
+        QStringLiteral("Fixes every pump's water temperature at C degrees Celsius, e.g. 24.5."),
+        QStringLiteral("C"));
+    const QCommandLineOption historyGapsOption(
+        QStringLiteral("history-gaps"),
+        QStringLiteral("Hourly temperature samples (0..23) that hold no reading, e.g. 5,6."),
+        QStringLiteral("LIST"));
+    parser.addOption(temperatureOption);
+    parser.addOption(historyGapsOption);
+    const QCommandLineOption bootRefuseOption(
+        QStringLiteral("boot-refuse"),
+        QStringLiteral("Share of firmware blocks the boot loader refuses (NAK)."),
+        QStringLiteral("P"), QStringLiteral("0"));
+    const QCommandLineOption bootLoseAckOption(
+        QStringLiteral("boot-lose-ack"),
+        QStringLiteral("Share of firmware blocks kept but not acknowledged."), QStringLiteral("P"),
+        QStringLiteral("0"));
+    const QCommandLineOption bootCorruptReadOption(
+        QStringLiteral("boot-corrupt-read"),
+        QStringLiteral("Share of read-back blocks sent with a wrong CRC."), QStringLiteral("P"),
+        QStringLiteral("0"));
+    const QCommandLineOption bootEraseDelayOption(
+        QStringLiteral("boot-erase-delay"), QStringLiteral("The erase takes MS milliseconds."),
+        QStringLiteral("MS"), QStringLiteral("0"));
+    const QCommandLineOption bootSilentFromOption(
+        QStringLiteral("boot-silent-from"),
+        QStringLiteral("The boot loader stops answering at its Nth answer (0: never)."),
+        QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption bootOption(
+        QStringLiteral("boot"),
+        QStringLiteral("Start in the boot loader, as after a failed upgrade."));
+    parser.addOptions({bootRefuseOption, bootLoseAckOption, bootCorruptReadOption,
+                       bootEraseDelayOption, bootSilentFromOption, bootOption});
     parser.process(app);
 
     if (!parser.positionalArguments().isEmpty()) {
@@ -213,6 +261,84 @@ int main(int argc, char *argv[])
             return 1;
         }
     }
+
+    QVector<int> sensorStates;
+    if (parser.isSet(sensorsOption)) {
+        const QStringList parts = parser.value(sensorsOption).split(QLatin1Char(','));
+        for (const QString &part : parts) {
+            int state = 0;
+            if (parts.size() != SimSensors::kSensorCount || !parseInt(part.trimmed(), 0, 1, &state)) {
+                fail(QStringLiteral("--sensors wants four states of 0 or 1, separated by commas"));
+                return 1;
+            }
+            sensorStates.append(state);
+        }
+    }
+    int sensorBelowMl = -1;
+    if (parser.isSet(sensorBelowOption)
+        && !parseInt(parser.value(sensorBelowOption), 0, 6553, &sensorBelowMl)) {
+        fail(QStringLiteral("--sensor-below wants a volume from 0 to 6553 ml"));
+        return 1;
+    }
+    for (int address : simulator.slaves()) {
+        SimPump *pump = simulator.pump(address);
+        pump->behaviour<SimMotors>()->setLog(address, parser.isSet(verboseOption));
+        auto *sensors = pump->behaviour<SimSensors>();
+        for (int k = 0; k < sensorStates.size(); ++k)
+            sensors->force(k, sensorStates.at(k));
+        if (sensorBelowMl >= 0)
+            sensors->followBelow(sensorBelowMl * 10);
+    }
+
+    bool temperatureOk = true;
+    const double temperature = parser.value(temperatureOption).toDouble(&temperatureOk);
+    if (parser.isSet(temperatureOption)
+        && (!temperatureOk || temperature < -50 || temperature > 150)) {
+        fail(QStringLiteral("--temperature wants degrees Celsius from -50 to 150"));
+        return 1;
+    }
+    QVector<int> historyGaps;
+    if (parser.isSet(historyGapsOption)) {
+        const QStringList parts = parser.value(historyGapsOption).split(QLatin1Char(','));
+        for (const QString &part : parts) {
+            int sample = 0;
+            if (!parseInt(part.trimmed(), 0, SimThermometer::kHistoryCount - 1, &sample)) {
+                fail(QStringLiteral(
+                    "--history-gaps wants samples from 0 to 23, separated by commas"));
+                return 1;
+            }
+            historyGaps.append(sample);
+        }
+    }
+    for (int address : simulator.slaves()) {
+        auto *thermometer = simulator.pump(address)->behaviour<SimThermometer>();
+        thermometer->setHistoryGaps(historyGaps);
+        if (parser.isSet(temperatureOption))
+            thermometer->pinTemperature(temperature);
+    }
+    if (parser.isSet(verboseOption))
+        QLoggingCategory::setFilterRules(QStringLiteral("pumpsim.*.info=true"));
+
+    SimBootFaults bootFaults;
+    bootFaults.seed = faults.seed;
+    if (!parseRate(parser.value(bootRefuseOption), &bootFaults.refuseRate)
+        || !parseRate(parser.value(bootLoseAckOption), &bootFaults.lostAckRate)
+        || !parseRate(parser.value(bootCorruptReadOption), &bootFaults.corruptReadRate)) {
+        fail(QStringLiteral("--boot-refuse, --boot-lose-ack and --boot-corrupt-read want a "
+                            "share from 0 to 1"));
+        return 1;
+    }
+    if (!parseInt(parser.value(bootEraseDelayOption), 0, std::numeric_limits<int>::max(),
+                  &bootFaults.eraseDelayMs)
+        || !parseInt(parser.value(bootSilentFromOption), 0, std::numeric_limits<int>::max(),
+                     &bootFaults.silentFrom)) {
+        fail(QStringLiteral("--boot-erase-delay and --boot-silent-from want a number of 0 or "
+                            "more"));
+        return 1;
+    }
+    simulator.bootLoader().setFaults(bootFaults);
+    if (parser.isSet(bootOption))
+        simulator.bootLoader().startInBootLoader();
 
     if (!simulator.listen(static_cast<quint16>(port))) {
         fail(QStringLiteral("cannot listen on 127.0.0.1:%1").arg(port));

@@ -1,5 +1,8 @@
 #include "LiquidStatusSetup.h"
 
+#include "AppSettings.h"
+#include "LiquidStatus.h"
+
 #include "ui_LiquidStatusSetup.h"
 
 LiquidStatusSetup::LiquidStatusSetup(QWidget *parent)
@@ -16,35 +19,41 @@ LiquidStatusSetup::~LiquidStatusSetup()
 
 void LiquidStatusSetup::addDevice(const QString &name, int address, RegisterImage *image)
 {
-    Q_UNUSED(address)
-    Q_UNUSED(image)
-    auto *tab = new QWidget(m_ui->tabWidget);
+    auto *tab = new LiquidStatus(address, image, m_ui->tabWidget);
+    m_tabs.append(tab);
     m_ui->tabWidget->addTab(tab, name);
-    m_online.append(true);
+    if (AppSettings::store().value(QLatin1String(AppSettings::kDisplayPrompt)).toInt() == 1)
+        tab->showToolTips();
+    else
+        tab->clearToolTips();
 }
 
 void LiquidStatusSetup::setDeviceOnline(int index, bool online)
 {
-    if (index < 0 || index >= m_online.size())
+    if (index < 0 || index >= m_tabs.size())
         return;
-    m_online[index] = online;
-    m_ui->tabWidget->widget(index)->setEnabled(online);
+    m_tabs.at(index)->setEnabled(online);
 }
 
 bool LiquidStatusSetup::isDeviceOnline(int index) const
 {
-    return m_online.value(index, false);
+    const LiquidStatus *tab = m_tabs.value(index);
+    return tab && tab->isEnabled();
 }
 
 int LiquidStatusSetup::deviceCount() const
 {
-    return m_ui->tabWidget->count();
+    return m_tabs.size();
 }
 
 void LiquidStatusSetup::showToolTips()
 {
+    for (LiquidStatus *tab : qAsConst(m_tabs))
+        tab->showToolTips();
 }
 
 void LiquidStatusSetup::clearToolTips()
 {
+    for (LiquidStatus *tab : qAsConst(m_tabs))
+        tab->clearToolTips();
 }

@@ -1,5 +1,7 @@
 #include "ManualControl.h"
 
+#include "ManuControl.h"
+
 #include "ui_ManualControl.h"
 
 ManualControl::ManualControl(QWidget *parent)
@@ -16,35 +18,29 @@ ManualControl::~ManualControl()
 
 void ManualControl::addDevice(const QString &name, int address, RegisterImage *image)
 {
-    Q_UNUSED(address)
-    Q_UNUSED(image)
-    auto *tab = new QWidget(m_ui->tabWidget);
-    m_ui->tabWidget->addTab(tab, name);
-    m_online.append(true);
+    auto *tab = new ManuControl(address, image, m_ui->tabWidgetManuControl);
+    m_tabs.append(tab);
+    m_ui->tabWidgetManuControl->addTab(tab, name);
 }
 
 void ManualControl::setDeviceOnline(int index, bool online)
 {
-    if (index < 0 || index >= m_online.size())
+    if (index < 0 || index >= m_tabs.size())
         return;
-    m_online[index] = online;
-    m_ui->tabWidget->widget(index)->setEnabled(online);
+    m_tabs.at(index)->setEnabled(online);
 }
 
 bool ManualControl::isDeviceOnline(int index) const
 {
-    return m_online.value(index, false);
+    const ManuControl *tab = m_tabs.value(index);
+    return tab && tab->isEnabled();
 }
 
 int ManualControl::deviceCount() const
 {
-    return m_ui->tabWidget->count();
+    return m_tabs.size();
 }
 
-void ManualControl::showToolTips()
-{
-}
+void ManualControl::showToolTips() { }
 
-void ManualControl::clearToolTips()
-{
-}
+void ManualControl::clearToolTips() { }

@@ -1,15 +1,18 @@
 #pragma once
 
+// The "Manual/Calibration" page: one ManuControl tab per pump in use,
+// master first, in the order the orchestrator hands them over.
+
 #include <QVector>
 #include <QWidget>
 
+class ManuControl;
 struct RegisterImage;
 
 namespace Ui {
 class ManualControl;
 }
 
-// The "Manual/Calibration" page: manual runs and flow calibration.
 class ManualControl : public QWidget
 {
     Q_OBJECT
@@ -17,15 +20,18 @@ public:
     explicit ManualControl(QWidget *parent = nullptr);
     ~ManualControl() override;
 
-    // One tab per pump in use, master first.
     void addDevice(const QString &name, int address, RegisterImage *image);
+    // An index past the last tab is ignored.
     void setDeviceOnline(int index, bool online);
     bool isDeviceOnline(int index) const;
     int deviceCount() const;
+    ManuControl *tab(int index) const { return m_tabs.value(index); }
+    // The page has no help texts of its own; the main window calls these
+    // on every page it switches.
     void showToolTips();
     void clearToolTips();
 
 private:
     Ui::ManualControl *m_ui;
-    QVector<bool> m_online;
+    QVector<ManuControl *> m_tabs;
 };

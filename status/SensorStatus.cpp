@@ -1,5 +1,8 @@
 #include "SensorStatus.h"
 
+#include "AppSettings.h"
+#include "SensorStatusSetup.h"
+
 #include "ui_SensorStatus.h"
 
 SensorStatus::SensorStatus(QWidget *parent)
@@ -16,21 +19,37 @@ SensorStatus::~SensorStatus()
 
 void SensorStatus::addDevice(const QString &name, int address, RegisterImage *image)
 {
-    Q_UNUSED(address)
-    Q_UNUSED(image)
-    auto *tab = new QWidget(m_ui->tabWidget);
+    auto *tab = new SensorStatusSetup(address, image, m_ui->tabWidget);
+    // The group box names the pump whose sensors it shows.
+    tab->setTitle(name);
+    m_tabs.append(tab);
     m_ui->tabWidget->addTab(tab, name);
+    if (AppSettings::store().value(QLatin1String(AppSettings::kDisplayPrompt)).toInt() == 1)
+        tab->showToolTips();
+    else
+        tab->clearToolTips();
+}
+
+void SensorStatus::setDeviceOnline(int index, bool online)
+{
+    if (index < 0 || index >= m_tabs.size())
+        return;
+    m_tabs.at(index)->setEnabled(online);
 }
 
 int SensorStatus::deviceCount() const
 {
-    return m_ui->tabWidget->count();
+    return m_tabs.size();
 }
 
 void SensorStatus::showToolTips()
 {
+    for (SensorStatusSetup *tab : qAsConst(m_tabs))
+        tab->showToolTips();
 }
 
 void SensorStatus::clearToolTips()
 {
+    for (SensorStatusSetup *tab : qAsConst(m_tabs))
+        tab->clearToolTips();
 }

@@ -1,14 +1,19 @@
 #pragma once
 
+// The "Liquid sensor" page: one SensorStatusSetup tab per pump in use,
+// master first, each with the help text of its read button switched by
+// "display_prompt".
+
+#include <QVector>
 #include <QWidget>
 
+class SensorStatusSetup;
 struct RegisterImage;
 
 namespace Ui {
 class SensorStatus;
 }
 
-// The "Liquid sensor" page: the liquid sensors of every pump.
 class SensorStatus : public QWidget
 {
     Q_OBJECT
@@ -16,12 +21,15 @@ public:
     explicit SensorStatus(QWidget *parent = nullptr);
     ~SensorStatus() override;
 
-    // One tab per pump in use, master first.
     void addDevice(const QString &name, int address, RegisterImage *image);
+    // An index past the last tab is ignored.
+    void setDeviceOnline(int index, bool online);
     int deviceCount() const;
+    SensorStatusSetup *tab(int index) const { return m_tabs.value(index); }
     void showToolTips();
     void clearToolTips();
 
 private:
     Ui::SensorStatus *m_ui;
+    QVector<SensorStatusSetup *> m_tabs;
 };

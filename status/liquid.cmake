@@ -1,4 +1,15 @@
+target_sources(tidewell_domain PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/ManualDosing.h ${CMAKE_CURRENT_LIST_DIR}/ManualDosing.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LiquidBottles.h ${CMAKE_CURRENT_LIST_DIR}/LiquidBottles.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LiquidSensors.h ${CMAKE_CURRENT_LIST_DIR}/LiquidSensors.cpp)
 target_sources(tidewell_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ManualControl.h ${CMAKE_CURRENT_LIST_DIR}/ManualControl.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ManuControl.h ${CMAKE_CURRENT_LIST_DIR}/ManuControl.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ManualControlUnit.h ${CMAKE_CURRENT_LIST_DIR}/ManualControlUnit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LiquidStatusSetup.h ${CMAKE_CURRENT_LIST_DIR}/LiquidStatusSetup.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/SensorStatus.h ${CMAKE_CURRENT_LIST_DIR}/SensorStatus.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/LiquidStatus.h ${CMAKE_CURRENT_LIST_DIR}/LiquidStatus.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LiquidStatusUnit.h ${CMAKE_CURRENT_LIST_DIR}/LiquidStatusUnit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MyLabel.h ${CMAKE_CURRENT_LIST_DIR}/MyLabel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SensorStatus.h ${CMAKE_CURRENT_LIST_DIR}/SensorStatus.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SensorStatusSetup.h ${CMAKE_CURRENT_LIST_DIR}/SensorStatusSetup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SensorStatusItem.h ${CMAKE_CURRENT_LIST_DIR}/SensorStatusItem.cpp)

@@ -1,0 +1,280 @@
+// The dose settings page's Read and Save (16 requests each) and the quick
+// setup's Setup (6 requests), driven through the real pages, queue and
+// transport against pumpsim in its own process, so the CPU figure is the
+// client's alone. Prints the wall time of each batch from the button to its
+// outcome, the protocol floor (the pauses between requests plus the
+// measured round trips of the same frames), their ratio and the client's
+// CPU share; then the time to decode a Read into the four editors and
+// repaint the page.
+
+#include "AppSettings.h"
+#include "CommBackOperate.h"
+#include "CommSend.h"
+#include "DoseProgramme.h"
+#include "DoseSetGroup.h"
+#include "ModbusCodec.h"
+#include "MyMessageBox.h"
+#include "ParameterSetup.h"
+#include "QuickSetup.h"
+#include "RegisterImage.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTcpSocket>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <stdlib.h>
+#include <sys/resource.h>
+
+namespace {
+
+constexpr int kRuns = 7;
+constexpr int kPaintRuns = 21;
+
+double cpuSeconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+        (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// The frame a command string stands for, built from image for writes.
+QByteArray frameOf(const QString &command, const RegisterImage &image)
+{
+    const QStringList f = command.split(' ');
+    const auto slave = quint8(f[0].toInt());
+    const int function = f[1].toInt();
+    const int index = f[2].toInt();
+    const int count = f[3].toInt();
+    if (function == Modbus::WriteMultipleRegisters)
+        return Modbus::buildWriteMultipleRegisters(slave, index, count, image);
+    if (function == Modbus::WriteMultipleCoils)
+        return Modbus::buildWriteMultipleCoils(slave, index, count, image);
+    return Modbus::buildRead(slave, Modbus::FunctionCode(function), index, count);
+}
+
+// The round trips alone: the same frames sent back to back on a socket of
+// our own, each waiting only for its complete reply. The simulator serves
+// one client at a time, so all floors share one connection.
+double roundTripsMs(QTcpSocket &socket, const QStringList &commands, const RegisterImage &image)
+{
+    double total = 0;
+    for (const QString &command : commands) {
+        const QByteArray frame = frameOf(command, image);
+        QElapsedTimer clock;
+        clock.start();
+        socket.write(frame);
+        socket.flush();
+        QByteArray reply;
+        while (Modbus::expectedReplyLength(reply) <= 0 ||
+               reply.size() < Modbus::expectedReplyLength(reply)) {
+            if (!socket.waitForReadyRead(3000))
+                return -1;
+            reply += socket.readAll();
+        }
+        total += clock.nsecsElapsed() / 1e6;
+    }
+    return total;
+}
+
+double median(QVector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+struct Figures
+{
+    QVector<double> ratios;
+    QVector<double> cpuShares;
+    QVector<double> walls;
+};
+
+// Clicks button and waits for the prompt that ends the batch.
+bool runOnce(QPushButton *button, int expectedPrompt, int *lastPrompt, double floorMs,
+             Figures &figures)
+{
+    QEventLoop loop;
+    *lastPrompt = 0;
+    MyMessageBox::setPromptObserver([&](QWidget *, int number) {
+        *lastPrompt = number;
+        loop.quit();
+    });
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    button->click();
+    loop.exec();
+    const double wallMs = wall.nsecsElapsed() / 1e6;
+    const double cpuMs = (cpuSeconds() - cpuBefore) * 1000;
+    if (*lastPrompt != expectedPrompt)
+        return false;
+    figures.walls << wallMs;
+    figures.ratios << wallMs / floorMs;
+    figures.cpuShares << 100.0 * cpuMs / wallMs;
+    return true;
+}
+
+void report(const char *what, int requests, double rtt, double floorMs, const Figures &f)
+{
+    std::printf("%s, %d requests, %d runs\n", what, requests, kRuns);
+    std::printf("  round trips alone %.2f ms, protocol floor (%d x 60 ms + round trips) %.2f ms\n",
+                rtt, requests - 1, floorMs);
+    for (int i = 0; i < f.walls.size(); ++i)
+        std::printf("  run %d: wall %.2f ms, ratio %.4f, client CPU %.2f %%\n", i + 1, f.walls[i],
+                    f.ratios[i], f.cpuShares[i]);
+    std::printf("  median: ratio %.4f (goal <= 1.01), client CPU %.2f %% of wall (goal < 1 %%)\n",
+                median(f.ratios), median(f.cpuShares));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // A settings directory of our own: the benchmark never touches the user's.
+    char pattern[] = "/tmp/tidewell-bench-settings-XXXXXX";
+    const char *dir = mkdtemp(pattern);
+    if (!dir)
+        return 1;
+    qputenv("XDG_CONFIG_HOME", dir);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(dir));
+    qputenv("QT_LOGGING_RULES", "*.debug=false");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+
+    QProcess sim;
+    sim.start(QStringLiteral(PUMPSIM_PATH), {QStringLiteral("--port"), QStringLiteral("0")});
+    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
+        std::fprintf(stderr, "pumpsim did not start\n");
+        return 1;
+    }
+    const QByteArray line = sim.readLine().trimmed();
+    const quint16 port = static_cast<quint16>(line.mid(line.lastIndexOf(':') + 1).toInt());
+
+    QSettings &settings = AppSettings::store();
+    AppSettings::writeClientDefaults(settings);
+    settings.setValue(QLatin1String(AppSettings::kNetIp), QStringLiteral("127.0.0.1"));
+    settings.setValue(QLatin1String(AppSettings::kNetPort), port);
+
+    // Floors first, on a connection of our own, before the client connects.
+    RegisterImage floorImage;
+    QuickSetup::prepare(floorImage, floorImage, QuickSetup::calculate({100, 10, 5, 1}), 100);
+    QTcpSocket socket;
+    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
+    if (!socket.waitForConnected(5000)) {
+        std::fprintf(stderr, "cannot reach pumpsim\n");
+        return 1;
+    }
+    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    bool measured = true;
+    const auto averageRtt = [&](const QStringList &commands) {
+        double rtt = 0;
+        for (int i = 0; i < kRuns; ++i) {
+            const double one = roundTripsMs(socket, commands, floorImage);
+            measured = measured && one >= 0;
+            rtt += one;
+        }
+        return rtt / kRuns;
+    };
+    const QStringList read = DoseProgramme::readCommands(1);
+    const QStringList save = DoseProgramme::saveCommands(1);
+    const QStringList setup = QuickSetup::commands();
+    const double readRtt = averageRtt(read);
+    const double saveRtt = averageRtt(save);
+    const double setupRtt = averageRtt(setup);
+    const double readFloor = (read.size() - 1) * CommSend::kPauseMs + readRtt;
+    const double saveFloor = (save.size() - 1) * CommSend::kPauseMs + saveRtt;
+    const double setupFloor = (setup.size() - 1) * CommSend::kPauseMs + setupRtt;
+    socket.disconnectFromHost();
+    if (socket.state() != QAbstractSocket::UnconnectedState)
+        socket.waitForDisconnected(2000);
+    if (!measured) {
+        std::fprintf(stderr, "a floor request got no reply\n");
+        return 1;
+    }
+
+    QThread thread;
+    auto *queue = new CommSend;
+    CommSend::setInstance(queue);
+    queue->moveToThread(&thread);
+    QObject::connect(&thread, &QThread::started, queue, &CommSend::start, Qt::QueuedConnection);
+    // Routed to the callback as the orchestrator does.
+    QObject::connect(queue, &CommSend::returnStatus, &app, [queue](int status) {
+        if (CommBackOperate *target = queue->callback())
+            status == 0 ? target->operateSuccess() : target->operateFailure(status);
+    });
+    thread.start();
+    // Let the link connect before the clock starts.
+    QEventLoop connecting;
+    QTimer::singleShot(500, &connecting, &QEventLoop::quit);
+    connecting.exec();
+
+    RegisterImage master;
+    RegisterImage::setWorking(&master);
+    DoseSetGroup page(1, &master);
+    page.resize(730, 495);
+    page.show();
+    ParameterSetup quick;
+    quick.show();
+    auto *btnRead = page.findChild<QPushButton *>(QStringLiteral("btnRead"));
+    auto *btnSave = page.findChild<QPushButton *>(QStringLiteral("btnSave"));
+    auto *btnSetup = quick.findChild<QPushButton *>(QStringLiteral("btnSetup"));
+    if (!btnRead || !btnSave || !btnSetup)
+        return 1;
+
+    int prompt = 0;
+    Figures readFigures, saveFigures, setupFigures;
+    for (int run = 0; run < kRuns; ++run) {
+        if (!runOnce(btnRead, 5, &prompt, readFloor, readFigures) ||
+            !runOnce(btnSave, 3, &prompt, saveFloor, saveFigures) ||
+            !runOnce(btnSetup, 3, &prompt, setupFloor, setupFigures)) {
+            std::fprintf(stderr, "run %d ended with prompt %d\n", run + 1, prompt);
+            return 1;
+        }
+    }
+    MyMessageBox::setPromptObserver(nullptr);
+    report("dose settings Read", read.size(), readRtt, readFloor, readFigures);
+    report("dose settings Save", save.size(), saveRtt, saveFloor, saveFigures);
+    report("quick setup Setup", setup.size(), setupRtt, setupFloor, setupFigures);
+
+    // Decoding a Read into the four editors and painting the page, with
+    // plans on every channel so the plan lists are rebuilt too.
+    for (int channel = 0; channel < DoseProgramme::kChannelCount; ++channel) {
+        master.holdingRegisters[DoseProgramme::kPlanCountRegister + channel] = 24 << 8;
+        for (int j = 0; j < DoseProgramme::kMaxPlans; ++j) {
+            const int block =
+                DoseProgramme::kPlanBlockRegister + DoseProgramme::kPlanBlockSize * channel;
+            master.holdingRegisters[block + j] = (j % 24) << 8;
+            master.holdingRegisters[block + DoseProgramme::kMaxPlans + j] = j + 1;
+        }
+    }
+    QVector<double> paints;
+    for (int run = 0; run < kPaintRuns; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        page.parameterUpdate();
+        page.repaint();
+        paints << clock.nsecsElapsed() / 1e6;
+    }
+    std::printf("decode into the four editors and repaint (24 plans per channel), %d runs: "
+                "median %.2f ms, worst %.2f ms (goal < 20 ms)\n",
+                kPaintRuns, median(paints), *std::max_element(paints.begin(), paints.end()));
+
+    RegisterImage::setWorking(nullptr);
+    thread.quit();
+    thread.wait();
+    sim.kill();
+    sim.waitForFinished();
+    return 0;
+}

@@ -1,0 +1,338 @@
+// The manual, calibration, liquid status and sensor pages driven through
+// their buttons, with the real queue and transport against pumpsim over
+// loopback (its own process, so the CPU time is the client's alone). For
+// each action: the wall time from the click to the page's outcome, over
+// the protocol floor (60 ms between requests plus the measured round trips
+// of the same requests), and the client's CPU time. Then the delay from the
+// simulator's motor stopping (its --verbose log) to the page showing
+// "Start" again after a timed run.
+
+#include "AppSettings.h"
+#include "CommBackOperate.h"
+#include "CommSend.h"
+#include "LiquidStatusSetup.h"
+#include "ManuControl.h"
+#include "ManualControl.h"
+#include "ManualControlUnit.h"
+#include "ModbusCodec.h"
+#include "MyMessageBox.h"
+#include "RegisterImage.h"
+#include "SensorStatus.h"
+#include "UiOperate.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTcpSocket>
+#include <QThread>
+#include <QTime>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <stdlib.h>
+#include <sys/resource.h>
+
+namespace {
+
+constexpr int kRuns = 7;
+constexpr int kDelayRuns = 10;
+
+double cpuSeconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+        (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+double median(QVector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values.at(values.size() / 2);
+}
+
+// The round trip of each request on a socket of our own, averaged over
+// kRuns. Writes go to a register and a coil the pump does not act on.
+QVector<double> roundTripsMs(quint16 port, const QVector<QByteArray> &frames)
+{
+    QVector<double> averages(frames.size(), -1);
+    QTcpSocket socket;
+    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
+    if (!socket.waitForConnected(5000))
+        return averages;
+    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    for (int i = 0; i < frames.size(); ++i) {
+        double total = 0;
+        for (int run = 0; run < kRuns; ++run) {
+            QElapsedTimer clock;
+            clock.start();
+            socket.write(frames.at(i));
+            socket.flush();
+            QByteArray reply;
+            while (Modbus::expectedReplyLength(reply) <= 0 ||
+                   reply.size() < Modbus::expectedReplyLength(reply)) {
+                if (!socket.waitForReadyRead(3000))
+                    return averages;
+                reply += socket.readAll();
+            }
+            total += clock.nsecsElapsed() / 1e6;
+        }
+        averages[i] = total / kRuns;
+    }
+    socket.disconnectFromHost();
+    return averages;
+}
+
+class Driver : public QObject
+{
+    Q_OBJECT
+Q_SIGNALS:
+    void transmission();
+};
+
+class Outcome : public CommBackOperate
+{
+public:
+    void operateSuccess() override { status = 0; }
+    void operateFailure(int s) override { status = s; }
+    int status = -1;
+};
+
+QEventLoop *g_loop = nullptr;
+
+// Runs the event loop until done() holds, looking every 5 ms; an outcome
+// ends the wait at once through g_loop.
+void waitFor(const std::function<bool()> &done, int timeoutMs)
+{
+    if (done())
+        return;
+    QEventLoop loop;
+    QTimer check;
+    check.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    check.start(5);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    g_loop = &loop;
+    loop.exec();
+    g_loop = nullptr;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    char pattern[] = "/tmp/tidewell-bench-settings-XXXXXX";
+    const char *dir = mkdtemp(pattern);
+    if (!dir)
+        return 1;
+    qputenv("XDG_CONFIG_HOME", dir);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_LOGGING_RULES", "*.debug=false");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(dir));
+    QApplication app(argc, argv);
+
+    QProcess sim;
+    sim.start(QStringLiteral(PUMPSIM_PATH),
+              {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--verbose")});
+    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
+        std::fprintf(stderr, "pumpsim did not start\n");
+        return 1;
+    }
+    const QByteArray line = sim.readAllStandardOutput().trimmed();
+    const quint16 port = static_cast<quint16>(line.mid(line.lastIndexOf(':') + 1).toInt());
+    // Motor stops as pumpsim logs them: "HH:mm:ss.zzz pump 1 motor 2 finished ...".
+    QVector<int> motorStops;
+    QByteArray simLog;
+    QObject::connect(&sim, &QProcess::readyReadStandardError, [&] {
+        simLog += sim.readAllStandardError();
+        int end;
+        while ((end = simLog.indexOf('\n')) >= 0) {
+            const QString text = QString::fromLatin1(simLog.left(end));
+            simLog.remove(0, end + 1);
+            if (text.contains(QLatin1String("pump 1 motor 2 finished")))
+                motorStops << QTime::fromString(text.left(12), QStringLiteral("HH:mm:ss.zzz"))
+                                  .msecsSinceStartOfDay();
+        }
+    });
+
+    QSettings &settings = AppSettings::store();
+    AppSettings::writeNetworkDefaults(settings);
+    settings.setValue(QLatin1String(AppSettings::kNetIp), QStringLiteral("127.0.0.1"));
+    settings.setValue(QLatin1String(AppSettings::kNetPort), port);
+    AppSettings::writeClientDefaults(settings);
+    MyMessageBox::setPromptObserver([](QWidget *, int) {});
+
+    RegisterImage zero;
+    const QVector<double> rtt = roundTripsMs(
+        port,
+        {Modbus::buildWriteSingleRegister(1, 385, zero), Modbus::buildWriteSingleCoil(1, 59, zero),
+         Modbus::buildRead(1, Modbus::ReadHoldingRegisters, 64, 11),
+         Modbus::buildRead(1, Modbus::ReadHoldingRegisters, 148, 1),
+         Modbus::buildRead(1, Modbus::ReadDiscreteInputs, 0, 4)});
+    if (std::find(rtt.begin(), rtt.end(), -1.0) != rtt.end()) {
+        std::fprintf(stderr, "round trips could not be measured\n");
+        return 1;
+    }
+    const double rttWriteRegister = rtt[0];
+    const double rttWriteCoil = rtt[1];
+    const double rttReadBottles = rtt[2];
+    const double rttReadOne = rtt[3];
+    const double rttSensors = rtt[4];
+
+    QThread thread;
+    auto *queue = new CommSend;
+    CommSend::setInstance(queue);
+    queue->moveToThread(&thread);
+    QObject::connect(&thread, &QThread::started, queue, &CommSend::start, Qt::QueuedConnection);
+    Driver driver;
+    QObject::connect(&driver, &Driver::transmission, queue, &CommSend::transmission,
+                     Qt::QueuedConnection);
+    // Routed as the orchestrator does; the time the page has its outcome.
+    QElapsedTimer wall;
+    double doneMs = -1;
+    QObject::connect(queue, &CommSend::returnStatus, [&](int status) {
+        if (CommBackOperate *target = queue->callback())
+            status == 0 ? target->operateSuccess() : target->operateFailure(status);
+        doneMs = wall.nsecsElapsed() / 1e6;
+        if (g_loop)
+            g_loop->quit();
+    });
+    thread.start();
+    // Let the link connect before anything is timed.
+    QEventLoop connecting;
+    QTimer::singleShot(500, &connecting, &QEventLoop::quit);
+    connecting.exec();
+
+    RegisterImage master;
+    {
+        Outcome outcome;
+        for (const QString &command : UiOperate::fullReadCommands(1))
+            queue->appendCommand(command);
+        queue->setCallback(&outcome);
+        Q_EMIT driver.transmission();
+        waitFor([&] { return outcome.status >= 0; }, 10000);
+        if (outcome.status != 0) {
+            std::fprintf(stderr, "the full read failed\n");
+            return 1;
+        }
+        master.copyReadRangesFrom(*RegisterImage::shared());
+    }
+
+    ManualControl manual;
+    manual.addDevice(QStringLiteral("Master"), 1, &master);
+    manual.show();
+    LiquidStatusSetup liquid;
+    liquid.addDevice(QStringLiteral("Master"), 1, &master);
+    liquid.show();
+    SensorStatus sensors;
+    sensors.addDevice(QStringLiteral("Master"), 1, &master);
+    sensors.show();
+    ManuControl *tab = manual.tab(0);
+    ManualControlUnit *unit0 = tab->unit(0);
+
+    const auto measure = [&](const char *name, double floorMs, QPushButton *button,
+                             const std::function<void()> &after) {
+        QVector<double> ratios;
+        QVector<double> shares;
+        QVector<double> walls;
+        QVector<double> cpus;
+        for (int run = 0; run < kRuns; ++run) {
+            waitFor([&] { return queue->isIdle(); }, 10000);
+            doneMs = -1;
+            const double cpuBefore = cpuSeconds();
+            wall.start();
+            button->click();
+            waitFor([&] { return doneMs >= 0; }, 15000);
+            const double cpuMs = (cpuSeconds() - cpuBefore) * 1000;
+            ratios << doneMs / floorMs;
+            walls << doneMs;
+            cpus << cpuMs;
+            shares << 100.0 * cpuMs / doneMs;
+            if (after)
+                after();
+        }
+        std::printf("%-28s floor %7.2f ms, wall %7.2f ms (+%.2f ms), ratio %.4f (goal <= 1.01), "
+                    "client CPU %.2f ms = %.2f %% (goal < 1 %%)\n",
+                    name, floorMs, median(walls), median(walls) - floorMs, median(ratios),
+                    median(cpus), median(shares));
+    };
+
+    // Manual start: [1 6 58], [1 5 11]; each run is stopped again untimed.
+    unit0->findChild<QDoubleSpinBox *>(QStringLiteral("dsVolume"))->setValue(1000);
+    auto *start0 = unit0->findChild<QPushButton *>(QStringLiteral("btnStart"));
+    measure("manual start (2 requests)", CommSend::kPauseMs + rttWriteRegister + rttWriteCoil,
+            start0, [&] {
+                waitFor([&] { return queue->isIdle(); }, 10000);
+                start0->click();
+                waitFor([&] { return queue->isIdle() && start0->text() == QLatin1String("Start"); },
+                        10000);
+            });
+
+    // Calibration save: [1 6 entry], [1 5 34], after one complete 5 s run.
+    tab->findChild<QCheckBox *>(QStringLiteral("cBoxCaliMode"))->setChecked(true);
+    tab->findChild<QDoubleSpinBox *>(QStringLiteral("dsCaliTime"))->setValue(5);
+    tab->findChild<QPushButton *>(QStringLiteral("btnStartCali"))->click();
+    waitFor([&] { return tab->completedWorkTimeMs() > 0 && queue->isIdle(); }, 10000);
+    tab->findChild<QDoubleSpinBox *>(QStringLiteral("dsCaliGet"))->setValue(8.0);
+    measure("calibration save (2)", CommSend::kPauseMs + rttWriteRegister + rttWriteCoil,
+            tab->findChild<QPushButton *>(QStringLiteral("btnSaveCali")), nullptr);
+
+    measure("read all bottles (2)", CommSend::kPauseMs + rttReadBottles + rttReadOne,
+            liquid.findChild<QPushButton *>(QStringLiteral("btnRead")), nullptr);
+    measure("sensor read (1)", rttSensors,
+            sensors.findChild<QPushButton *>(QStringLiteral("btnRead")), nullptr);
+
+    // Timed runs of pump 2: 3 ml at gear 0, 1000 ms per 10 ml = 300 ms.
+    {
+        Outcome outcome;
+        RegisterImage &shared = *RegisterImage::shared();
+        shared.holdingRegisters[81] = master.holdingRegisters[81] = 0;
+        shared.holdingRegisters[117] = master.holdingRegisters[117] = 1000;
+        for (const QString &command : {QStringLiteral("1 6 81"), QStringLiteral("1 6 117")})
+            queue->appendCommand(command);
+        queue->setCallback(&outcome);
+        Q_EMIT driver.transmission();
+        waitFor([&] { return outcome.status >= 0; }, 10000);
+    }
+    ManualControlUnit *unit1 = tab->unit(1);
+    unit1->setSpeed(0);
+    unit1->findChild<QDoubleSpinBox *>(QStringLiteral("dsVolume"))->setValue(3);
+    auto *start1 = unit1->findChild<QPushButton *>(QStringLiteral("btnStart"));
+    QVector<double> delays;
+    for (int run = 0; run < kDelayRuns; ++run) {
+        waitFor([&] { return queue->isIdle(); }, 10000);
+        const int stopsBefore = motorStops.size();
+        start1->click();
+        waitFor([&] { return start1->text() == QLatin1String("Stop"); }, 5000);
+        waitFor([&] { return start1->text() == QLatin1String("Start"); }, 5000);
+        const int shownAt = QTime::currentTime().msecsSinceStartOfDay();
+        waitFor([&] { return motorStops.size() > stopsBefore; }, 3000);
+        if (motorStops.size() <= stopsBefore) {
+            std::fprintf(stderr, "pumpsim logged no stop\n");
+            return 1;
+        }
+        delays << shownAt - motorStops.last();
+    }
+    std::printf("timed run, motor stop to \"Start\": median %.0f ms over %d runs (min %.0f, max "
+                "%.0f)\n",
+                median(delays), kDelayRuns, *std::min_element(delays.begin(), delays.end()),
+                *std::max_element(delays.begin(), delays.end()));
+
+    thread.quit();
+    thread.wait();
+    sim.kill();
+    sim.waitForFinished();
+    return 0;
+}
+
+#include "bench_liquid.moc"

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+namespace Ui {
+class LiquidStatusUnit;
+}
+
+// One bottle of the liquid status page: pump name, bottle picture (a click
+// reads that bottle), liquid left, days left, and the capacity that a save
+// writes when the bottle is checked.
+class LiquidStatusUnit : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit LiquidStatusUnit(QWidget *parent = nullptr);
+    ~LiquidStatusUnit() override;
+
+    void setName(const QString &name);
+    // Whole ml, shown with one decimal.
+    void setLiquidLeft(int ml);
+    // No value shows "--": the programme gives no daily consumption.
+    void setDaysLeft(const QString &days);
+    void setCapacity(double ml);
+    double capacity() const;
+    void setChecked(bool checked);
+    bool isChecked() const;
+
+Q_SIGNALS:
+    void updataUnitData();
+
+public Q_SLOTS:
+    void btnPump_Clicked();
+    void cbPump_StateChanged(int state);
+    void combWarnMode_CurrentIndexChanged(int index);
+
+private:
+    Ui::LiquidStatusUnit *m_ui;
+};

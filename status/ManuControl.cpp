@@ -1,0 +1,405 @@
+#include "ManuControl.h"
+
+#include "AppSettings.h"
+#include "CommSend.h"
+#include "DialogWaiting.h"
+#include "ManualControlUnit.h"
+#include "ManualDosing.h"
+#include "MyMessageBox.h"
+#include "RegisterImage.h"
+
+#include "ui_ManuControl.h"
+
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTimer>
+
+namespace {
+
+constexpr int kTickMs = 1000;
+constexpr int kMsPerSecond = 1000;
+
+} // namespace
+
+// Sends the automatic stop now, or right after the batch that is running.
+// While it waits it stands in as that batch's callback: the batch's end is
+// the first moment the queue is free, and nothing else can queue before the
+// stop does. The outcome is then handed on unchanged.
+class ManuControl::AutoStop : public CommBackOperate
+{
+public:
+    explicit AutoStop(ManuControl *owner)
+        : m_owner(owner)
+    {
+    }
+
+    void request()
+    {
+        m_requested = true;
+        sendOrWait();
+    }
+
+    // Gives a batch's outcome back to whoever asked for it, as if nothing had stood in.
+    void release()
+    {
+        CommSend *queue = CommSend::instance();
+        if (m_waiting && queue && queue->callback() == this)
+            queue->setCallback(m_forwardTo);
+        m_waiting = false;
+        m_forwardTo = nullptr;
+    }
+
+    void operateSuccess() override { outcome(0); }
+    void operateFailure(int status) override { outcome(status); }
+
+private:
+    void sendOrWait()
+    {
+        CommSend *queue = CommSend::instance();
+        if (!queue)
+            return;
+        if (!queue->isIdle()) {
+            m_forwardTo = queue->callback();
+            m_waiting = true;
+            queue->setCallback(this);
+            return;
+        }
+        m_requested = false;
+        m_inFlight = true;
+        // The register image is prepared only now: a reply of the batch
+        // that ran may have put the pump's running coil there.
+        for (const QString &command : m_owner->stopCommands())
+            queue->appendCommand(command);
+        queue->setCallback(this);
+        Q_EMIT m_owner->transmission();
+    }
+
+    void outcome(int status)
+    {
+        if (m_waiting) {
+            CommBackOperate *target = m_forwardTo;
+            m_waiting = false;
+            m_forwardTo = nullptr;
+            sendOrWait();
+            if (target) {
+                if (status == 0)
+                    target->operateSuccess();
+                else
+                    target->operateFailure(status);
+            }
+            return;
+        }
+        if (m_inFlight) {
+            m_inFlight = false;
+            m_owner->autoStopFinished(status);
+        }
+    }
+
+    ManuControl *m_owner;
+    bool m_requested = false;
+    bool m_waiting = false;
+    bool m_inFlight = false;
+    CommBackOperate *m_forwardTo = nullptr;
+};
+
+ManuControl::ManuControl(int address, RegisterImage *image, QWidget *parent)
+    : QWidget(parent)
+    , m_ui(new Ui::ManuControl)
+    , m_address(address)
+    , m_image(image)
+    , m_waiting(new DialogWaiting(this))
+    , m_caliTimer(new QTimer(this))
+    , m_autoStop(std::make_unique<AutoStop>(this))
+{
+    m_ui->setupUi(this);
+    for (int pump = 0; pump < ManualDosing::kPumpCount; ++pump) {
+        auto *unit = new ManualControlUnit(address, pump, image, m_ui->gBoxManual);
+        m_ui->gridUnits->addWidget(unit, 0, pump);
+        m_units.append(unit);
+    }
+
+    m_caliPump = 0;
+    m_caliRunning = false;
+    m_caliGear = quint8(ManualDosing::gear(*m_image, m_caliPump));
+    // Thirty ticks must make thirty seconds: the work time is what the
+    // calibration divides by.
+    m_caliTimer->setTimerType(Qt::PreciseTimer);
+    m_ui->btnStartCali->setEnabled(false);
+    m_ui->btnCaliRead->setEnabled(false);
+    m_ui->btnSaveCali->setEnabled(false);
+    m_ui->combCaliPump->addItems(pumpNames());
+    m_ui->dsCaliTime->setRange(ManualDosing::kMinWorkTimeSeconds,
+                               ManualDosing::kMaxWorkTimeSeconds);
+    m_ui->dsCaliTime->setValue(ManualDosing::kDefaultWorkTimeSeconds);
+    m_ui->lbWorkTime->setText(tr("%1 S").arg(0));
+    m_ui->lbEverage->setText(tr("%1 ml/min").arg(QStringLiteral("0.00")));
+    m_ui->lbCaliHint->hide();
+
+    connect(m_caliTimer, &QTimer::timeout, this, &ManuControl::timeoutCalibrate);
+    connect(m_ui->cBoxCaliMode, &QCheckBox::stateChanged, this,
+            &ManuControl::cBoxCaliMode_CheckChanged);
+    connect(m_ui->combCaliPump, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &ManuControl::combCaliPump_CurrentIndexChanged);
+    connect(m_ui->btnCaliRead, &QPushButton::clicked, this, &ManuControl::btnCaliRead_Clicked);
+    connect(m_ui->btnStartCali, &QPushButton::clicked, this, &ManuControl::btnStartCali_Clicked);
+    connect(m_ui->btnSaveCali, &QPushButton::clicked, this, &ManuControl::btnSaveResult_Clicked);
+    if (CommSend *queue = CommSend::instance())
+        connect(this, &ManuControl::transmission, queue, &CommSend::transmission,
+                Qt::QueuedConnection);
+}
+
+ManuControl::~ManuControl()
+{
+    m_autoStop->release();
+    delete m_ui;
+}
+
+int ManuControl::completedWorkTimeMs() const
+{
+    return m_completedRun ? m_completedRun->workTimeMs : 0;
+}
+
+QStringList ManuControl::pumpNames() const
+{
+    QStringList names;
+    QSettings &settings = AppSettings::store();
+    const int count = settings.beginReadArray(QLatin1String(AppSettings::kGroupPumps));
+    // Only four pumps have run coils; a longer list would address other coils.
+    for (int i = 0; i < count && i < ManualDosing::kPumpCount; ++i) {
+        settings.setArrayIndex(i);
+        names << settings.value(QLatin1String(AppSettings::kPumpsName)).toString();
+    }
+    settings.endArray();
+    return names;
+}
+
+void ManuControl::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    const QStringList names = pumpNames();
+    for (ManualControlUnit *unit : qAsConst(m_units)) {
+        const int pump = unit->pumpIndex();
+        if (pump < names.size())
+            unit->setPumpName(names.at(pump));
+        unit->setSpeed(ManualDosing::gear(*m_image, pump));
+        unit->showRunState();
+    }
+    for (int i = 0; i < names.size() && i < m_ui->combCaliPump->count(); ++i)
+        m_ui->combCaliPump->setItemText(i, names.at(i));
+    m_caliGear = quint8(ManualDosing::gear(*m_image, m_caliPump));
+}
+
+void ManuControl::showFlowOfEntry()
+{
+    const int value = ManualDosing::calibration(*m_image, m_caliPump, m_caliGear);
+    if (const std::optional<double> flow = ManualDosing::flowFromCalibration(value))
+        m_ui->lbEverage->setText(tr("%1 ml/min").arg(QString::number(*flow, 'f', 1)));
+}
+
+void ManuControl::showHint(const QString &text)
+{
+    m_ui->lbCaliHint->setText(text);
+    m_ui->lbCaliHint->setVisible(!text.isEmpty());
+}
+
+void ManuControl::lockRunChoice(bool locked)
+{
+    m_ui->combCaliPump->setEnabled(!locked);
+    m_ui->cBoxCaliMode->setEnabled(!locked);
+}
+
+void ManuControl::cBoxCaliMode_CheckChanged(int state)
+{
+    const bool on = state == Qt::Checked;
+    m_ui->btnStartCali->setEnabled(on);
+    m_ui->btnCaliRead->setEnabled(on);
+    m_ui->btnSaveCali->setEnabled(on);
+}
+
+void ManuControl::combCaliPump_CurrentIndexChanged(int pump)
+{
+    if (pump < 0 || pump >= ManualDosing::kPumpCount)
+        return;
+    m_caliPump = quint8(pump);
+    m_caliGear = quint8(ManualDosing::gear(*m_image, pump));
+    showFlowOfEntry();
+}
+
+void ManuControl::btnCaliRead_Clicked()
+{
+    CommSend *queue = CommSend::instance();
+    if (!queue || !queue->isIdle())
+        return;
+    m_waiting->exec();
+    m_pending = Read;
+    for (const QString &command : ManualDosing::calibrationRead(m_address))
+        queue->appendCommand(command);
+    queue->setCallback(this);
+    Q_EMIT transmission();
+}
+
+void ManuControl::btnStartCali_Clicked()
+{
+    CommSend *queue = CommSend::instance();
+    if (!queue || !queue->isIdle())
+        return;
+    m_waiting->exec();
+    m_pending = StartStop;
+    m_caliGear = quint8(ManualDosing::gear(*m_image, m_caliPump));
+    QStringList commands;
+    if (!m_caliRunning) {
+        m_runPump = m_caliPump;
+        m_runGear = m_caliGear;
+        m_workTimeMs = int(m_ui->dsCaliTime->value()) * kMsPerSecond;
+        // A new run makes the measurement of the last one void.
+        m_completedRun.reset();
+        showHint(QString());
+        lockRunChoice(true);
+        commands = ManualDosing::calibrationRunWrite(*m_image, *RegisterImage::shared(), m_address,
+                                                     m_runPump, true);
+    } else {
+        commands = ManualDosing::calibrationRunWrite(*m_image, *RegisterImage::shared(), m_address,
+                                                     m_runPump, false);
+    }
+    for (const QString &command : commands)
+        queue->appendCommand(command);
+    queue->setCallback(this);
+    Q_EMIT transmission();
+}
+
+void ManuControl::timeoutCalibrate()
+{
+    ++m_elapsedSeconds;
+    m_ui->lbWorkTime->setText(tr("%1 S").arg(m_elapsedSeconds));
+    if (m_elapsedSeconds * kMsPerSecond < m_workTimeMs)
+        return;
+    m_caliTimer->stop();
+    m_caliRunning = false;
+    m_ui->btnStartCali->setText(tr("Start"));
+    // Only a run nobody stopped before its time measured the work time.
+    m_stoppingRun.reset();
+    if (ManualDosing::isRunning(*m_image, m_runPump))
+        m_stoppingRun = CompletedRun {m_runPump, m_runGear, m_workTimeMs};
+    ManualDosing::setRunning(*m_image, m_runPump, false);
+    m_autoStop->request();
+}
+
+QStringList ManuControl::stopCommands()
+{
+    return ManualDosing::calibrationRunWrite(*m_image, *RegisterImage::shared(), m_address,
+                                             m_runPump, false);
+}
+
+void ManuControl::autoStopFinished(int status)
+{
+    lockRunChoice(false);
+    m_waiting->close();
+    if (status == 0) {
+        m_completedRun = m_stoppingRun;
+        m_stoppingRun.reset();
+        MyMessageBox::prompt(this, 24);
+        return;
+    }
+    // The pump may have run on: what it delivered measures nothing.
+    m_stoppingRun.reset();
+    MyMessageBox::prompt(this, 2);
+}
+
+void ManuControl::btnSaveResult_Clicked()
+{
+    CommSend *queue = CommSend::instance();
+    if (!queue || !queue->isIdle())
+        return;
+    m_caliGear = quint8(ManualDosing::gear(*m_image, m_caliPump));
+    if (!m_completedRun || m_completedRun->pump != m_caliPump ||
+        m_completedRun->gear != m_caliGear) {
+        showHint(tr("Run the calibration of this pump at its current speed to the end first, "
+                    "then enter the volume it delivered."));
+        return;
+    }
+    const ManualDosing::CalibrationResult result =
+        ManualDosing::calibrate(m_completedRun->workTimeMs, m_ui->dsCaliGet->value());
+    if (result.error != ManualDosing::CalibrationError::None) {
+        showHint(tr("Enter the volume the pump delivered before saving."));
+        return;
+    }
+    showHint(QString());
+    m_waiting->exec();
+    m_pending = Save;
+    m_savedEntryPump = m_caliPump;
+    m_savedEntryGear = m_caliGear;
+    m_savedEntryValue = ManualDosing::calibration(*m_image, m_caliPump, m_caliGear);
+    const QStringList commands = ManualDosing::calibrationSave(
+        *m_image, *RegisterImage::shared(), m_address, m_caliPump, m_caliGear, result.value);
+    m_ui->lbEverage->setText(tr("%1 ml/min").arg(QString::number(result.flowMlPerMin, 'f', 2)));
+    for (const QString &command : commands)
+        queue->appendCommand(command);
+    queue->setCallback(this);
+    Q_EMIT transmission();
+}
+
+void ManuControl::operateSuccess()
+{
+    const int pending = m_pending;
+    m_pending = None;
+    switch (pending) {
+    case Read:
+        ManualDosing::takeCalibrationTable(*RegisterImage::shared(), *m_image);
+        m_caliGear = quint8(ManualDosing::gear(*m_image, m_caliPump));
+        showFlowOfEntry();
+        m_waiting->close();
+        MyMessageBox::prompt(this, 5);
+        break;
+    case StartStop:
+        if (m_caliRunning) {
+            // Stopped by hand before its time: the run measured nothing.
+            m_ui->btnStartCali->setText(tr("Start"));
+            m_caliRunning = false;
+            m_caliTimer->stop();
+            lockRunChoice(false);
+        } else {
+            m_caliRunning = true;
+            m_ui->btnStartCali->setText(tr("Stop"));
+            m_elapsedSeconds = 0;
+            m_ui->lbWorkTime->setText(tr("%1 S").arg(m_elapsedSeconds));
+            m_caliTimer->start(kTickMs);
+        }
+        m_waiting->close();
+        break;
+    case Save:
+        m_waiting->close();
+        MyMessageBox::prompt(this, 3);
+        break;
+    default:
+        break;
+    }
+}
+
+void ManuControl::operateFailure(int status)
+{
+    Q_UNUSED(status)
+    const int pending = m_pending;
+    m_pending = None;
+    switch (pending) {
+    case Read:
+        m_waiting->close();
+        MyMessageBox::prompt(this, 6);
+        break;
+    case StartStop:
+        ManualDosing::setRunning(*m_image, m_runPump,
+                                 !ManualDosing::isRunning(*m_image, m_runPump));
+        if (!m_caliRunning)
+            lockRunChoice(false);
+        m_waiting->close();
+        break;
+    case Save:
+        // The pump kept its old value; so does the page.
+        ManualDosing::restoreCalibration(*m_image, m_savedEntryPump, m_savedEntryGear,
+                                         m_savedEntryValue);
+        m_waiting->close();
+        MyMessageBox::prompt(this, 4);
+        break;
+    default:
+        break;
+    }
+}

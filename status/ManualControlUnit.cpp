@@ -1,0 +1,171 @@
+#include "ManualControlUnit.h"
+
+#include "CommSend.h"
+#include "ManualDosing.h"
+#include "RegisterImage.h"
+
+#include "ui_ManualControlUnit.h"
+
+#include <QMovie>
+#include <QSignalBlocker>
+#include <QTimer>
+
+ManualControlUnit::ManualControlUnit(int address, int pump, RegisterImage *image, QWidget *parent)
+    : QWidget(parent)
+    , m_ui(new Ui::ManualControlUnit)
+    , m_address(address)
+    , m_pump(pump)
+    , m_image(image)
+    , m_runTimer(new QTimer(this))
+    , m_movie(new QMovie(QStringLiteral(":/images/motor_run.gif"), QByteArray(), this))
+{
+    m_ui->setupUi(this);
+    m_ui->dsVolume->setRange(0, ManualDosing::kMaxManualVolume);
+    // The button shows the pump stopped within a few ms of the pump itself.
+    m_runTimer->setTimerType(Qt::PreciseTimer);
+    m_ui->lbPump->setMovie(m_movie);
+    // Started and stopped at once, so the label shows the first frame.
+    m_movie->start();
+    m_movie->stop();
+
+    connect(m_runTimer, &QTimer::timeout, this, &ManualControlUnit::timeout);
+    connect(m_ui->btnStart, &QPushButton::clicked, this, &ManualControlUnit::btnStart_Clicked);
+    connect(m_ui->combSpeed, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &ManualControlUnit::combSpeed_Changed);
+    if (CommSend *queue = CommSend::instance())
+        connect(this, &ManualControlUnit::transmisson, queue, &CommSend::transmission,
+                Qt::QueuedConnection);
+}
+
+ManualControlUnit::~ManualControlUnit()
+{
+    delete m_ui;
+}
+
+void ManualControlUnit::setPumpName(const QString &name)
+{
+    m_ui->gBoxPump->setTitle(name);
+}
+
+void ManualControlUnit::setSpeed(int gear)
+{
+    const QSignalBlocker blocker(m_ui->combSpeed);
+    m_ui->combSpeed->setCurrentIndex(gear);
+}
+
+int ManualControlUnit::speed() const
+{
+    return m_ui->combSpeed->currentIndex();
+}
+
+double ManualControlUnit::volume() const
+{
+    return m_ui->dsVolume->value();
+}
+
+void ManualControlUnit::setVolume(double ml)
+{
+    m_ui->dsVolume->setValue(ml);
+}
+
+bool ManualControlUnit::isRunTimerActive() const
+{
+    return m_runTimer->isActive();
+}
+
+int ManualControlUnit::runTimerInterval() const
+{
+    return m_runTimer->interval();
+}
+
+void ManualControlUnit::showRunning(bool running)
+{
+    m_ui->btnStart->setText(running ? tr("Stop") : tr("Start"));
+    if (running) {
+        m_movie->start();
+    } else {
+        m_movie->stop();
+        m_runTimer->stop();
+    }
+}
+
+void ManualControlUnit::showRunState()
+{
+    const bool running = ManualDosing::isRunning(*m_image, m_pump);
+    if (running != (m_movie->state() == QMovie::Running))
+        showRunning(running);
+}
+
+void ManualControlUnit::btnStart_Clicked()
+{
+    CommSend *queue = CommSend::instance();
+    if (!queue || !queue->isIdle())
+        return;
+    m_pending = StartStop;
+    const ManualDosing::Toggle toggle = ManualDosing::toggleRun(
+        *m_image, *RegisterImage::shared(), m_address, m_pump, int(m_ui->dsVolume->value()));
+    m_wasRunning = toggle.wasRunning;
+    for (const QString &command : toggle.commands)
+        queue->appendCommand(command);
+    queue->setCallback(this);
+    Q_EMIT transmisson();
+}
+
+void ManualControlUnit::combSpeed_Changed(int gear)
+{
+    CommSend *queue = CommSend::instance();
+    if (!queue || !queue->isIdle()) {
+        // Nothing is written, so the selector must not show a gear the pump does not have.
+        setSpeed(ManualDosing::gear(*m_image, m_pump));
+        return;
+    }
+    m_pending = GearChange;
+    const QStringList commands = ManualDosing::gearChange(*m_image, *RegisterImage::shared(),
+                                                          m_address, m_pump, gear, &m_previousGear);
+    for (const QString &command : commands)
+        queue->appendCommand(command);
+    queue->setCallback(this);
+    Q_EMIT transmisson();
+}
+
+void ManualControlUnit::operateSuccess()
+{
+    const int pending = m_pending;
+    m_pending = None;
+    if (pending != StartStop)
+        return;
+    if (!ManualDosing::isRunning(*m_image, m_pump)) {
+        showRunning(false);
+        return;
+    }
+    showRunning(true);
+    if (m_wasRunning)
+        return;
+    const int volume = m_image->holdingRegisters[ManualDosing::runVolumeRegister(m_pump)];
+    const int calibration = ManualDosing::calibration(*m_image, m_pump, speed());
+    // With no volume the pump runs until stopped; with no calibration the
+    // run has no known length: either way the button stays on "Stop".
+    if (const std::optional<quint32> ms =
+            ManualDosing::runTimeMs(quint32(volume), quint32(calibration)))
+        m_runTimer->start(int(qMin<quint32>(*ms, quint32(std::numeric_limits<int>::max()))));
+}
+
+void ManualControlUnit::operateFailure(int status)
+{
+    Q_UNUSED(status)
+    const int pending = m_pending;
+    m_pending = None;
+    if (pending == StartStop) {
+        ManualDosing::setRunning(*m_image, m_pump, m_wasRunning);
+    } else if (pending == GearChange) {
+        ManualDosing::restoreGear(*m_image, m_pump, m_previousGear);
+        setSpeed(ManualDosing::gear(*m_image, m_pump));
+    }
+}
+
+void ManualControlUnit::timeout()
+{
+    // The pump stops by itself after the volume; nothing is sent.
+    showRunning(false);
+    ManualDosing::setRunning(*m_image, m_pump, false);
+}
