@@ -2,6 +2,142 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AutoCustomSetup</name>
+    <message>
+        <source>Plan Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hh:mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AutoModeUnit</name>
+    <message>
+        <source>Week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AutoPublicSetup</name>
+    <message>
+        <source>Pump Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pump1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel On/Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pump Gears</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Precise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moderate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reagent </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AutoSetupParameter</name>
+    <message>
+        <source>Dose timess</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dose Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per Dose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hh:mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pump holds a volume that cannot be shown; Save writes the value shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -17,6 +153,45 @@
     </message>
     <message>
         <source>Tidewell D4 dosing pump control software</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DialogChemicalInter</name>
+    <message>
+        <source>Chemical Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pump1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pump2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pump3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pump4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -79,9 +254,215 @@
     </message>
 </context>
 <context>
+    <name>DialogPassword</name>
+    <message>
+        <source>Password Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Old Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new password can only use ASCII characters: English letters, digits and the common symbols.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DialogPumpName</name>
+    <message>
+        <source>Pump Name Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pump1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pump2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pump3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pump4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DialogWaiting</name>
     <message>
         <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DoseSetGroup</name>
+    <message>
+        <source>Auto Dose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (channel %2) is On, but its stop time is not after its start time, so it has no doses per day. Choose a later stop time. Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Okey</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpgrade</name>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erase Setup Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Binary File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Binary File(*.bin)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is empty or cannot be read. Please choose a firmware file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application connect successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operate Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erase Application successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application Download successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application Download failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application Verify successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application Verify failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LiquidStatus</name>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LiquidStatusUnit</name>
+    <message>
+        <source>Pump Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Liquid Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -193,6 +574,116 @@
     </message>
     <message>
         <source>Restart Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ManuControl</name>
+    <message>
+        <source>Manual Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibration mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everage Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.00 ml/min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ml/min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run the calibration of this pump at its current speed to the end first, then enter the volume it delivered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the volume the pump delivered before saving.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ManualControlUnit</name>
+    <message>
+        <source>Pump</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Precise flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moderate flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fast flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -384,6 +875,191 @@
     </message>
 </context>
 <context>
+    <name>ParameterSetup</name>
+    <message>
+        <source>用户输入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>海缸总体积(L)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>钙提升量(PPM)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>镁提升量(PPM)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KH提升量(dKH)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>建议参数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>推荐滴定量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最大滴定量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>钙滴定量(ml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KH滴定量(ml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>镁滴定量(ml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>阴阳水滴定量(ml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>锶滴定量(ml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SensorStatusSetup</name>
+    <message>
+        <source>Master</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Reading status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TimeTempSetup</name>
+    <message>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature Sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setup Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temp.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>℃ Celsius degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>℉ Fahrenheit scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low:%1 ℉</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low:%1 ℃</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High:%1 ℉</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High:%1 ℃</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active:%1 ℉</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active:%1 ℃</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>UiOperate</name>
     <message>
         <source>Ca</source>
@@ -423,6 +1099,37 @@
     </message>
     <message>
         <source>Slave</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WeekWidget</name>
+    <message>
+        <source>Monday </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturday </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunday</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
