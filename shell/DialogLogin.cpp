@@ -2,11 +2,10 @@
 
 #include "AppSettings.h"
 #include "CommSend.h"
-#include "CommandString.h"
 #include "Communication.h"
 #include "DialogIpPort.h"
-#include "ModbusCodec.h"
 #include "MyMessageBox.h"
+#include "PasswordChange.h"
 #include "RegisterImage.h"
 #include "ui_DialogLogin.h"
 
@@ -97,8 +96,8 @@ void DialogLogin::btnConfirm_Clicked()
     if (!m_queue->isIdle())
         return;
     m_awaitingReply = true;
-    m_queue->appendCommand(CommandString::format(1, Modbus::ReadHoldingRegisters,
-                                                 kPasswordLengthRegister, kPasswordRegisterCount));
+    for (const QString &command : PasswordChange::readCommands())
+        m_queue->appendCommand(command);
     m_queue->setCallback(this);
     Q_EMIT transmission();
 }
@@ -106,16 +105,9 @@ void DialogLogin::btnConfirm_Clicked()
 bool DialogLogin::matchesDevicePassword(const QByteArray &typed)
 {
     const RegisterImage &image = *RegisterImage::shared();
-    QByteArray device;
-    for (int k = 0; k < 3; ++k) {
-        const int value = image.holdingRegisters[kPasswordFirstRegister + k];
-        device.append(static_cast<char>((value >> 8) & 0xFF));
-        device.append(static_cast<char>(value & 0xFF));
-    }
-    const int length = image.holdingRegisters[kPasswordLengthRegister];
-    if (typed.size() != length || length > kMaxPasswordLength)
-        return false;
-    return device.left(length) == typed;
+    const int length = image.holdingRegisters[PasswordChange::kLengthRegister];
+    return typed.size() == length && length <= PasswordChange::kMaxLength
+        && PasswordChange::devicePassword(image) == typed;
 }
 
 void DialogLogin::operateSuccess()

@@ -20,12 +20,6 @@ class DialogLogin : public QDialog, public CommBackOperate
 {
     Q_OBJECT
 public:
-    // Holding registers of the device password on the master.
-    static constexpr int kPasswordLengthRegister = 161;
-    static constexpr int kPasswordFirstRegister = 162;
-    static constexpr int kPasswordRegisterCount = 4;
-    static constexpr int kMaxPasswordLength = 6;
-
     explicit DialogLogin(QWidget *parent = nullptr);
     ~DialogLogin() override;
 

@@ -1,28 +1,31 @@
 #include "LiquidBottles.h"
 
 #include "CommandString.h"
+#include "DoseProgramme.h"
 #include "ModbusCodec.h"
 #include "RegisterImage.h"
 
 #include <QtMath>
 
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 namespace LiquidBottles {
 
 namespace {
 
-constexpr int kWeekMaskBits = 0x7F;
+using namespace DoseProgramme;
+
+// Run modes 1..3 are a cycle of that many days; 4 doses by the week mask.
+constexpr int kLongestCycleDays = 3;
+constexpr int kDaysPerWeek = 7;
+// Plan volumes follow the 24 plan times in each channel's block.
+constexpr int kPlanVolumeRegister = kPlanBlockRegister + kMaxPlans;
 
 float registerFloat(const RegisterImage &device, int high)
 {
-    const quint32 bits = quint32(device.holdingRegisters[high] & 0xFFFF) << 16 |
-        quint32(device.holdingRegisters[high + 1] & 0xFFFF);
-    float value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
+    return floatFromBits(quint32(device.holdingRegisters[high] & 0xFFFF) << 16
+                         | quint32(device.holdingRegisters[high + 1] & 0xFFFF));
 }
 
 int highByte(int value)
@@ -68,16 +71,16 @@ int liquidLeftMl(const Bottle &bottle)
 
 double doseVolumeMl(const RegisterImage &device, int pump)
 {
-    if (lowByte(device.holdingRegisters[kAutoCustomRegister]) != 0) {
+    if (lowByte(device.holdingRegisters[kPlanCountRegister]) != 0) {
         // A count beyond the channel's 24 plans would read the next channel's block.
         const int plans =
-            qMin(highByte(device.holdingRegisters[kPlanCountFirst + pump]), kMaxPlans);
+            qMin(highByte(device.holdingRegisters[kPlanCountRegister + pump]), kMaxPlans);
         double sum = 0;
         for (int j = 0; j < plans; ++j)
-            sum += device.holdingRegisters[kPlanVolumeFirst + kPlanBlockSize * pump + j];
+            sum += device.holdingRegisters[kPlanVolumeRegister + kPlanBlockSize * pump + j];
         return sum;
     }
-    return registerFloat(device, kTotalVolumeFirst + 2 * pump);
+    return registerFloat(device, kVolumeRegister + 2 * pump);
 }
 
 std::optional<qint64> daysLeft(const RegisterImage &device, int pump, int liquidLeftMl)
@@ -85,13 +88,13 @@ std::optional<qint64> daysLeft(const RegisterImage &device, int pump, int liquid
     const double dose = doseVolumeMl(device, pump);
     if (!(dose > 0) || !std::isfinite(dose))
         return std::nullopt;
-    const int mode = device.holdingRegisters[kRunModeFirst + pump];
+    const int mode = device.holdingRegisters[kRunModeRegister + pump];
     double days;
     if (mode <= kLongestCycleDays) {
         days = liquidLeftMl / dose * mode;
     } else {
         const int dosingDays = qPopulationCount(
-            quint32(device.holdingRegisters[kWeekMaskFirst + pump] & kWeekMaskBits));
+            quint32(device.holdingRegisters[kWeekMaskRegister + pump] & kWeekMaskBits));
         if (dosingDays == 0)
             return std::nullopt;
         days = double(liquidLeftMl) / dosingDays / dose * kDaysPerWeek;
@@ -107,14 +110,14 @@ QStringList readBottle(int address, int pump)
     return {
         CommandString::format(address, Modbus::ReadHoldingRegisters, capacityRegister(pump), 1),
         CommandString::format(address, Modbus::ReadHoldingRegisters, liquidLeftRegister(pump), 1),
-        CommandString::format(address, Modbus::ReadHoldingRegisters, kAutoCustomRegister, 1)};
+        CommandString::format(address, Modbus::ReadHoldingRegisters, kPlanCountRegister, 1)};
 }
 
 QStringList readAll(int address)
 {
     return {
         CommandString::format(address, Modbus::ReadHoldingRegisters, kCapacityFirst, kReadAllCount),
-        CommandString::format(address, Modbus::ReadHoldingRegisters, kAutoCustomRegister, 1)};
+        CommandString::format(address, Modbus::ReadHoldingRegisters, kPlanCountRegister, 1)};
 }
 
 void takeBottle(const RegisterImage &shared, RegisterImage &device, int pump)

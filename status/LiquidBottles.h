@@ -3,8 +3,8 @@
 // What the "Liquid Status" page knows of a pump's solution bottles: where
 // capacity and liquid left are kept (tenths of a ml), the batches that read
 // and refill them, and how many days the liquid left lasts at the programmed
-// dose. The dose programme is only read here, from the device image; its
-// register numbers are repeated below as the bottle page needs them.
+// dose. The dose programme is only read here, from the device image, at the
+// registers its own encoding names.
 
 #include <QStringList>
 #include <QVector>
@@ -28,23 +28,6 @@ constexpr int kTenthsPerMl = 10;
 constexpr int kMaxCapacityMl = 65535 / kTenthsPerMl;
 // Written as 1 after a capacity change so the pump takes it over.
 constexpr int kSettingsCommitCoil = 34;
-
-// The dose programme, as the bottle page reads it.
-// Holding 2 + k: run mode, 1..3 = a cycle of that many days, 4 = weekly.
-constexpr int kRunModeFirst = 2;
-constexpr int kLongestCycleDays = 3;
-// Holding 10 + k: week mask, bits 0..6 one per day.
-constexpr int kWeekMaskFirst = 10;
-constexpr int kDaysPerWeek = 7;
-// Holding 19 + 2k (high word), 20 + 2k (low word): total volume, float ml.
-constexpr int kTotalVolumeFirst = 19;
-// Holding 148: low byte 0 Auto / 1 Custom; 148 + k high byte: plan count.
-constexpr int kAutoCustomRegister = 148;
-constexpr int kPlanCountFirst = 148;
-// Holding 199 + 48k + j: volume of custom plan j of pump k, whole ml.
-constexpr int kPlanVolumeFirst = 199;
-constexpr int kPlanBlockSize = 48;
-constexpr int kMaxPlans = 24;
 
 int capacityRegister(int pump);
 int liquidLeftRegister(int pump);
