@@ -5,1132 +5,1124 @@
     <name>AutoCustomSetup</name>
     <message>
         <source>Plan Index</source>
-        <translation type="unfinished"></translation>
+        <translation>N° du plan</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>hh:mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Plan Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
 </context>
 <context>
     <name>AutoModeUnit</name>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine</translation>
     </message>
     <message>
         <source>Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plans</translation>
     </message>
 </context>
 <context>
     <name>AutoPublicSetup</name>
     <message>
         <source>Pump Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe</translation>
     </message>
     <message>
         <source>Pump1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe 1</translation>
     </message>
     <message>
         <source>Channel On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche/Arrêt</translation>
     </message>
     <message>
         <source>Pump Gears</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Precise</source>
-        <translation type="unfinished"></translation>
+        <translation>Précise</translation>
     </message>
     <message>
         <source>Moderate</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapide</translation>
     </message>
     <message>
         <source>Run Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle</translation>
     </message>
     <message>
         <source>Reagent </source>
-        <translation type="unfinished"></translation>
+        <translation>Additif </translation>
     </message>
     <message>
         <source>1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>1 jour</translation>
     </message>
     <message>
         <source>2 day</source>
-        <translation type="unfinished"></translation>
+        <translation>2 jours</translation>
     </message>
     <message>
         <source>3 day</source>
-        <translation type="unfinished"></translation>
+        <translation>3 jours</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine</translation>
     </message>
 </context>
 <context>
     <name>AutoSetupParameter</name>
     <message>
         <source>Dose timess</source>
-        <translation type="unfinished"></translation>
+        <translation>Doses/jour</translation>
     </message>
     <message>
         <source>Dose Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume total</translation>
     </message>
     <message>
         <source>ml</source>
-        <translation type="unfinished"></translation>
+        <translation>ml</translation>
     </message>
     <message>
         <source>Per Dose</source>
-        <translation type="unfinished"></translation>
+        <translation>Par dose</translation>
     </message>
     <message>
         <source>Start Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Stop Time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>hh:mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>The pump holds a volume that cannot be shown; Save writes the value shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pompe contient un volume qui ne peut pas être affiché&#xa0;; Enregistrer écrira la valeur affichée.</translation>
     </message>
 </context>
 <context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Software Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Version du logiciel </translation>
     </message>
     <message>
         <source>Tidewell D4 dosing pump control software</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel de commande de la pompe doseuse Tidewell D4</translation>
     </message>
 </context>
 <context>
     <name>DialogChemicalInter</name>
     <message>
         <source>Chemical Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle entre dosages</translation>
     </message>
     <message>
         <source>Pump1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe 1</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Pump2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe 2</translation>
     </message>
     <message>
         <source>Pump3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe 3</translation>
     </message>
     <message>
         <source>Pump4</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe 4</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>DialogIpPort</name>
     <message>
         <source>IP and PORT setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage IP et port</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>PORT</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Reconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnecter</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>DialogLogin</name>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Save Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser le mot de passe</translation>
     </message>
     <message>
         <source>Net Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>DialogPassword</name>
     <message>
         <source>Password Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer le mot de passe</translation>
     </message>
     <message>
         <source>Old Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancien mot de passe</translation>
     </message>
     <message>
         <source>New Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau mot de passe</translation>
     </message>
     <message>
         <source>Confirm Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer le mot de passe</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>The new password can only use ASCII characters: English letters, digits and the common symbols.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nouveau mot de passe ne peut contenir que des caractères ASCII&#xa0;: lettres sans accents, chiffres et symboles courants.</translation>
     </message>
 </context>
 <context>
     <name>DialogPumpName</name>
     <message>
         <source>Pump Name Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms des pompes</translation>
     </message>
     <message>
         <source>Pump1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe 1</translation>
     </message>
     <message>
         <source>Pump2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe 2</translation>
     </message>
     <message>
         <source>Pump3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe 3</translation>
     </message>
     <message>
         <source>Pump4</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe 4</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>DialogWaiting</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter</translation>
     </message>
 </context>
 <context>
     <name>DoseSetGroup</name>
     <message>
         <source>Auto Dose</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosage automatique</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>%1 (channel %2) is On, but its stop time is not after its start time, so it has no doses per day. Choose a later stop time. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (canal %2) est en marche, mais son heure de fin n&apos;est pas postérieure à son heure de début&#xa0;: il n&apos;a donc aucune dose par jour. Choisissez une heure de fin plus tardive. Rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Okey</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>FirmwareUpgrade</name>
     <message>
         <source>Firmware Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour du micrologiciel</translation>
     </message>
     <message>
         <source>Firmware file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier du micrologiciel</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Erase Setup Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les réglages</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour</translation>
     </message>
     <message>
         <source>Open Binary File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier binaire</translation>
     </message>
     <message>
         <source>Binary File(*.bin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier binaire (*.bin)</translation>
     </message>
     <message>
         <source>The file %1 is empty or cannot be read. Please choose a firmware file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est vide ou illisible. Veuillez choisir un fichier de micrologiciel.</translation>
     </message>
     <message>
         <source>Application connect successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion au chargeur d&apos;amorçage établie</translation>
     </message>
     <message>
         <source>Operate Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;opération</translation>
     </message>
     <message>
         <source>Erase Application successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Micrologiciel effacé</translation>
     </message>
     <message>
         <source>Application Download successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfert du micrologiciel réussi</translation>
     </message>
     <message>
         <source>Application Download failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du transfert du micrologiciel</translation>
     </message>
     <message>
         <source>Application Verify successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification du micrologiciel réussie</translation>
     </message>
     <message>
         <source>Application Verify failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la vérification du micrologiciel</translation>
     </message>
 </context>
 <context>
     <name>LiquidStatus</name>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
 </context>
 <context>
     <name>LiquidStatusUnit</name>
     <message>
         <source>Pump Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe</translation>
     </message>
     <message>
         <source>Liquid Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume restant</translation>
     </message>
     <message>
         <source>Days Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours restants</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacité</translation>
     </message>
     <message>
         <source>ml</source>
-        <translation type="unfinished"></translation>
+        <translation>ml</translation>
     </message>
     <message>
         <source>Refill</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplir</translation>
     </message>
     <message>
         <source>%1 ml</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ml</translation>
     </message>
     <message>
         <source>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
     <name>MainWindowConn</name>
     <message>
         <source>Dosing Pump</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe doseuse</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réglages</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Pump Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms des pompes</translation>
     </message>
     <message>
         <source>Chemical Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle entre dosages</translation>
     </message>
     <message>
         <source>Ip and port</source>
-        <translation type="unfinished"></translation>
+        <translation>IP et port</translation>
     </message>
     <message>
         <source>Restore setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages d&apos;usine</translation>
     </message>
     <message>
         <source>Display prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;aide</translation>
     </message>
     <message>
         <source>PassWord</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Fireware upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour du micrologiciel</translation>
     </message>
     <message>
         <source>Slave Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage des esclaves</translation>
     </message>
     <message>
         <source>Time/Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure/Temp.</translation>
     </message>
     <message>
         <source>Dose Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages dosage</translation>
     </message>
     <message>
         <source>Manual/Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel/Étalonnage</translation>
     </message>
     <message>
         <source>Liquid Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État des flacons</translation>
     </message>
     <message>
         <source>Quik Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Config. rapide</translation>
     </message>
     <message>
         <source>Liquid sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur de niveau</translation>
     </message>
     <message>
         <source>Firmware Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>MàJ micrologiciel</translation>
     </message>
     <message>
         <source>Tidewell D4 dosing pump</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe doseuse Tidewell D4</translation>
     </message>
     <message>
         <source>Okey</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Restart Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Redémarrer maintenant</translation>
     </message>
     <message>
         <source>Restart Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tard</translation>
     </message>
 </context>
 <context>
     <name>ManuControl</name>
     <message>
         <source>Manual Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosage manuel</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Étalonnage</translation>
     </message>
     <message>
         <source>Calibration mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode étalonnage</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Run for</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source> S</source>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Work Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé</translation>
     </message>
     <message>
         <source>0 S</source>
-        <translation type="unfinished"></translation>
+        <translation>0 s</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume mesuré</translation>
     </message>
     <message>
         <source> ml</source>
-        <translation type="unfinished"></translation>
+        <translation> ml</translation>
     </message>
     <message>
         <source>Everage Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit moyen</translation>
     </message>
     <message>
         <source>0.00 ml/min</source>
-        <translation type="unfinished"></translation>
+        <translation>0.00 ml/min</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>%1 S</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 ml/min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ml/min</translation>
     </message>
     <message>
         <source>Run the calibration of this pump at its current speed to the end first, then enter the volume it delivered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites d&apos;abord fonctionner l&apos;étalonnage de cette pompe jusqu&apos;au bout à sa vitesse actuelle, puis saisissez le volume délivré.</translation>
     </message>
     <message>
         <source>Enter the volume the pump delivered before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le volume délivré par la pompe avant d&apos;enregistrer.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
 </context>
 <context>
     <name>ManualControlUnit</name>
     <message>
         <source>Pump</source>
-        <translation type="unfinished"></translation>
+        <translation>Pompe</translation>
     </message>
     <message>
         <source>Precise flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit précis</translation>
     </message>
     <message>
         <source>Moderate flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit moyen</translation>
     </message>
     <message>
         <source>Fast flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit rapide</translation>
     </message>
     <message>
         <source>ml</source>
-        <translation type="unfinished"></translation>
+        <translation>ml</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
 </context>
 <context>
     <name>MyMessageBox</name>
     <message>
         <source>Setting Saved Successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages ont été enregistrés.</translation>
     </message>
     <message>
         <source>Failed to Save Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;enregistrement des réglages.</translation>
     </message>
     <message>
         <source>Read setting Successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages ont été lus.</translation>
     </message>
     <message>
         <source>Failed to read the setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la lecture des réglages.</translation>
     </message>
     <message>
         <source>Reconnect successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnexion réussie.</translation>
     </message>
     <message>
         <source>Network connection error, please check your Internet setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de connexion réseau, veuillez vérifier vos réglages réseau.</translation>
     </message>
     <message>
         <source>Wrong Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe incorrect.</translation>
     </message>
     <message>
         <source>The old password is wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ancien mot de passe est incorrect.</translation>
     </message>
     <message>
         <source>The two passwords you enter do not match</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux mots de passe saisis ne correspondent pas.</translation>
     </message>
     <message>
         <source>New password length must be shorter than 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nouveau mot de passe doit comporter au plus 6 caractères.</translation>
     </message>
     <message>
         <source>New password length can not be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nouveau mot de passe ne peut pas être vide.</translation>
     </message>
     <message>
         <source>Setting password successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe a été modifié.</translation>
     </message>
     <message>
         <source>There is no data needs to be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune donnée à enregistrer.</translation>
     </message>
     <message>
         <source>Restore Factory Setting Successfully, the software will restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages d&apos;usine ont été restaurés, le logiciel va redémarrer.</translation>
     </message>
     <message>
         <source>Stop running, Please enter the volume of solution</source>
-        <translation type="unfinished"></translation>
+        <translation>La pompe s&apos;est arrêtée. Veuillez saisir le volume de solution délivré.</translation>
     </message>
     <message>
         <source>Setting plan &apos;s titer beyond range</source>
-        <translation type="unfinished"></translation>
+        <translation>Le volume du plan est hors de la plage autorisée.</translation>
     </message>
     <message>
         <source>Index error for setting plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de plan incorrect.</translation>
     </message>
     <message>
         <source>Anti-chemical interference can not be more than 55 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>La somme des intervalles entre dosages ne peut pas dépasser 55 minutes.</translation>
     </message>
     <message>
         <source>If you choose to delete the “setting information” ,After upgrade , All previously setting information will disappear , Strongly recommended not to choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous cochez «&#xa0;Effacer les réglages&#xa0;», tous les réglages précédents seront perdus après la mise à jour. Il est fortement recommandé de ne pas cocher cette option.</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Okey</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Read the original parameters of Auto Liquid Adding setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les réglages du dosage automatique enregistrés dans la pompe</translation>
     </message>
     <message>
         <source>Save the Auto liquid adding setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les réglages du dosage automatique dans la pompe</translation>
     </message>
     <message>
         <source>Read the setting parameters of solution bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les réglages des flacons de solution</translation>
     </message>
     <message>
         <source>Save the setting parameters of solution bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les réglages des flacons de solution</translation>
     </message>
     <message>
         <source>Time and temperature setting interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de l&apos;heure et de la température</translation>
     </message>
     <message>
         <source>Auto Dose setup interface, if you switch to other interface, the settings may change</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du dosage automatique&#xa0;; si vous passez à une autre page, les réglages peuvent changer</translation>
     </message>
     <message>
         <source>Manual Control and Calibration interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosage manuel et étalonnage</translation>
     </message>
     <message>
         <source>Status setting and checking interface of Solution bottle</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage et contrôle de l&apos;état des flacons de solution</translation>
     </message>
     <message>
         <source>Quickly setting interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration rapide</translation>
     </message>
     <message>
         <source>Read temperature in the past 24 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire la température des dernières 24 heures</translation>
     </message>
     <message>
         <source>Read the original parameters of temperature setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les réglages de température enregistrés dans la pompe</translation>
     </message>
     <message>
         <source>Save the parameters of  temperature setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les réglages de température</translation>
     </message>
     <message>
         <source>Last update time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de la dernière mise à jour</translation>
     </message>
     <message>
         <source>Confirm to restore factory setting? The software will restart after resetting</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer les réglages d&apos;usine&#xa0;? Le logiciel redémarrera ensuite.</translation>
     </message>
     <message>
         <source>Language changed successfully, do you want to restart the software now?</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue a été changée. Voulez-vous redémarrer le logiciel maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Plan Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro du plan</translation>
     </message>
     <message>
         <source>Start time for plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de début du plan</translation>
     </message>
     <message>
         <source>Preset dosing volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume à doser</translation>
     </message>
     <message>
         <source>Add or edit a plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter ou modifier un plan</translation>
     </message>
     <message>
         <source>Delete a plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer un plan</translation>
     </message>
     <message>
         <source>Checking the status of liquid sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle de l&apos;état des capteurs de niveau</translation>
     </message>
     <message>
         <source>Reading the status information for liquid sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire l&apos;état des capteurs de niveau</translation>
     </message>
     <message>
         <source>Erase the setting information when update software , Strongly recommended not to choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Efface les réglages lors de la mise à jour&#xa0;; fortement déconseillé</translation>
     </message>
     <message>
         <source>Open a binary file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier binaire</translation>
     </message>
     <message>
         <source>Update program</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour le micrologiciel</translation>
     </message>
 </context>
 <context>
     <name>ParameterSetup</name>
     <message>
         <source>用户输入</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie</translation>
     </message>
     <message>
         <source>海缸总体积(L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume total du bac (L)</translation>
     </message>
     <message>
         <source>钙提升量(PPM)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation Ca (ppm)</translation>
     </message>
     <message>
         <source>镁提升量(PPM)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation Mg (ppm)</translation>
     </message>
     <message>
         <source>KH提升量(dKH)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation KH (dKH)</translation>
     </message>
     <message>
         <source>计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer</translation>
     </message>
     <message>
         <source>建议参数</source>
-        <translation type="unfinished"></translation>
+        <translation>Doses conseillées</translation>
     </message>
     <message>
         <source>推荐滴定量</source>
-        <translation type="unfinished"></translation>
+        <translation>Dose conseillée</translation>
     </message>
     <message>
         <source>最大滴定量</source>
-        <translation type="unfinished"></translation>
+        <translation>Dose maximale</translation>
     </message>
     <message>
         <source>钙滴定量(ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcium (ml)</translation>
     </message>
     <message>
         <source>KH滴定量(ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>KH (ml)</translation>
     </message>
     <message>
         <source>镁滴定量(ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnésium (ml)</translation>
     </message>
     <message>
         <source>阴阳水滴定量(ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bi-composant (ml)</translation>
     </message>
     <message>
         <source>锶滴定量(ml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Strontium (ml)</translation>
     </message>
     <message>
         <source>自定义</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnaliser</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>恢复</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer</translation>
     </message>
 </context>
 <context>
     <name>SensorStatusSetup</name>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Maître</translation>
     </message>
     <message>
         <source> Reading status</source>
-        <translation type="unfinished"></translation>
+        <translation> Lire l&apos;état</translation>
     </message>
     <message>
         <source>Sensor4</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur 4</translation>
     </message>
     <message>
         <source>Sensor3</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur 3</translation>
     </message>
     <message>
         <source>Sensor2</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur 2</translation>
     </message>
     <message>
         <source>Sensor1</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur 1</translation>
     </message>
 </context>
 <context>
     <name>TimeTempSetup</name>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température</translation>
     </message>
     <message>
         <source>Nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune mesure</translation>
     </message>
     <message>
         <source>Temperature Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonde de température</translation>
     </message>
     <message>
         <source>Temperature alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme température</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Max</translation>
     </message>
     <message>
         <source>Calibrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Étalonnage</translation>
     </message>
     <message>
         <source>Read Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Save Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date/Heure</translation>
     </message>
     <message>
         <source>Setup Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler l&apos;heure</translation>
     </message>
     <message>
         <source>Time Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à l&apos;heure</translation>
     </message>
     <message>
         <source>Temp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp.</translation>
     </message>
     <message>
         <source>℃ Celsius degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>℃ Celsius</translation>
     </message>
     <message>
         <source>℉ Fahrenheit scale</source>
-        <translation type="unfinished"></translation>
+        <translation>℉ Fahrenheit</translation>
     </message>
     <message>
         <source>Low:%1 ℉</source>
-        <translation type="unfinished"></translation>
+        <translation>Min&#xa0;: %1 ℉</translation>
     </message>
     <message>
         <source>Low:%1 ℃</source>
-        <translation type="unfinished"></translation>
+        <translation>Min&#xa0;: %1 ℃</translation>
     </message>
     <message>
         <source>High:%1 ℉</source>
-        <translation type="unfinished"></translation>
+        <translation>Max&#xa0;: %1 ℉</translation>
     </message>
     <message>
         <source>High:%1 ℃</source>
-        <translation type="unfinished"></translation>
+        <translation>Max&#xa0;: %1 ℃</translation>
     </message>
     <message>
         <source>Active:%1 ℉</source>
-        <translation type="unfinished"></translation>
+        <translation>Actuelle&#xa0;: %1 ℉</translation>
     </message>
     <message>
         <source>Active:%1 ℃</source>
-        <translation type="unfinished"></translation>
+        <translation>Actuelle&#xa0;: %1 ℃</translation>
     </message>
 </context>
 <context>
     <name>UiOperate</name>
     <message>
         <source>Ca</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca</translation>
     </message>
     <message>
         <source>Mg</source>
-        <translation type="unfinished"></translation>
+        <translation>Mg</translation>
     </message>
     <message>
         <source>Kh</source>
-        <translation type="unfinished"></translation>
+        <translation>KH</translation>
     </message>
     <message>
         <source>Sr</source>
-        <translation type="unfinished"></translation>
+        <translation>Sr</translation>
     </message>
     <message>
         <source>阴阳水</source>
-        <translation type="unfinished"></translation>
+        <translation>Bi-composant</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <source>Firmvare App Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Version appli. micrologiciel </translation>
     </message>
     <message>
         <source>Firmvare Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Version du micrologiciel </translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Maître</translation>
     </message>
     <message>
         <source>Slave</source>
-        <translation type="unfinished"></translation>
+        <translation>Esclave</translation>
     </message>
 </context>
 <context>
     <name>WeekWidget</name>
     <message>
         <source>Monday </source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi </translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mardi</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercredi</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeudi</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendredi</translation>
     </message>
     <message>
         <source>Saturday </source>
-        <translation type="unfinished"></translation>
+        <translation>Samedi </translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimanche</translation>
     </message>
 </context>
 </TS>
