@@ -104,10 +104,7 @@ void DialogLogin::btnConfirm_Clicked()
 
 bool DialogLogin::matchesDevicePassword(const QByteArray &typed)
 {
-    const RegisterImage &image = *RegisterImage::shared();
-    const int length = image.holdingRegisters[PasswordChange::kLengthRegister];
-    return typed.size() == length && length <= PasswordChange::kMaxLength
-        && PasswordChange::devicePassword(image) == typed;
+    return PasswordChange::matchesDevice(*RegisterImage::shared(), typed);
 }
 
 void DialogLogin::operateSuccess()

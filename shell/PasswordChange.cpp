@@ -19,6 +19,12 @@ QStringList writeCommands()
             CommandString::format(kSlave, Modbus::WriteSingleCoil, kCommitCoil)};
 }
 
+bool matchesDevice(const RegisterImage &image, const QByteArray &typed)
+{
+    const int length = image.holdingRegisters[kLengthRegister];
+    return typed.size() == length && length <= kMaxLength && devicePassword(image) == typed;
+}
+
 QByteArray devicePassword(const RegisterImage &image)
 {
     const int length = image.holdingRegisters[kLengthRegister];

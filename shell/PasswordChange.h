@@ -42,6 +42,10 @@ QStringList writeCommands();
 // most six; nothing when the length is out of range).
 QByteArray devicePassword(const RegisterImage &image);
 
+// The login's test: typed holds exactly the characters the pump holds (an
+// empty entry matches a pump whose length register is 0).
+bool matchesDevice(const RegisterImage &image, const QByteArray &typed);
+
 // First failing check, in the order 13, 14, 15, 16.
 Check check(const RegisterImage &image, const QByteArray &oldPassword,
             const QByteArray &newPassword, const QByteArray &confirmation);
