@@ -196,7 +196,8 @@ done
 convert -delay 7 $frames -loop 0 +dither -colors 64 -layers Optimize "$tmp/waiting.gif"
 
 # ---------------------------------------------------------------------------
-# 5. app_icon.jpg: application icon / about logo, 256x256.
+# 5. app_icon.jpg: application icon / about logo, 256x256, and the same
+# picture as app_icon.png for the desktop icon of an installed client.
 # A water drop over a wave on a deep-blue to teal tile, "D4" in the drop.
 # ---------------------------------------------------------------------------
 drop="M 128,26 C 118,52 70,98 70,146 A 58,58 0 0 0 186,146 C 186,98 138,52 128,26 Z"
@@ -220,12 +221,14 @@ convert -size 1024x1024 gradient:'#0a3a86'-'#0b9a9c' \
     -fill none -stroke 'rgba(255,255,255,0.75)' -strokewidth 10 \
     -draw "$(wave_line 850 28 560 2.4 1024)" -stroke none \
     -filter Lanczos -resize 256x256 \
+    \( +clone -depth 8 -strip -define png:exclude-chunk=date,time,tIME -define png:color-type=2 \
+       -write "$tmp/app_icon.png" +delete \) \
     -strip -sampling-factor 1x1 -quality 92 "$tmp/app_icon.jpg"
 
 # PNGs above are written with -strip and without date/time chunks, the JPEG
 # with -strip, so nothing run-dependent ends up in the files.
 # Move into place only when the content changed, so reruns leave files alone.
-for f in time.png bottle.PNG motor_run.gif waiting.gif app_icon.jpg; do
+for f in time.png bottle.PNG motor_run.gif waiting.gif app_icon.jpg app_icon.png; do
     if [ -f "$out/$f" ] && cmp -s "$tmp/$f" "$out/$f"; then
         continue
     fi

@@ -1,0 +1,77 @@
+#!/bin/sh
+# Installs the build into a throwaway prefix, checks the files a desktop
+# needs are there, then starts the installed client offscreen with settings
+# of its own that point at a closed port on loopback: it must come up as far
+# as its login dialog (TIDEWELL_EXIT_WHEN_SHOWN makes it end there with 0).
+# Usage: tst_install.sh <cmake> <build dir> <work dir>
+set -u
+cmake=$1
+build=$2
+work=$3
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+rm -rf "$work"
+mkdir -p "$work"
+prefix="$work/prefix"
+"$cmake" --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 \
+    || { cat "$work/install.log"; fail "cmake --install failed"; }
+
+for f in bin/tidewell_d4 bin/pumpsim; do
+    [ -x "$prefix/$f" ] || fail "$f is not installed as a program"
+done
+for f in share/applications/tidewell-d4.desktop \
+    share/icons/hicolor/256x256/apps/tidewell-d4.png \
+    share/tidewell-d4/translations/tidewell_d4_en.qm \
+    share/tidewell-d4/translations/tidewell_d4_zh.qm \
+    share/tidewell-d4/translations/tidewell_d4_fr.qm \
+    share/tidewell-d4/translations/tidewell_d4_de.qm; do
+    [ -s "$prefix/$f" ] || fail "$f is not installed"
+done
+desktop="$prefix/share/applications/tidewell-d4.desktop"
+for line in 'Exec=tidewell_d4' 'Icon=tidewell-d4' 'Categories=Utility;' 'Type=Application'; do
+    grep -qx "$line" "$desktop" || fail "the desktop entry lacks $line"
+done
+grep -q '^Name=' "$desktop" || fail "the desktop entry has no Name"
+grep -q '^Comment=' "$desktop" || fail "the desktop entry has no Comment"
+head -c 8 "$prefix/share/icons/hicolor/256x256/apps/tidewell-d4.png" | od -An -c | grep -q 'P   N   G' \
+    || fail "the icon is no PNG"
+
+# Settings of a user who has run the client before, pointed at a port on
+# loopback where nothing listens (1, tcpmux: unused and refused at once).
+config="$work/config"
+mkdir -p "$config/TIDEWELL_D4"
+cat >"$config/TIDEWELL_D4/TIDEWELL_D4.conf" <<CONF
+[General]
+TIDEWELL_D4=TIDEWELL_D4
+language=31
+net_ip=127.0.0.1
+net_port=1
+save_password=1
+login_password=572913
+CONF
+
+XDG_CONFIG_HOME="$config" HOME="$work" QT_QPA_PLATFORM=offscreen TIDEWELL_EXIT_WHEN_SHOWN=1 \
+    "$prefix/bin/tidewell_d4" >"$work/client.log" 2>&1 &
+client=$!
+# The client needs well under a second; 30 s allow for a loaded machine.
+waited=0
+while kill -0 "$client" 2>/dev/null && [ $waited -lt 300 ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+done
+if kill -0 "$client" 2>/dev/null; then
+    kill "$client"
+    wait "$client" 2>/dev/null
+    cat "$work/client.log"
+    fail "the installed client did not show its login dialog within 30 s"
+fi
+wait "$client"
+code=$?
+cat "$work/client.log"
+[ $code -eq 0 ] || fail "the installed client ended with $code"
+grep -q 'login dialog shown' "$work/client.log" || fail "the installed client showed no login dialog"
+echo "PASS: installed into $prefix; the installed client showed its login dialog"
