@@ -116,6 +116,10 @@ void CommSend::transmission()
     if (m_needQuietLine) {
         m_quietWait.start();
         sendFirstAfterPause();
+    } else if (m_sinceReply.isValid() && m_sinceReply.elapsed() < kPauseMs) {
+        // The pause after a reply holds across batches too: a batch started
+        // the moment the last one ended would rush the pump's bus.
+        m_pauseTimer->start(static_cast<int>(kPauseMs - m_sinceReply.elapsed()));
     } else {
         sendFirst();
     }
@@ -198,6 +202,7 @@ void CommSend::recieveData(int status)
     }
     m_inFlight = false;
     m_lastStatus = status;
+    m_sinceReply.start();
     if (status == Modbus::StatusTimeout) {
         m_needQuietLine = true;
         m_quietWait.start();

@@ -118,6 +118,8 @@ private:
     bool m_inFlight = false;
     bool m_needQuietLine = false;
     QElapsedTimer m_quietWait;
+    // Since the last outcome of a request, for the pause before the next.
+    QElapsedTimer m_sinceReply;
     QTimer *m_pauseTimer = nullptr;
     Communication *m_link = nullptr;
     QMetaObject::Connection m_statusConnection;

@@ -36,7 +36,8 @@ Table tableOf(int function)
 bool fitsTable(int function, int index, int count)
 {
     const Table table = tableOf(function);
-    return index >= 0 && count >= 1 && index + count <= table.size;
+    // Not index + count: far past the end that sum overflows and would pass.
+    return index >= 0 && count >= 1 && index <= table.size - count;
 }
 
 quint8 byteAt(const QByteArray &data, int i)

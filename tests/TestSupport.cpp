@@ -3,9 +3,11 @@
 #include "AppSettings.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 #include <QString>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,7 +16,6 @@
 namespace {
 
 QtMessageHandler g_previous = nullptr;
-bool g_installed = false;
 
 // Warnings that mean an object was used from a thread it does not live in.
 const char *const kThreadFaults[] = {
@@ -24,6 +25,10 @@ const char *const kThreadFaults[] = {
     "QSocketNotifier: Socket notifiers cannot be enabled or disabled from another thread",
     "Cannot send events to objects owned by a different thread",
     "Cannot queue arguments of type",
+    "Timers can only be used with threads started with QThread",
+    "Possibly trying to stop from a different thread",
+    "Cannot set parent, new parent is in a different thread",
+    "moveToThread: Current thread",
 };
 
 void strictHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
@@ -54,12 +59,21 @@ void isolateSettings()
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(dir));
 }
 
+// Installed once the test runs, on top of QTest's own handler (which
+// passes nothing on): the first turn of the event loop comes after qExec
+// has put that in. Not before: qExec puts back at its end whatever it found,
+// and QTest's handler must not be called after that.
+void reinstallOnFirstTurn()
+{
+    QTimer::singleShot(0, [] { TestSupport::installStrictMessageHandler(); });
+}
+Q_COREAPP_STARTUP_FUNCTION(reinstallOnFirstTurn)
+
 struct Installer
 {
     Installer()
     {
         isolateSettings();
-        TestSupport::installStrictMessageHandler();
     }
 } g_installer;
 
@@ -69,14 +83,15 @@ namespace TestSupport {
 
 void installStrictMessageHandler()
 {
-    if (g_installed)
-        return;
-    g_installed = true;
-    g_previous = qInstallMessageHandler(strictHandler);
+    // Ours goes on top of whatever handles messages now, passing the rest on.
+    const QtMessageHandler current = qInstallMessageHandler(strictHandler);
+    if (current != strictHandler)
+        g_previous = current;
 }
 
 QSettings &freshSettings()
 {
+    installStrictMessageHandler();
     QSettings &settings = AppSettings::store();
     settings.clear();
     settings.sync();

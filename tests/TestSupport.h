@@ -7,7 +7,8 @@ class QSettings;
 
 namespace TestSupport {
 
-// Installed before main() runs; kept here so tests can say they rely on it.
+// Installed on the first turn of the event loop and by freshSettings(), on
+// top of QTest's handler; tests may call it to be sure of it earlier.
 void installStrictMessageHandler();
 
 // Empties the process-wide store (each test binary has its own directory).

@@ -1,0 +1,7 @@
+# The link under faults and hostile input: the short soak, and the edges the
+# fuzz targets (tests/fuzz/) found.
+tidewell_add_test(tst_soak SOURCES tst_soak.cpp SoakRun.h SoakRun.cpp
+    LIBS tidewell_link tidewell_sim TIMEOUT 180)
+tidewell_add_test(tst_link_edges SOURCES tst_link_edges.cpp LinkFixture.h LinkFixture.cpp
+    LIBS tidewell_link tidewell_sim)
+tidewell_add_test(tst_thread_guard SOURCES tst_thread_guard.cpp LIBS tidewell_core)
