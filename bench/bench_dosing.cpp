@@ -8,6 +8,7 @@
 // repaint the page.
 
 #include "AppSettings.h"
+#include "BenchSupport.h"
 #include "CommBackOperate.h"
 #include "CommSend.h"
 #include "DoseProgramme.h"
@@ -39,13 +40,7 @@ namespace {
 constexpr int kRuns = 7;
 constexpr int kPaintRuns = 21;
 
-double cpuSeconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-        (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
+using BenchSupport::cpuSeconds;
 
 // The frame a command string stands for, built from image for writes.
 QByteArray frameOf(const QString &command, const RegisterImage &image)
@@ -149,12 +144,8 @@ void report(const char *what, int requests, double rtt, double floorMs, const Fi
 int main(int argc, char **argv)
 {
     // A settings directory of our own: the benchmark never touches the user's.
-    char pattern[] = "/tmp/tidewell-bench-settings-XXXXXX";
-    const char *dir = mkdtemp(pattern);
-    if (!dir)
+    if (!BenchSupport::isolateSettings())
         return 1;
-    qputenv("XDG_CONFIG_HOME", dir);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(dir));
     qputenv("QT_LOGGING_RULES", "*.debug=false");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -162,13 +153,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
 
     QProcess sim;
-    sim.start(QStringLiteral(PUMPSIM_PATH), {QStringLiteral("--port"), QStringLiteral("0")});
-    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
-        std::fprintf(stderr, "pumpsim did not start\n");
+    const quint16 port =
+        BenchSupport::startPumpsim(sim, {QStringLiteral("--port"), QStringLiteral("0")});
+    if (port == 0)
         return 1;
-    }
-    const QByteArray line = sim.readLine().trimmed();
-    const quint16 port = static_cast<quint16>(line.mid(line.lastIndexOf(':') + 1).toInt());
 
     QSettings &settings = AppSettings::store();
     AppSettings::writeClientDefaults(settings);

@@ -8,6 +8,7 @@
 // "Start" again after a timed run.
 
 #include "AppSettings.h"
+#include "BenchSupport.h"
 #include "CommBackOperate.h"
 #include "CommSend.h"
 #include "LiquidStatusSetup.h"
@@ -44,13 +45,7 @@ namespace {
 constexpr int kRuns = 7;
 constexpr int kDelayRuns = 10;
 
-double cpuSeconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-        (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
+using BenchSupport::cpuSeconds;
 
 double median(QVector<double> values)
 {
@@ -131,25 +126,17 @@ void waitFor(const std::function<bool()> &done, int timeoutMs)
 
 int main(int argc, char **argv)
 {
-    char pattern[] = "/tmp/tidewell-bench-settings-XXXXXX";
-    const char *dir = mkdtemp(pattern);
-    if (!dir)
+    if (!BenchSupport::isolateSettings())
         return 1;
-    qputenv("XDG_CONFIG_HOME", dir);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_LOGGING_RULES", "*.debug=false");
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(dir));
     QApplication app(argc, argv);
 
     QProcess sim;
-    sim.start(QStringLiteral(PUMPSIM_PATH),
-              {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--verbose")});
-    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
-        std::fprintf(stderr, "pumpsim did not start\n");
+    const quint16 port = BenchSupport::startPumpsim(
+        sim, {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--verbose")});
+    if (port == 0)
         return 1;
-    }
-    const QByteArray line = sim.readAllStandardOutput().trimmed();
-    const quint16 port = static_cast<quint16>(line.mid(line.lastIndexOf(':') + 1).toInt());
     // Motor stops as pumpsim logs them: "HH:mm:ss.zzz pump 1 motor 2 finished ...".
     QVector<int> motorStops;
     QByteArray simLog;

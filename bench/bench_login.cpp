@@ -7,6 +7,7 @@
 // is 92 pauses plus the measured round trips.
 
 #include "AppSettings.h"
+#include "BenchSupport.h"
 #include "ClientCycle.h"
 #include "CommSend.h"
 #include "Communication.h"
@@ -34,13 +35,7 @@
 
 namespace {
 
-double cpuSeconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
-        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
+using BenchSupport::cpuSeconds;
 
 // Seconds since the kernel started this process (10 ms resolution).
 double secondsSinceProcessStart()
@@ -76,8 +71,8 @@ double fullReadsRoundTripsMs(quint16 port)
             socket.write(frame);
             socket.flush();
             QByteArray reply;
-            while (Modbus::expectedReplyLength(reply) <= 0
-                   || reply.size() < Modbus::expectedReplyLength(reply)) {
+            while (Modbus::expectedReplyLength(reply) <= 0 ||
+                   reply.size() < Modbus::expectedReplyLength(reply)) {
                 if (!socket.waitForReadyRead(3000))
                     return -1;
                 reply += socket.readAll();
@@ -110,12 +105,8 @@ protected:
 
 int main(int argc, char **argv)
 {
-    char pattern[] = "/tmp/tidewell-bench-settings-XXXXXX";
-    const char *dir = mkdtemp(pattern);
-    if (!dir)
+    if (!BenchSupport::isolateSettings())
         return 1;
-    qputenv("XDG_CONFIG_HOME", dir);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(dir));
     qputenv("QT_LOGGING_RULES", "*.debug=false");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -123,14 +114,12 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
 
     QProcess sim;
-    sim.start(QStringLiteral(PUMPSIM_PATH), {QStringLiteral("--port"), QStringLiteral("0"),
-                                             QStringLiteral("--slaves"), QStringLiteral("2,3,4")});
-    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
-        std::fprintf(stderr, "pumpsim did not start\n");
+    const quint16 port =
+        BenchSupport::startPumpsim(sim,
+                                   {QStringLiteral("--port"), QStringLiteral("0"),
+                                    QStringLiteral("--slaves"), QStringLiteral("2,3,4")});
+    if (port == 0)
         return 1;
-    }
-    const QByteArray line = sim.readLine().trimmed();
-    const quint16 port = static_cast<quint16>(line.mid(line.lastIndexOf(':') + 1).toInt());
 
     QSettings &settings = AppSettings::store();
     AppSettings::writeNetworkDefaults(settings);

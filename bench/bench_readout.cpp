@@ -5,6 +5,7 @@
 // own process, so the CPU figure is the client's alone.
 
 #include "AppSettings.h"
+#include "BenchSupport.h"
 #include "CommBackOperate.h"
 #include "CommSend.h"
 #include "ModbusCodec.h"
@@ -39,13 +40,7 @@ QStringList fullReadCommands()
     return commands;
 }
 
-double cpuSeconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-        (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
+using BenchSupport::cpuSeconds;
 
 // The round trips alone: the same requests sent back to back on a socket of
 // our own, each waiting only for its complete reply.
@@ -97,24 +92,17 @@ Q_SIGNALS:
 int main(int argc, char **argv)
 {
     // A settings directory of our own: the benchmark never touches the user's.
-    char pattern[] = "/tmp/tidewell-bench-settings-XXXXXX";
-    const char *dir = mkdtemp(pattern);
-    if (!dir)
+    if (!BenchSupport::isolateSettings())
         return 1;
-    qputenv("XDG_CONFIG_HOME", dir);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(dir));
     qputenv("QT_LOGGING_RULES", "*.debug=false");
 
     QCoreApplication app(argc, argv);
 
     QProcess sim;
-    sim.start(QStringLiteral(PUMPSIM_PATH), {QStringLiteral("--port"), QStringLiteral("0")});
-    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
-        std::fprintf(stderr, "pumpsim did not start\n");
+    const quint16 port =
+        BenchSupport::startPumpsim(sim, {QStringLiteral("--port"), QStringLiteral("0")});
+    if (port == 0)
         return 1;
-    }
-    const QByteArray line = sim.readLine().trimmed();
-    const quint16 port = static_cast<quint16>(line.mid(line.lastIndexOf(':') + 1).toInt());
 
     QSettings &settings = AppSettings::store();
     settings.setValue(QLatin1String(AppSettings::kNetIp), QStringLiteral("127.0.0.1"));

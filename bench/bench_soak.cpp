@@ -8,6 +8,7 @@
 // client's growth.
 //   bench_soak [SECONDS]
 
+#include "BenchSupport.h"
 #include "SoakRun.h"
 
 #include <QCoreApplication>
@@ -18,18 +19,6 @@
 #include <stdlib.h>
 
 namespace {
-
-// A settings directory of our own: the soak writes the bridge address.
-bool isolateSettings()
-{
-    char pattern[] = "/tmp/tidewell-bench-soak-XXXXXX";
-    const char *dir = mkdtemp(pattern);
-    if (!dir)
-        return false;
-    qputenv("XDG_CONFIG_HOME", dir);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(dir));
-    return true;
-}
 
 // The link's debug lines about every refused reply would drown the figures.
 void quietHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
@@ -43,7 +32,7 @@ void quietHandler(QtMsgType type, const QMessageLogContext &, const QString &mes
 
 int main(int argc, char **argv)
 {
-    if (!isolateSettings())
+    if (!BenchSupport::isolateSettings())
         return 2;
     qInstallMessageHandler(quietHandler);
     QCoreApplication app(argc, argv);

@@ -10,6 +10,7 @@
 // client's alone.
 
 #include "AppSettings.h"
+#include "BenchSupport.h"
 #include "CommBackOperate.h"
 #include "CommSend.h"
 #include "CommandString.h"
@@ -39,13 +40,7 @@ namespace {
 constexpr int kRuns = 9;
 constexpr int kSlavesInUse = 3;
 
-double cpuSeconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-        (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
+using BenchSupport::cpuSeconds;
 
 QByteArray frameFor(const QString &command, const RegisterImage &image)
 {
@@ -118,28 +113,21 @@ double median(QVector<double> values)
 int main(int argc, char **argv)
 {
     // A settings directory of our own: the benchmark never touches the user's.
-    char pattern[] = "/tmp/tidewell-bench-settings-XXXXXX";
-    const char *dir = mkdtemp(pattern);
-    if (!dir)
+    if (!BenchSupport::isolateSettings())
         return 1;
-    qputenv("XDG_CONFIG_HOME", dir);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_LOGGING_RULES", "*.debug=false");
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(dir));
 
     QApplication app(argc, argv);
 
     QProcess sim;
-    sim.start(QStringLiteral(PUMPSIM_PATH),
-              {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--slaves"),
-               QStringLiteral("2,3,4"), QStringLiteral("--temperature"), QStringLiteral("24.6"),
-               QStringLiteral("--history-gaps"), QStringLiteral("5")});
-    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
-        std::fprintf(stderr, "pumpsim did not start\n");
+    const quint16 port = BenchSupport::startPumpsim(
+        sim,
+        {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--slaves"),
+         QStringLiteral("2,3,4"), QStringLiteral("--temperature"), QStringLiteral("24.6"),
+         QStringLiteral("--history-gaps"), QStringLiteral("5")});
+    if (port == 0)
         return 1;
-    }
-    const QByteArray line = sim.readLine().trimmed();
-    const quint16 port = static_cast<quint16>(line.mid(line.lastIndexOf(':') + 1).toInt());
 
     QSettings &settings = AppSettings::store();
     AppSettings::writeClientDefaults(settings);

@@ -6,6 +6,7 @@
 // runs as its own process, so the CPU figure is the client's alone.
 
 #include "AppSettings.h"
+#include "BenchSupport.h"
 #include "BootProtocol.h"
 #include "CommSend.h"
 #include "ModbusCodec.h"
@@ -31,13 +32,7 @@ namespace {
 constexpr int kRuns = 5;
 constexpr int kImageSize = 100000;
 
-double cpuSeconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-        (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
+using BenchSupport::cpuSeconds;
 
 // Waits for exactly `bytes` more bytes.
 bool readExactly(QTcpSocket &socket, int bytes, QByteArray *got)
@@ -136,24 +131,17 @@ double median(QVector<double> values)
 int main(int argc, char **argv)
 {
     // A settings directory of our own: the benchmark never touches the user's.
-    char pattern[] = "/tmp/tidewell-bench-settings-XXXXXX";
-    const char *dir = mkdtemp(pattern);
-    if (!dir)
+    if (!BenchSupport::isolateSettings())
         return 1;
-    qputenv("XDG_CONFIG_HOME", dir);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(dir));
     qputenv("QT_LOGGING_RULES", "*.debug=false");
 
     QCoreApplication app(argc, argv);
 
     QProcess sim;
-    sim.start(QStringLiteral(PUMPSIM_PATH), {QStringLiteral("--port"), QStringLiteral("0")});
-    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
-        std::fprintf(stderr, "pumpsim did not start\n");
+    const quint16 port =
+        BenchSupport::startPumpsim(sim, {QStringLiteral("--port"), QStringLiteral("0")});
+    if (port == 0)
         return 1;
-    }
-    const QByteArray line = sim.readLine().trimmed();
-    const quint16 port = static_cast<quint16>(line.mid(line.lastIndexOf(':') + 1).toInt());
 
     QRandomGenerator random(2024);
     QByteArray raw(kImageSize, '\0');

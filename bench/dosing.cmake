@@ -2,6 +2,5 @@
 # pages: `cmake --build build --target bench_dosing`, run build/bench/bench_dosing.
 add_executable(bench_dosing EXCLUDE_FROM_ALL bench_dosing.cpp $<TARGET_OBJECTS:tidewell_resources>)
 target_link_libraries(bench_dosing PRIVATE tidewell_app tidewell_sim)
-target_compile_definitions(bench_dosing PRIVATE PUMPSIM_PATH="$<TARGET_FILE:pumpsim>")
-add_dependencies(bench_dosing pumpsim)
+target_link_libraries(bench_dosing PRIVATE tidewell_bench_support)
 tidewell_warnings(bench_dosing)

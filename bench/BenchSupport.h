@@ -1,0 +1,23 @@
+#pragma once
+
+// What every benchmark needs around its measurement: a settings directory
+// of its own, the client's CPU time, and pumpsim started in a process of its
+// own so that its work never counts as the client's.
+
+#include <QProcess>
+#include <QStringList>
+
+namespace BenchSupport {
+
+// Points the settings at a fresh temporary directory; false if none could
+// be made. Call before the application object exists.
+bool isolateSettings();
+
+// User and system CPU time of this process, in seconds.
+double cpuSeconds();
+
+// Starts pumpsim with arguments and returns the port it listens on, or 0
+// (with a message on stderr) when it did not come up.
+quint16 startPumpsim(QProcess &sim, const QStringList &arguments);
+
+} // namespace BenchSupport
