@@ -1,5 +1,7 @@
 #include "BenchSupport.h"
 
+#include "CommSend.h"
+
 #include <QSettings>
 #include <QString>
 
@@ -38,6 +40,11 @@ quint16 startPumpsim(QProcess &sim, const QStringList &arguments)
     }
     const QByteArray line = sim.readLine().trimmed();
     return static_cast<quint16>(line.mid(line.lastIndexOf(':') + 1).toInt());
+}
+
+double batchFloorMs(int requests, double roundTripsMs)
+{
+    return requests * CommSend::kPauseMs + roundTripsMs;
 }
 
 } // namespace BenchSupport

@@ -20,4 +20,10 @@ double cpuSeconds();
 // (with a message on stderr) when it did not come up.
 quint16 startPumpsim(QProcess &sim, const QStringList &arguments);
 
+// The least time a batch of requests can take: the measured round trips
+// plus one pause after every request, the last included, since the queue
+// reports a batch only once the pause after its last reply has passed
+// without stray bytes.
+double batchFloorMs(int requests, double roundTripsMs);
+
 } // namespace BenchSupport

@@ -2,7 +2,7 @@
 // setup's Setup (6 requests), driven through the real pages, queue and
 // transport against pumpsim in its own process, so the CPU figure is the
 // client's alone. Prints the wall time of each batch from the button to its
-// outcome, the protocol floor (the pauses between requests plus the
+// outcome, the protocol floor (a pause after each request plus the
 // measured round trips of the same frames), their ratio and the client's
 // CPU share; then the time to decode a Read into the four editors and
 // repaint the page.
@@ -131,7 +131,7 @@ void report(const char *what, int requests, double rtt, double floorMs, const Fi
 {
     std::printf("%s, %d requests, %d runs\n", what, requests, kRuns);
     std::printf("  round trips alone %.2f ms, protocol floor (%d x 60 ms + round trips) %.2f ms\n",
-                rtt, requests - 1, floorMs);
+                rtt, requests, floorMs);
     for (int i = 0; i < f.walls.size(); ++i)
         std::printf("  run %d: wall %.2f ms, ratio %.4f, client CPU %.2f %%\n", i + 1, f.walls[i],
                     f.ratios[i], f.cpuShares[i]);
@@ -189,9 +189,9 @@ int main(int argc, char **argv)
     const double readRtt = averageRtt(read);
     const double saveRtt = averageRtt(save);
     const double setupRtt = averageRtt(setup);
-    const double readFloor = (read.size() - 1) * CommSend::kPauseMs + readRtt;
-    const double saveFloor = (save.size() - 1) * CommSend::kPauseMs + saveRtt;
-    const double setupFloor = (setup.size() - 1) * CommSend::kPauseMs + setupRtt;
+    const double readFloor = BenchSupport::batchFloorMs(read.size(), readRtt);
+    const double saveFloor = BenchSupport::batchFloorMs(save.size(), saveRtt);
+    const double setupFloor = BenchSupport::batchFloorMs(setup.size(), setupRtt);
     socket.disconnectFromHost();
     if (socket.state() != QAbstractSocket::UnconnectedState)
         socket.waitForDisconnected(2000);

@@ -2,7 +2,7 @@
 // their buttons, with the real queue and transport against pumpsim over
 // loopback (its own process, so the CPU time is the client's alone). For
 // each action: the wall time from the click to the page's outcome, over
-// the protocol floor (60 ms between requests plus the measured round trips
+// the protocol floor (60 ms after each request plus the measured round trips
 // of the same requests), and the client's CPU time. Then the delay from the
 // simulator's motor stopping (its --verbose log) to the page showing
 // "Start" again after a timed run.
@@ -265,8 +265,8 @@ int main(int argc, char **argv)
     // Manual start: [1 6 58], [1 5 11]; each run is stopped again untimed.
     unit0->findChild<QDoubleSpinBox *>(QStringLiteral("dsVolume"))->setValue(1000);
     auto *start0 = unit0->findChild<QPushButton *>(QStringLiteral("btnStart"));
-    measure("manual start (2 requests)", CommSend::kPauseMs + rttWriteRegister + rttWriteCoil,
-            start0, [&] {
+    measure("manual start (2 requests)",
+            BenchSupport::batchFloorMs(2, rttWriteRegister + rttWriteCoil), start0, [&] {
                 waitFor([&] { return queue->isIdle(); }, 10000);
                 start0->click();
                 waitFor([&] { return queue->isIdle() && start0->text() == QLatin1String("Start"); },
@@ -279,12 +279,12 @@ int main(int argc, char **argv)
     tab->findChild<QPushButton *>(QStringLiteral("btnStartCali"))->click();
     waitFor([&] { return tab->completedWorkTimeMs() > 0 && queue->isIdle(); }, 10000);
     tab->findChild<QDoubleSpinBox *>(QStringLiteral("dsCaliGet"))->setValue(8.0);
-    measure("calibration save (2)", CommSend::kPauseMs + rttWriteRegister + rttWriteCoil,
+    measure("calibration save (2)", BenchSupport::batchFloorMs(2, rttWriteRegister + rttWriteCoil),
             tab->findChild<QPushButton *>(QStringLiteral("btnSaveCali")), nullptr);
 
-    measure("read all bottles (2)", CommSend::kPauseMs + rttReadBottles + rttReadOne,
+    measure("read all bottles (2)", BenchSupport::batchFloorMs(2, rttReadBottles + rttReadOne),
             liquid.findChild<QPushButton *>(QStringLiteral("btnRead")), nullptr);
-    measure("sensor read (1)", rttSensors,
+    measure("sensor read (1)", BenchSupport::batchFloorMs(1, rttSensors),
             sensors.findChild<QPushButton *>(QStringLiteral("btnRead")), nullptr);
 
     // Timed runs of pump 2: 3 ml at gear 0, 1000 ms per 10 ml = 300 ms.

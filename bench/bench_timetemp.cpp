@@ -3,8 +3,8 @@
 // the temperature read (2 requests), the settings read (3), the settings
 // save (4) and a clock update with three slaves in use (8). For each it
 // prints the batch's wall time from the press to the outcome, the protocol
-// floor (the same requests' round trips measured alone plus a 60 ms gap
-// between requests), their ratio, and the client's CPU time. It also prints
+// floor (the same requests' round trips measured alone plus a 60 ms pause
+// after each request), their ratio, and the client's CPU time. It also prints
 // the time from a successful temperature read reaching the page to the page
 // replotted. The simulator runs as its own process, so the CPU figure is the
 // client's alone.
@@ -171,7 +171,7 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "round trips of the %s failed\n", operation.name);
             return 1;
         }
-        floors << rtt + (operation.commands.size() - 1) * CommSend::kPauseMs;
+        floors << BenchSupport::batchFloorMs(operation.commands.size(), rtt);
     }
     probe->disconnectFromHost();
     delete probe;

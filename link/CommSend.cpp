@@ -66,6 +66,8 @@ void CommSend::start()
     disconnect(m_statusConnection);
     m_statusConnection = connect(m_link, qOverload<int>(&Communication::returnStatus), this,
                                  qOverload<int>(&CommSend::recieveData));
+    disconnect(m_strayConnection);
+    m_strayConnection = connect(m_link, &Communication::strayBytes, this, &CommSend::strayBytes);
     disconnect(m_bootConnection);
     // Direct: the link lives on this thread, and the bytes go by reference.
     m_bootConnection =
@@ -81,6 +83,7 @@ void CommSend::stop()
         tcp->setAutoReconnect(false);
     m_link->disconnectFromDevice();
     disconnect(m_statusConnection);
+    disconnect(m_strayConnection);
     disconnect(m_bootConnection);
     // Neither can the boot loader's answer to the step in flight.
     if (m_bootStep != BootStep::None)
@@ -165,6 +168,13 @@ bool CommSend::sendCommand(const QString &command)
 
 void CommSend::sendFirst()
 {
+    // Once the next command is on the line, stray bytes say nothing more
+    // about the reply before it.
+    m_unconfirmed.clear();
+    if (m_pending.isEmpty()) {
+        finishBatch(m_lastStatus);
+        return;
+    }
     if (sendCommand(m_pending.first())) {
         m_inFlight = true;
         return;
@@ -208,24 +218,55 @@ void CommSend::recieveData(int status)
         m_quietWait.start();
     }
     if (status != Modbus::StatusOk) {
-        if (m_attempts >= kMaxAttempts)
+        m_unconfirmed.clear();
+        if (m_attempts >= kMaxAttempts) {
             m_pending.clear();
+            finishBatch(m_lastStatus);
+            return;
+        }
     } else {
+        m_unconfirmed = m_pending.takeFirst();
+        m_unconfirmedAttempts = m_attempts;
         m_attempts = 0;
-        m_pending.removeFirst();
     }
-    if (m_pending.isEmpty()) {
+    // Also after the last command: its reply is confirmed by the pause, and
+    // sendFirst() then ends the batch.
+    ++m_attempts;
+    m_pauseTimer->start(kPauseMs);
+}
+
+void CommSend::strayBytes(int count)
+{
+    if (!m_running || m_inFlight || m_unconfirmed.isEmpty())
+        return;
+    qDebug() << count << "stray bytes after the reply to" << m_unconfirmed
+             << "was accepted: sending it again";
+    if (m_link)
+        m_link->revertLastReply();
+    const QString suspect = m_unconfirmed;
+    m_unconfirmed.clear();
+    if (m_unconfirmedAttempts >= kMaxAttempts) {
+        m_pending.clear();
+        m_lastStatus = Modbus::StatusBadReply;
         finishBatch(m_lastStatus);
         return;
     }
-    ++m_attempts;
-    m_pauseTimer->start(kPauseMs);
+    m_pending.prepend(suspect);
+    m_attempts = m_unconfirmedAttempts + 1;
+    m_lastStatus = Modbus::StatusBadReply;
+    // Whatever else the bridge repeated must have passed before the command
+    // goes again, or its copy lands on it as well.
+    m_needQuietLine = true;
+    m_quietWait.start();
+    if (!m_pauseTimer->isActive())
+        m_pauseTimer->start(kPauseMs);
 }
 
 void CommSend::finishBatch(int status)
 {
     m_running = false;
     m_inFlight = false;
+    m_unconfirmed.clear();
     m_pauseTimer->stop();
     QMetaObject::invokeMethod(
         m_outcomeContext, [this, status] { deliverOutcome(status); }, Qt::QueuedConnection);

@@ -9,6 +9,15 @@
 // queue, where idle is set and returnStatus(int) is emitted in one step, so
 // the outcome always reaches the callback that started the batch.
 //
+// A reply is only confirmed once the pause after it has passed in silence:
+// Modbus RTU has no transaction id, so a bridge that repeats a reply can
+// hand the next request of the same shape a copy of the last one. The
+// genuine reply then arrives with nothing pending. Bytes that come between
+// an accepted reply and the next send therefore make that reply suspect:
+// its values are taken back out of the register image and the command is
+// sent again, after a quiet line, as one of its attempts. The last command
+// of a batch gets the same pause before the batch reports success.
+//
 // The same queue runs the firmware transfer through the boot loader. The
 // page claims the queue, then asks for one step at a time with
 // upgradeAction(n): connect, erase, download, verify. Each boot reply comes
@@ -81,6 +90,7 @@ Q_SIGNALS:
 public Q_SLOTS:
     bool sendCommand(const QString &command);
     void recieveData(int status);
+    void strayBytes(int count);
     void start();
     void stop();
     // Stops and deletes the transport on the link thread, before the thread
@@ -112,6 +122,10 @@ private:
     CommBackOperate *m_callback = nullptr;
     QStringList m_pending;
     int m_attempts = 0;
+    // The command whose reply was accepted last, until the next send: if
+    // stray bytes come meanwhile, it is sent again.
+    QString m_unconfirmed;
+    int m_unconfirmedAttempts = 0;
 
     // Link-thread state of the running batch.
     bool m_running = false;
@@ -123,6 +137,7 @@ private:
     QTimer *m_pauseTimer = nullptr;
     Communication *m_link = nullptr;
     QMetaObject::Connection m_statusConnection;
+    QMetaObject::Connection m_strayConnection;
     // Lives in the creating thread; the batch outcome is delivered there.
     QObject *m_outcomeContext = nullptr;
 

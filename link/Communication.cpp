@@ -147,6 +147,7 @@ qint64 Communication::sendBlock(int blockNumber, const char *data, int length)
 
 void Communication::beginRequest(const QByteArray &frame)
 {
+    m_canRevert = false;
     // Whatever is still buffered belongs to an earlier exchange.
     m_receiveBuffer.clear();
     m_bootExchange = false;
@@ -209,6 +210,7 @@ void Communication::processModbusBytes(const QByteArray &bytes)
     if (!m_pending) {
         qDebug() << "dropping" << bytes.size() << "bytes with no request pending:"
                  << bytes.toHex(' ');
+        Q_EMIT strayBytes(bytes.size());
         return;
     }
     m_receiveBuffer.append(bytes);
@@ -219,11 +221,15 @@ void Communication::processModbusBytes(const QByteArray &bytes)
         return; // the rest of the reply is still on its way
     // A function byte we never send cannot be measured: judge what came.
     const QByteArray reply = length > 0 ? m_receiveBuffer.left(length) : m_receiveBuffer;
-    if (m_receiveBuffer.size() > reply.size())
-        qDebug() << "dropping" << m_receiveBuffer.size() - reply.size()
-                 << "bytes after a complete reply";
+    const int leftover = m_receiveBuffer.size() - reply.size();
     m_receiveBuffer.clear();
     finishModbusReply(reply);
+    // Reported after the reply, so that the queue judges the reply it has
+    // just been given: the extra bytes may be the genuine one behind a copy.
+    if (leftover > 0) {
+        qDebug() << "dropping" << leftover << "bytes after a complete reply";
+        Q_EMIT strayBytes(leftover);
+    }
 }
 
 void Communication::finishModbusReply(const QByteArray &reply)
@@ -234,12 +240,26 @@ void Communication::finishModbusReply(const QByteArray &reply)
 
     const Modbus::Verdict verdict = Modbus::judgeReply(request, reply);
     int status = Modbus::statusOf(verdict);
-    if (verdict == Modbus::Verdict::Accepted
-        && !Modbus::decodeReply(request, reply, *RegisterImage::shared()))
-        status = Modbus::StatusBadReply;
+    m_canRevert = false;
+    if (verdict == Modbus::Verdict::Accepted) {
+        RegisterImage &image = *RegisterImage::shared();
+        m_beforeLastReply = image;
+        if (Modbus::decodeReply(request, reply, image))
+            m_canRevert = true;
+        else
+            status = Modbus::StatusBadReply;
+    }
     if (verdict != Modbus::Verdict::Accepted)
         qDebug() << "reply refused:" << Modbus::verdictName(verdict) << reply.toHex(' ');
     Q_EMIT returnStatus(status);
+}
+
+void Communication::revertLastReply()
+{
+    if (!m_canRevert)
+        return;
+    *RegisterImage::shared() = m_beforeLastReply;
+    m_canRevert = false;
 }
 
 void Communication::timeout()

@@ -85,6 +85,11 @@ public:
 
     bool hasPendingRequest() const { return m_pending.has_value(); }
 
+    // Puts the register image back as it was before the last accepted read
+    // reply was stored, once: the queue calls it when that reply turns out
+    // to be suspect. Nothing happens when another reply came since.
+    void revertLastReply();
+
     // Milliseconds since a byte last arrived or a reply was last given up
     // on: the queue waits for this to reach its quiet-line time after a
     // timeout, so that a late reply cannot land on the next request.
@@ -97,6 +102,11 @@ public:
 Q_SIGNALS:
     void returnStatus(int status);
     void conStatus(int state);
+    // Bytes arrived that no pending request can take: with nothing pending,
+    // or left over after a complete reply. Modbus RTU has no transaction id,
+    // so such bytes are the one sign that a reply just accepted may have been
+    // a repeated copy of an earlier one.
+    void strayBytes(int count);
     void returnStatus(int tag, int status, QByteArray &bytes);
 
 public Q_SLOTS:
@@ -135,6 +145,9 @@ private:
     // given up on, so at most one is ever pending.
     std::optional<Modbus::PendingRequest> m_pending;
     QByteArray m_receiveBuffer;
+    // The register image before the last accepted read reply was decoded.
+    RegisterImage m_beforeLastReply;
+    bool m_canRevert = false;
     // Switched by the GUI thread while the link thread reads it.
     std::atomic<int> m_linkMode {ModbusMode};
     QTimer *m_responseTimer = nullptr;

@@ -37,11 +37,17 @@ constexpr int kSlowMaxMs = 2000;
 constexpr double kLateShare = 0.02;
 constexpr int kLateMinMs = Communication::kResponseTimeoutMs + 30;
 constexpr int kLateMaxMs = Communication::kResponseTimeoutMs + CommSend::kQuietLineMs / 2;
-// A doubled reply's copy follows it inside the queue's pause before the next
-// request, for the same reason: were it later, it would arrive while another
-// request is pending, and one of the same slave, function and byte count
-// would take it for its own reply.
-constexpr int kDuplicateDelayMs = CommSend::kPauseMs / 4;
+// Some requests get no reply at all.
+constexpr double kDropShare = 0.03;
+// A fifth of the replies are sent twice. Half the copies follow inside the
+// queue's pause; the other half land on the next request, 5 ms after it went
+// out and before its own reply. A master without transaction ids knows such
+// a copy only by the genuine reply that follows it with nothing pending, so
+// the request after a landing copy is always answered, and in time: were it
+// dropped or slow, no master could tell the copy from its reply.
+constexpr double kDuplicateShare = 0.2;
+constexpr int kDuplicateInPauseMs = CommSend::kPauseMs / 4;
+constexpr int kDuplicateOnNextMs = CommSend::kPauseMs + kBaseDelayMs / 2;
 
 // The longest a command can take in the worst case, all its attempts
 // failing: the reply wait, the quiet-line wait after it, the pause, and
@@ -107,14 +113,11 @@ SoakRun::SoakRun(quint32 seed)
     SimFaults faults;
     faults.seed = seed;
     faults.replyDelayMs = kBaseDelayMs;
-    faults.dropRate = 0.03;
     faults.corruptRate = 0.05;
     faults.splitRate = 0.25;
     faults.splitGapMs = 20;
     faults.exceptionRate = 0.03;
     faults.closeAfterRequests = 37;
-    faults.duplicateRate = 0.1;
-    faults.duplicateDelayMs = kDuplicateDelayMs;
     m_sim.setFaults(faults);
 }
 
@@ -213,18 +216,27 @@ QVector<SoakRun::Command> SoakRun::makeBatch()
     const int wanted = 1 + int(m_random.bounded(quint32(kMaxCommands)));
     for (int attempt = 0; attempt < 40 && batch.size() < wanted; ++attempt) {
         Command c;
-        c.function = kFunctions[m_random.bounded(8u)];
-        c.slave = kSlaves[m_random.bounded(3u)];
+        // Often the shape of the command before, elsewhere in its table, as a
+        // page's reads are: a repeated reply fits such a request exactly.
+        if (!batch.isEmpty() && m_random.bounded(2u) == 0) {
+            c.function = batch.last().function;
+            c.slave = batch.last().slave;
+            c.count = batch.last().count;
+        } else {
+            c.function = kFunctions[m_random.bounded(8u)];
+            c.slave = kSlaves[m_random.bounded(3u)];
+            const int size = tableSize(c.function);
+            const bool single = c.function == 5 || c.function == 6;
+            const int most = std::min(size, isBitFunction(c.function) ? size : 127);
+            // Mostly short requests, now and then a long one.
+            c.count = single ? 1 : 1 + int(m_random.bounded(quint32(std::min(most, 30))));
+            if (!single && m_random.bounded(5u) == 0)
+                c.count = 1 + int(m_random.bounded(quint32(most)));
+        }
         c.kind = c.function <= 4 ? Kind::Read : Kind::Write;
+        const int count = c.count;
         const int size = tableSize(c.function);
-        const bool single = c.function == 5 || c.function == 6;
-        const int most = std::min(size, isBitFunction(c.function) ? size : 127);
-        // Mostly short requests, now and then a long one.
-        int count = single ? 1 : 1 + int(m_random.bounded(quint32(std::min(most, 30))));
-        if (!single && m_random.bounded(5u) == 0)
-            count = 1 + int(m_random.bounded(quint32(most)));
         c.index = int(m_random.bounded(quint32(size - count + 1)));
-        c.count = count;
         QVector<bool> &taken = used[tableKey(c.function)];
         bool fine = true;
         for (int i = c.index; i < c.index + c.count && fine; ++i)
@@ -249,16 +261,30 @@ void SoakRun::scriptFaults(int commands)
     const int doomedFrom = m_random.bounded(kDoomedEvery) == 0
         ? 1 + int(m_random.bounded(quint32(commands)))
         : requests + 1;
+    // The first request of a batch may meet the last copy of the batch before.
+    bool answerInTime = true;
     for (int n = 1; n <= requests; ++n) {
         const bool doomed = n >= doomedFrom && n < doomedFrom + CommSend::kMaxAttempts;
         m_sim.scriptException(n, doomed ? int(SimPump::ServerDeviceFailure) : 0);
         const double draw = m_random.generateDouble();
         int delay = kBaseDelayMs;
-        if (draw < kLateShare)
-            delay = kLateMinMs + int(m_random.bounded(quint32(kLateMaxMs - kLateMinMs + 1)));
-        else if (draw < kLateShare + kSlowShare)
-            delay = kSlowMinMs + int(m_random.bounded(quint32(kSlowMaxMs - kSlowMinMs + 1)));
+        if (!answerInTime) {
+            if (draw < kLateShare)
+                delay = kLateMinMs + int(m_random.bounded(quint32(kLateMaxMs - kLateMinMs + 1)));
+            else if (draw < kLateShare + kSlowShare)
+                delay = kSlowMinMs + int(m_random.bounded(quint32(kSlowMaxMs - kSlowMinMs + 1)));
+            else if (draw < kLateShare + kSlowShare + kDropShare)
+                m_sim.scriptDrop(n);
+        }
         m_sim.scriptReplyDelay(n, delay);
+        answerInTime = false;
+        const double copy = m_random.generateDouble();
+        if (copy < kDuplicateShare / 2) {
+            m_sim.scriptDuplicate(n, kDuplicateInPauseMs);
+        } else if (copy < kDuplicateShare) {
+            m_sim.scriptDuplicate(n, kDuplicateOnNextMs);
+            answerInTime = true;
+        }
     }
 }
 

@@ -22,6 +22,9 @@ private Q_SLOTS:
     void singleCoilWriteTakesTheImageValue();
     void splitReplyIsAcceptedOnTheFirstAttempt();
     void lateReplyAfterATimeoutNeverLandsOnTheNextRequest();
+    void repeatedReplyLandingOnTheNextRequestIsNeverStored();
+    void strayBytesAfterTheLastReplySendItAgain();
+    void repeatedCopyLongAfterTheBatchChangesNothing();
     void requestOutsideItsTableFailsTheBatchWithoutSending();
     void unknownFunctionFailsTheBatch();
     void emptyTransmissionLeavesTheQueueIdle();
@@ -55,7 +58,8 @@ QStringList TestQueue::seen() const
 {
     QStringList list;
     for (const PumpSimulator::Request &r : const_cast<LinkFixture &>(m_fixture).sim().requests())
-        list << QStringLiteral("%1 %2 %3 %4").arg(r.slave).arg(r.function).arg(r.index).arg(r.count);
+        list
+            << QStringLiteral("%1 %2 %3 %4").arg(r.slave).arg(r.function).arg(r.index).arg(r.count);
     return list;
 }
 
@@ -163,6 +167,76 @@ void TestQueue::lateReplyAfterATimeoutNeverLandsOnTheNextRequest()
     QVERIFY(requests.at(1).receivedMs - requests.at(0).receivedMs >= 2500 + 300);
 }
 
+void TestQueue::repeatedReplyLandingOnTheNextRequestIsNeverStored()
+{
+    // Every reply 40 ms late and repeated 80 ms after itself: the copy
+    // arrives 20 ms after the next request went out, and the next request
+    // has the same slave, function and count, so its content alone cannot
+    // betray it. Its own reply then comes with nothing pending.
+    fillSimulatorWithDistinctValues(1, 99);
+    RegisterImage &image = *RegisterImage::shared();
+    image = RegisterImage();
+    SimFaults faults;
+    faults.replyDelayMs = 40;
+    faults.duplicateRate = 1.0;
+    faults.duplicateDelayMs = 80;
+    m_fixture.sim().setFaults(faults);
+
+    QStringList commands;
+    for (int index = 0; index < 6 * 22; index += 22)
+        commands << QStringLiteral("1 3 %1 22").arg(index);
+    RecordingCallback callback;
+    QVERIFY(m_fixture.runBatch(commands, &callback));
+    QTRY_VERIFY_WITH_TIMEOUT(!callback.outcomes.isEmpty(), 30000);
+    QCOMPARE(callback.outcomes.size(), 1);
+
+    // A success means every register is the pump's; a failure may leave a
+    // register untouched (zero), never another register's value.
+    const bool success = callback.outcomes.first() == 0;
+    int wrong = 0;
+    for (int i = 0; i < 6 * 22; ++i) {
+        const int got = image.holdingRegisters[i];
+        if (got != m_fixture.sim().holdingRegister(1, i) && (success || got != 0))
+            ++wrong;
+    }
+    QCOMPARE(wrong, 0);
+    QVERIFY(success);
+    // The suspect commands really were sent again.
+    QVERIFY(m_fixture.sim().requestCount() > commands.size());
+    // The last copy is still on its way (40 + 80 ms after the last request);
+    // let it pass before the next test's requests.
+    QTest::qWait(200);
+}
+
+void TestQueue::strayBytesAfterTheLastReplySendItAgain()
+{
+    // The copy of the only reply comes 20 ms after it, inside the pause that
+    // confirms a reply: the command goes again before the batch reports.
+    m_fixture.sim().setHoldingRegister(1, 5, 555);
+    m_fixture.sim().scriptDuplicate(1, 20);
+    RecordingCallback callback;
+    QVERIFY(m_fixture.runBatch({"1 3 0 10"}, &callback));
+    QTRY_COMPARE(callback.outcomes, QVector<int>({0}));
+    QCOMPARE(seen(), QStringList({"1 3 0 10", "1 3 0 10"}));
+    QCOMPARE(RegisterImage::shared()->holdingRegisters[5], 555);
+}
+
+void TestQueue::repeatedCopyLongAfterTheBatchChangesNothing()
+{
+    m_fixture.sim().setHoldingRegister(1, 5, 556);
+    m_fixture.sim().scriptDuplicate(1, 300);
+    RecordingCallback callback;
+    QSignalSpy outcome(&m_fixture.queue(), &CommSend::returnStatus);
+    QVERIFY(m_fixture.runBatch({"1 3 0 10"}, &callback));
+    QTRY_COMPARE(callback.outcomes, QVector<int>({0}));
+    // The copy comes 300 ms after the reply; wait past it.
+    QTest::qWait(400);
+    QCOMPARE(callback.outcomes, QVector<int>({0}));
+    QCOMPARE(outcome.count(), 1);
+    QCOMPARE(m_fixture.sim().requestCount(), 1);
+    QCOMPARE(RegisterImage::shared()->holdingRegisters[5], 556);
+}
+
 void TestQueue::requestOutsideItsTableFailsTheBatchWithoutSending()
 {
     RecordingCallback callback;
@@ -244,7 +318,9 @@ void TestQueue::faultyLineEndsWithTrueDataOrCleanFailure()
     QStringList commands = {"1 1 0 22", "1 1 22 22", "1 1 44 3", "1 2 0 5"};
     for (int index = 0; index <= 330; index += 22)
         commands << QStringLiteral("1 3 %1 22").arg(index);
-    commands << "1 3 352 15" << "1 4 0 22" << "1 4 22 9";
+    commands << "1 3 352 15"
+             << "1 4 0 22"
+             << "1 4 22 9";
 
     RecordingCallback callback;
     QVERIFY(m_fixture.runBatch(commands, &callback));

@@ -35,7 +35,7 @@ void TestSoak::faultyLineForTwentySecondsGivesNoWrongValueAndNoHang()
     // more requests than commands, lost connections taken up again, and
     // batches that failed part way through.
     QCOMPARE(f.succeeded + f.failedCleanly, f.batches);
-    QVERIFY(f.batches >= 10);
+    QVERIFY(f.batches >= 8);
     QVERIFY(f.requests > f.batches);
     QVERIFY(f.reconnects >= 1);
     QVERIFY(f.failedCleanly >= 1);
