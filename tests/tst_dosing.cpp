@@ -9,6 +9,7 @@
 #include "DoseSetGroup.h"
 #include "LinkFixture.h"
 #include "RegisterImage.h"
+#include "TestProgramme.h"
 #include "UiOperate.h"
 #include "WeekWidget.h"
 
@@ -93,9 +94,6 @@ constexpr int kSlave = 2;
 constexpr int kCoilCount = 60;
 constexpr int kRegisterCount = 386;
 
-// 12.5, 2.55, 100.0 and 30.0 as single-precision patterns.
-constexpr quint32 kVolumes[4] = {0x41480000, 0x40233333, 0x42C80000, 0x41F00000};
-
 } // namespace
 
 AutoModeUnit *TestDosing::unit(DoseSetGroup *page, int channel)
@@ -147,47 +145,13 @@ void TestDosing::init()
     m_refusals.clear();
 }
 
-// A programme with everything a plain encoder would get wrong: kept
-// registers with values of their own, a start time that is no whole hour,
-// a dose count the span does not offer, a volume with two decimals, plans
-// out of time order, low bytes beside the plan counts.
 void TestDosing::loadProgramme(int address, int seed)
 {
-    PumpSimulator &sim = m_link.sim();
-    for (int reg = 1; reg <= 366; ++reg)
-        sim.setHoldingRegister(address, reg, (seed * 131 + reg * 7) & 0xFFFF);
-    const int coils[7] = {1, 0, 1, 1, 1, 0, 0}; // coils 28..34
-    for (int i = 0; i < 7; ++i)
-        sim.setCoil(address, 28 + i, coils[i]);
-    const int runModes[4] = {1, 2, 4, 3};
-    const int masks[4] = {0x7F, 0x15, 0x41, 0x00};
-    const int doses[4] = {4, 5, 1, 2};
-    const int speeds[4] = {0, 1, 2, 1};
-    const int times[8] = {0x0800, 0x133B, 0x081E, 0x143B, 0x0000, 0x173B, 0x0A00, 0x0D3B};
-    for (int i = 0; i < 4; ++i) {
-        sim.setHoldingRegister(address, 2 + i, runModes[i]);
-        sim.setHoldingRegister(address, 10 + i, masks[i]);
-        sim.setHoldingRegister(address, 19 + 2 * i, int(kVolumes[i] >> 16));
-        sim.setHoldingRegister(address, 20 + 2 * i, int(kVolumes[i] & 0xFFFF));
-        sim.setHoldingRegister(address, 32 + i, doses[i]);
-        sim.setHoldingRegister(address, 80 + i, speeds[i]);
-        sim.setHoldingRegister(address, 165 + 2 * i, times[2 * i]);
-        sim.setHoldingRegister(address, 166 + 2 * i, times[2 * i + 1]);
-    }
-    sim.setHoldingRegister(address, 148, 0x0000);
-    sim.setHoldingRegister(address, 149, 0x025A);
-    sim.setHoldingRegister(address, 150, 0x00A5);
-    sim.setHoldingRegister(address, 151, 0x0300);
-    // Channel 2 (223..270): 09:15 5 ml, then 07:00 7 ml.
-    sim.setHoldingRegister(address, 223, 0x090F);
-    sim.setHoldingRegister(address, 224, 0x0700);
-    sim.setHoldingRegister(address, 247, 5);
-    sim.setHoldingRegister(address, 248, 7);
-    // Channel 4 (319..366): 06:00, 12:00, 18:00 with 10, 20, 30 ml.
-    for (int j = 0; j < 3; ++j) {
-        sim.setHoldingRegister(address, 319 + j, (6 + 6 * j) << 8);
-        sim.setHoldingRegister(address, 343 + j, 10 * (j + 1));
-    }
+    const TestProgramme programme = TestProgramme::make(seed);
+    for (const auto &[index, value] : programme.holdingRegisters)
+        m_link.sim().setHoldingRegister(address, index, value);
+    for (const auto &[index, value] : programme.coils)
+        m_link.sim().setCoil(address, index, value);
 }
 
 QVector<int> TestDosing::snapshot(int address)
