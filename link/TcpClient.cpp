@@ -107,7 +107,7 @@ void TcpClient::connectSuccess()
 
 void TcpClient::errorConnect(QAbstractSocket::SocketError error)
 {
-    qWarning() << QStringLiteral("tcp Error:%1").arg(static_cast<int>(error));
+    qWarning().noquote() << QStringLiteral("tcp Error:%1").arg(static_cast<int>(error));
     Q_EMIT conStatus(socketState());
 }
 

@@ -78,7 +78,7 @@ void UiOperate::recieveData(int status)
         else
             target->operateFailure(status);
     }
-    qDebug() << QStringLiteral("retValue:%1").arg(status);
+    qDebug().noquote() << QStringLiteral("retValue:%1").arg(status);
 }
 
 void UiOperate::readAllData(int address)

@@ -84,7 +84,7 @@ void DialogLogin::recieveData(int status)
 void DialogLogin::btnConfirm_Clicked()
 {
     const int state = linkState();
-    qDebug() << QStringLiteral("tcpstatus:%1").arg(state);
+    qDebug().noquote() << QStringLiteral("tcpstatus:%1").arg(state);
     m_upgradeChosen = false;
     if (Communication *link = Communication::current())
         link->setMode(Communication::ModbusMode);
@@ -127,7 +127,7 @@ void DialogLogin::operateSuccess()
 void DialogLogin::operateFailure(int status)
 {
     m_awaitingReply = false;
-    qDebug() << QStringLiteral("login recieve statys:%1").arg(status);
+    qDebug().noquote() << QStringLiteral("login recieve statys:%1").arg(status);
     MyMessageBox::prompt(this, 2);
 }
 

@@ -57,12 +57,13 @@ void applyFactoryValues(RegisterImage &image)
     const int temperature[6] = {3, 3392, 0, 500, 650, 850}; // registers 142..147
     std::copy_n(temperature, 6, regs + 142);
 
-    // Both commits are written as 1 by the last command of the batch.
-    coils[kCommitCoilClock] = 1;
-    coils[kCommitCoilSettings] = 1;
+    // The coil writes cover 33 and 34: at 1 the pump would commit before a
+    // single holding register had its factory value.
+    coils[kCommitCoilClock] = 0;
+    coils[kCommitCoilSettings] = 0;
 }
 
-QStringList commands()
+QStringList writeCommands()
 {
     QStringList list;
     list << CommandString::format(kMasterAddress, Modbus::WriteMultipleCoils, 0, 22)
@@ -70,9 +71,21 @@ QStringList commands()
          << CommandString::format(kMasterAddress, Modbus::WriteMultipleCoils, 44, 3);
     for (int index = 0; index <= 308; index += 22)
         list << CommandString::format(kMasterAddress, Modbus::WriteMultipleRegisters, index, 22);
-    list << CommandString::format(kMasterAddress, Modbus::WriteMultipleRegisters, 330, 20)
-         << CommandString::format(kMasterAddress, Modbus::WriteMultipleCoils, kCommitCoilClock, 2);
+    list << CommandString::format(kMasterAddress, Modbus::WriteMultipleRegisters, 330, 20);
     return list;
+}
+
+void stageCommit(RegisterImage &image)
+{
+    image.coils[kCommitCoilClock] = 1;
+    image.coils[kCommitCoilSettings] = 1;
+}
+
+QStringList commitCommands()
+{
+    // Coils 33 and 34 are adjacent: one request carries both.
+    return {CommandString::format(kMasterAddress, Modbus::WriteMultipleCoils, kCommitCoilClock,
+                                  kCommitCoilSettings - kCommitCoilClock + 1)};
 }
 
 void copyQuickSetupRanges(const RegisterImage &from, RegisterImage &to)

@@ -1,8 +1,11 @@
 #pragma once
 
 // What the factory restore writes to the master: the factory values put
-// into the register image, and the batch that writes coils 0..46 and
-// holding registers 0..349 from it, then commits with coils 33 and 34.
+// into the register image, the batch that writes coils 0..46 and holding
+// registers 0..349 from it, and the commit with coils 33 and 34 after it.
+// The writes carry the two commit coils as 0: the pump commits the moment
+// it sees one of them at 1, so they go to 1 only for a batch of their own,
+// once every value is in place.
 
 #include <QStringList>
 
@@ -19,12 +22,18 @@ constexpr int kCommitCoilSettings = 34;
 // Copies what the restore writes from one image into another.
 void copyWrittenRanges(const RegisterImage &from, RegisterImage &to);
 
-// Puts the factory values into image; everything else is left as it is.
+// Puts the factory values into image, the two commit coils at 0;
+// everything else is left as it is.
 void applyFactoryValues(RegisterImage &image);
 
-// The restore batch, in the order the pump must see it. The final commit
-// takes coils 33 and 34 from the image: applyFactoryValues sets them to 1.
-QStringList commands();
+// The writes of the restore, in the order the pump must see them.
+QStringList writeCommands();
+
+// Sets both commit coils to 1 in image, for the commit that follows the
+// writes; the queue takes their values from the image as it sends.
+void stageCommit(RegisterImage &image);
+// The commit: coils 33 and 34 in one request.
+QStringList commitCommands();
 
 // What the quick setup writes to the master, copied back into its device
 // image: coils 27..36, holding registers 2..56 and 142..145.

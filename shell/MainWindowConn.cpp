@@ -117,7 +117,7 @@ MainWindowConn::MainWindowConn(QWidget *parent)
         m_ui->wgFirmwareUpgrade->clearToolTips();
 
     connectLinkStatus();
-    m_restorePending = 0;
+    m_restoreStep = RestoreStep::None;
 }
 
 MainWindowConn::~MainWindowConn()
@@ -298,9 +298,14 @@ void MainWindowConn::actionRestoreSetup()
     if (RegisterImage *master = RegisterImage::working())
         FactoryRestore::copyWrittenRanges(*master, image);
     FactoryRestore::applyFactoryValues(image);
+    queueRestoreStep(RestoreStep::Writing, FactoryRestore::writeCommands());
+}
 
-    m_restorePending = 1;
-    for (const QString &command : FactoryRestore::commands())
+void MainWindowConn::queueRestoreStep(RestoreStep step, const QStringList &commands)
+{
+    CommSend *queue = CommSend::instance();
+    m_restoreStep = step;
+    for (const QString &command : commands)
         queue->appendCommand(command);
     queue->setCallback(this);
     Q_EMIT transmission();
@@ -308,24 +313,30 @@ void MainWindowConn::actionRestoreSetup()
 
 void MainWindowConn::operateSuccess()
 {
-    if (m_restorePending) {
-        m_restorePending = 0;
+    const RestoreStep finished = m_restoreStep;
+    m_restoreStep = RestoreStep::None;
+    if (finished == RestoreStep::Writing) {
+        // The queue has just gone idle and nothing else runs before this
+        // returns: the commit follows the writes at once, its coils now at 1.
+        FactoryRestore::stageCommit(*RegisterImage::shared());
+        queueRestoreStep(RestoreStep::Committing, FactoryRestore::commitCommands());
+        return;
+    }
+    if (finished == RestoreStep::Committing) {
         // The settings are reset only once the pump has taken the restore,
         // so a failed restore leaves the PC side as it was.
         AppSettings::factoryReset(AppSettings::store());
         MyMessageBox::prompt(this, 22);
         QApplication::exit(kRestartCode);
-        return;
     }
-    m_restorePending = 0;
 }
 
 void MainWindowConn::operateFailure(int status)
 {
     Q_UNUSED(status)
-    if (m_restorePending)
+    if (m_restoreStep != RestoreStep::None)
         MyMessageBox::prompt(this, 4);
-    m_restorePending = 0;
+    m_restoreStep = RestoreStep::None;
 }
 
 void MainWindowConn::checkLanguageAction(int code)

@@ -49,7 +49,7 @@ public:
     void operateFailure(int status) override;
 
     int launchMode() const { return m_launchMode; }
-    bool restorePending() const { return m_restorePending != 0; }
+    bool restorePending() const { return m_restoreStep != RestoreStep::None; }
     int currentPage() const;
     QListWidgetItem *pageItem(int page) const { return m_items.value(page); }
 
@@ -77,18 +77,23 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // The factory restore runs as two batches: the factory values, then the
+    // commit that makes the pump take them.
+    enum class RestoreStep { None, Writing, Committing };
+
     void setPromptsShown(bool shown);
     void switchLanguage(int code);
     void checkLanguageAction(int code);
     void showPage(int page);
     void connectLinkStatus();
     void disconnectLinkStatus();
+    void queueRestoreStep(RestoreStep step, const QStringList &commands);
 
     Ui::MainWindowConn *m_ui;
     QLabel *m_statusLabel;
     QVector<QListWidgetItem *> m_items;
     int m_launchMode = 0;
-    int m_restorePending = 0;
+    RestoreStep m_restoreStep = RestoreStep::None;
     bool m_languageSwitched = false;
     QMetaObject::Connection m_linkStatusConnection;
 };

@@ -384,7 +384,7 @@ void PumpSimulator::handleRequest(const QByteArray &frame)
         // Every pump on the bus carries out a broadcast write; none answers.
         if (SimPump::isWriteFunction(request.function)) {
             for (auto it = m_pumps.begin(); it != m_pumps.end(); ++it) {
-                if (it.value().execute(frame).wrote)
+                if (it.value().execute(frame, request.number).wrote)
                     written.append(it.key());
             }
             outcome = QStringLiteral("broadcast, carried out");
@@ -396,7 +396,7 @@ void PumpSimulator::handleRequest(const QByteArray &frame)
         outcome = QStringLiteral("not served, no reply");
         m_scripted.remove(request.number);
     } else if (m_faults.silentSlaves.contains(request.slave)) {
-        if (m_pumps[request.slave].execute(frame).wrote)
+        if (m_pumps[request.slave].execute(frame, request.number).wrote)
             written.append(request.slave);
         outcome = QStringLiteral("silent slave, no reply");
         m_scripted.remove(request.number);
@@ -407,7 +407,7 @@ void PumpSimulator::handleRequest(const QByteArray &frame)
             reply = SimPump::exceptionReply(request.slave, request.function, plan.exceptionCode);
             outcome = QStringLiteral("injected exception %1").arg(plan.exceptionCode);
         } else {
-            const SimPump::Result result = m_pumps[request.slave].execute(frame);
+            const SimPump::Result result = m_pumps[request.slave].execute(frame, request.number);
             if (result.wrote)
                 written.append(request.slave);
             reply = result.reply;

@@ -15,10 +15,19 @@ class SimBehaviour
 public:
     virtual ~SimBehaviour();
 
+    // The number the simulator gave the request being carried out (0 for a
+    // request carried out without one), so that what a behaviour records can
+    // be placed among the requests of a batch.
+    void setRequestNumber(int number) { m_requestNumber = number; }
+    int requestNumber() const { return m_requestNumber; }
+
     // Before any request is carried out.
     virtual void refresh(PumpTables &tables);
     // After a write request changed [index, index + count) of table.
     virtual void written(PumpTables &tables, PumpTables::Table table, int index, int count);
+
+private:
+    int m_requestNumber = 0;
 };
 
 using SimBehaviours = std::vector<std::shared_ptr<SimBehaviour>>;

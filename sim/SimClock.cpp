@@ -102,8 +102,9 @@ void SimClock::written(PumpTables &tables, PumpTables::Table table, int index, i
     }
     if (table == Table::Coils && overlaps(index, count, kCommitCoil, 1) &&
         tables.value(Table::Coils, kCommitCoil) == 1) {
-        ++m_commits;
-        qCInfo(lcSimClock, "clock commit (coil %d) #%d", kCommitCoil, m_commits);
+        m_commitRequests.append(requestNumber());
+        qCInfo(lcSimClock, "clock commit (coil %d) #%d at request %d", kCommitCoil,
+               int(m_commitRequests.size()), requestNumber());
         tables.setValue(Table::Coils, kCommitCoil, 0);
     }
 }

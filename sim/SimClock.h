@@ -15,7 +15,8 @@
 // valid values make it run from that moment on, invalid ones stop it and
 // are left as they are. The day of week is kept as it was set and moves on
 // at each midnight, as a real clock chip does. The commit coil 33 that a
-// client writes after a setting is counted, logged and cleared.
+// client writes after a setting is counted, logged with its request number
+// and cleared.
 class SimClock : public SimBehaviour
 {
 public:
@@ -40,7 +41,9 @@ public:
     int dayOfWeek() const;
     // Every setting taken, oldest first.
     const QVector<Setting> &settings() const { return m_settings; }
-    int commitCount() const { return m_commits; }
+    int commitCount() const { return m_commitRequests.size(); }
+    // The number of the request that carried each commit, oldest first.
+    const QVector<int> &commitRequests() const { return m_commitRequests; }
 
 private:
     using Registers = std::array<int, kRegisterCount>;
@@ -56,5 +59,5 @@ private:
     bool m_seenTables = false;
     Registers m_shown {};
     QVector<Setting> m_settings;
-    int m_commits = 0;
+    QVector<int> m_commitRequests;
 };

@@ -79,7 +79,7 @@ void SimPump::refresh()
         behaviour->refresh(m_tables);
 }
 
-SimPump::Result SimPump::execute(const QByteArray &frame)
+SimPump::Result SimPump::execute(const QByteArray &frame, int requestNumber)
 {
     if (frame.size() < kSingleFrameLength)
         return Result();
@@ -88,6 +88,8 @@ SimPump::Result SimPump::execute(const QByteArray &frame)
     if (!tableOf(function, &table))
         return failure(frame, IllegalFunction);
 
+    for (const auto &behaviour : m_behaviours)
+        behaviour->setRequestNumber(requestNumber);
     refresh();
     Result result;
     switch (function) {

@@ -45,8 +45,9 @@ public:
     PumpTables &tables() { return m_tables; }
     const PumpTables &tables() const { return m_tables; }
 
-    // Carries out one request frame whose CRC has been checked.
-    Result execute(const QByteArray &frame);
+    // Carries out one request frame whose CRC has been checked; requestNumber
+    // is what the behaviours record it under.
+    Result execute(const QByteArray &frame, int requestNumber = 0);
 
     static bool isWriteFunction(int function);
     // The table a function addresses; false for a function the pump doesn't know.

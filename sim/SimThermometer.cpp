@@ -131,11 +131,12 @@ void SimThermometer::written(PumpTables &tables, PumpTables::Table table, int in
         tables.value(Table::Coils, kCommitCoil) != 1) {
         return;
     }
-    ++m_commits;
+    m_commitRequests.append(requestNumber());
     qCInfo(lcSimThermometer,
-           "settings commit (coil %d) #%d: alarm %d, calibration %d, low %d, "
+           "settings commit (coil %d) #%d at request %d: alarm %d, calibration %d, low %d, "
            "high %d",
-           kCommitCoil, m_commits, tables.value(Table::Coils, kAlarmCoil),
+           kCommitCoil, int(m_commitRequests.size()), requestNumber(),
+           tables.value(Table::Coils, kAlarmCoil),
            tables.value(Table::HoldingRegisters, kCalibrationRegister),
            tables.value(Table::HoldingRegisters, kLowThresholdRegister),
            tables.value(Table::HoldingRegisters, kHighThresholdRegister));

@@ -15,7 +15,8 @@
 // sample 23 is the newest. The alarm coil 46, the calibration (holding 131)
 // and the thresholds (holding 146, 147) are kept as the client writes them;
 // alarmRaised() tells what the pump would make of them. The commit coil 34
-// that a client writes after its settings is counted, logged and cleared.
+// that a client writes after its settings is counted, logged with its
+// request number and cleared.
 //
 // A reading or sample put into the tables from outside (a test, a loaded
 // state) is taken over: a reading is then pinned at that value.
@@ -66,7 +67,9 @@ public:
 
     int readingCode() const { return m_reading; }
     const History &history() const { return m_history; }
-    int commitCount() const { return m_commits; }
+    int commitCount() const { return m_commitRequests.size(); }
+    // The number of the request that carried each commit, oldest first.
+    const QVector<int> &commitRequests() const { return m_commitRequests; }
     // Alarm on and the reading outside the thresholds, as the tables stand.
     bool alarmRaised(const PumpTables &tables) const;
 
@@ -90,5 +93,5 @@ private:
     // What the last refresh put into the tables.
     int m_shownReading = 0;
     History m_shownHistory {};
-    int m_commits = 0;
+    QVector<int> m_commitRequests;
 };

@@ -15,8 +15,9 @@ namespace {
 
 // How close, in code steps, a scaled value must lie to a whole code to be
 // taken as that code. A float near 100 C is off by at most 8e-6 C (8e-5
-// steps), a Fahrenheit round trip by a few times that; a value typed in
-// tenths of a Fahrenheit degree lies at least 1/9 step from a whole code.
+// steps), a Fahrenheit round trip (of a temperature or of a calibration
+// offset) by a few times that; a value typed in tenths of a Fahrenheit
+// degree lies at least 1/9 step from a whole code.
 constexpr double kWholeCodeTolerance = 1e-3;
 
 constexpr float kTenths = 10.0f;
@@ -84,6 +85,31 @@ float toUnit(float celsius, Unit unit)
 float fromUnit(float value, Unit unit)
 {
     return unit == Unit::Fahrenheit ? toCelsius(value) : value;
+}
+
+float offsetToFahrenheit(float celsius)
+{
+    return celsius * 9.0f / 5.0f;
+}
+
+float offsetToCelsius(float fahrenheit)
+{
+    return fahrenheit * 5.0f / 9.0f;
+}
+
+float offsetToUnit(float celsius, Unit unit)
+{
+    return unit == Unit::Fahrenheit ? offsetToFahrenheit(celsius) : celsius;
+}
+
+float offsetFromUnit(float value, Unit unit)
+{
+    return unit == Unit::Fahrenheit ? offsetToCelsius(value) : value;
+}
+
+Range calibrationRange(Unit unit)
+{
+    return {offsetToUnit(kCalibrationMinimum, unit), offsetToUnit(kCalibrationMaximum, unit)};
 }
 
 History decodeHistory(const RegisterImage &image, Unit unit)

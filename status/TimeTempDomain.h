@@ -81,12 +81,31 @@ std::optional<float> decodeReading(int code);
 // 0.0 for a calibration that was never set (0 or 0xFFFF).
 float decodeCalibration(int code);
 
-// F = C x 9 / 5 + 32 and back, in single precision. The calibration value
-// goes through the same formula as an absolute temperature.
+// Absolute temperatures (readings, history, thresholds): F = C x 9 / 5 + 32
+// and back, in single precision.
 float toFahrenheit(float celsius);
 float toCelsius(float fahrenheit);
 float toUnit(float celsius, Unit unit);
 float fromUnit(float value, Unit unit);
+
+// The calibration is a correction the pump adds to its reading, a
+// difference of temperatures: it converts by the scale alone, F = C x 9 / 5
+// and back, so that no correction is 0.0 in either unit.
+float offsetToFahrenheit(float celsius);
+float offsetToCelsius(float fahrenheit);
+float offsetToUnit(float celsius, Unit unit);
+float offsetFromUnit(float value, Unit unit);
+
+// What the calibration field offers, in Celsius: the form's -50.0 to 99.99.
+constexpr float kCalibrationMinimum = -50.0f;
+constexpr float kCalibrationMaximum = 99.99f;
+struct Range
+{
+    double minimum = 0;
+    double maximum = 0;
+};
+// The same span of corrections in the display unit.
+Range calibrationRange(Unit unit);
 
 // The 24-hour history in the display unit: x positions of the samples that
 // are not gaps, their temperatures, and the lowest and highest of them.

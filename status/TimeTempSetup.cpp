@@ -175,7 +175,7 @@ void TimeTempSetup::fillTempModeItems()
 // The device's settings (in Celsius) into the members, in the shown unit.
 void TimeTempSetup::takeSettings(const TimeTemp::TemperatureSettings &settings)
 {
-    m_tempCalibrate = TimeTemp::toUnit(settings.calibration, unit());
+    m_tempCalibrate = TimeTemp::offsetToUnit(settings.calibration, unit());
     m_tempLow = TimeTemp::toUnit(settings.low, unit());
     m_tempHigh = TimeTemp::toUnit(settings.high, unit());
 }
@@ -194,6 +194,9 @@ void TimeTempSetup::showSettingsInSpinBoxes()
     const QSignalBlocker calibrate(m_ui->dSTempCalibrate);
     const QSignalBlocker low(m_ui->dSpinTempLow);
     const QSignalBlocker high(m_ui->dSpinTempHigh);
+    // The same corrections span more Fahrenheit degrees than Celsius ones.
+    const TimeTemp::Range calibration = TimeTemp::calibrationRange(unit());
+    m_ui->dSTempCalibrate->setRange(calibration.minimum, calibration.maximum);
     m_ui->dSTempCalibrate->setValue(m_tempCalibrate);
     m_ui->dSpinTempLow->setValue(m_tempLow);
     m_ui->dSpinTempHigh->setValue(m_tempHigh);
@@ -355,7 +358,7 @@ void TimeTempSetup::btnSaveTemSet_Clicked()
     // The members stay in the shown unit; the pump gets Celsius codes.
     TimeTemp::stageSettingsSave(
         workingImage(), *RegisterImage::shared(), m_ui->cBoxTempAlarm->isChecked(),
-        TimeTemp::fromUnit(m_tempCalibrate, unit()), TimeTemp::fromUnit(m_tempLow, unit()),
+        TimeTemp::offsetFromUnit(m_tempCalibrate, unit()), TimeTemp::fromUnit(m_tempLow, unit()),
         TimeTemp::fromUnit(m_tempHigh, unit()));
     startOperation(PendingSaveSettings, TimeTemp::saveSettingsCommands());
 }
@@ -363,11 +366,11 @@ void TimeTempSetup::btnSaveTemSet_Clicked()
 void TimeTempSetup::combTempMode_CurrentIndexChanged(int index)
 {
     if (index == int(Unit::Celsius)) {
-        m_tempCalibrate = TimeTemp::toCelsius(m_tempCalibrate);
+        m_tempCalibrate = TimeTemp::offsetToCelsius(m_tempCalibrate);
         m_tempHigh = TimeTemp::toCelsius(m_tempHigh);
         m_tempLow = TimeTemp::toCelsius(m_tempLow);
     } else if (index == int(Unit::Fahrenheit)) {
-        m_tempCalibrate = TimeTemp::toFahrenheit(m_tempCalibrate);
+        m_tempCalibrate = TimeTemp::offsetToFahrenheit(m_tempCalibrate);
         m_tempHigh = TimeTemp::toFahrenheit(m_tempHigh);
         m_tempLow = TimeTemp::toFahrenheit(m_tempLow);
     } else {

@@ -7,6 +7,8 @@
 #include "LinkFixture.h"
 #include "MainWindowConn.h"
 #include "RegisterImage.h"
+#include "SimClock.h"
+#include "SimThermometer.h"
 #include "TestSupport.h"
 #include "UiOperate.h"
 
@@ -34,6 +36,7 @@ private Q_SLOTS:
     void languageActionStoresTheCodeAndAsksToRestart();
     void restartNowEndsTheLoopWithTheRestartCode();
     void factoryRestoreWritesTheFactoryTableOverTheMastersOwnValues();
+    void factoryRestoreCommitsOnlyAfterItsLastRegisterWrite();
     void failedFactoryRestoreLeavesTheSettingsAsTheyWere();
     void cancelledFactoryRestoreDoesNothing();
     void factoryRestoreDuringABatchDoesNothing();
@@ -267,7 +270,7 @@ void TestMainWindow::factoryRestoreWritesTheFactoryTableOverTheMastersOwnValues(
         QCOMPARE(sim.holdingRegister(4, i), slaveBefore[i]);
     for (const PumpSimulator::Request &request : sim.requests())
         QCOMPARE(request.slave, 1);
-    QCOMPARE(sim.requestCount(), FactoryRestore::commands().size());
+    QCOMPARE(sim.requestCount(), FactoryRestore::writeCommands().size() + 1);
     // The last write commits both settings.
     const PumpSimulator::Request commit = sim.requests().last();
     QCOMPARE(commit.function, 15);
@@ -281,6 +284,37 @@ void TestMainWindow::factoryRestoreWritesTheFactoryTableOverTheMastersOwnValues(
     // tst_settings guards the value itself.
     QCOMPARE(settings.value("net_ip").toString(), QLatin1String(AppSettings::kDefaultIp));
     useSlaves({{1, 0}, {2, 0}, {3, 0}});
+}
+
+void TestMainWindow::factoryRestoreCommitsOnlyAfterItsLastRegisterWrite()
+{
+    PumpSimulator &sim = m_link.sim();
+    SimClock *clock = sim.pump(1)->behaviour<SimClock>();
+    SimThermometer *thermometer = sim.pump(1)->behaviour<SimThermometer>();
+    QVERIFY(clock);
+    QVERIFY(thermometer);
+    // The pump would commit stale values if the coils arrived at 1 early.
+    sim.setCoil(1, FactoryRestore::kCommitCoilClock, 0);
+    sim.setCoil(1, FactoryRestore::kCommitCoilSettings, 0);
+
+    QVERIFY(launch());
+    sim.clearRequests();
+    const int clockCommitsBefore = clock->commitRequests().size();
+    const int settingsCommitsBefore = thermometer->commitRequests().size();
+    QTimer::singleShot(0, m_window, [this] { action("actionRestoreSetup")->trigger(); });
+    QCOMPARE(runLoop(), MainWindowConn::kRestartCode);
+
+    int lastRegisterWrite = 0;
+    for (const PumpSimulator::Request &request : sim.requests()) {
+        if (request.function == 16)
+            lastRegisterWrite = request.number;
+    }
+    QVERIFY(lastRegisterWrite > 0);
+    const int lastRequest = sim.requests().last().number;
+    QVERIFY(lastRequest > lastRegisterWrite);
+    // One commit each, both carried by the final request and by no other.
+    QCOMPARE(clock->commitRequests().mid(clockCommitsBefore), QVector<int>({lastRequest}));
+    QCOMPARE(thermometer->commitRequests().mid(settingsCommitsBefore), QVector<int>({lastRequest}));
 }
 
 void TestMainWindow::failedFactoryRestoreLeavesTheSettingsAsTheyWere()

@@ -1,4 +1,5 @@
 #include "AppSettings.h"
+#include "CommSend.h"
 #include "DeviceHost.h"
 #include "LinkFixture.h"
 #include "RegisterImage.h"
@@ -54,6 +55,7 @@ private Q_SLOTS:
     void silentMasterEndsWithMinusOne();
     void upgradeModeShowsTheWindowWithoutReading();
     void firstRunDefaultsAreWrittenOnce();
+    void batchOutcomeLineIsPrintedWithoutQuotes();
 
 private:
     void useSlaves(const QVector<QPair<int, int>> &addressAndOnOff);
@@ -235,6 +237,25 @@ void TestOrchestrator::firstRunDefaultsAreWrittenOnce()
     settings.setArrayIndex(0);
     QCOMPARE(settings.value("pumps_name").toString(), QStringLiteral("Calcium"));
     settings.endArray();
+}
+
+void TestOrchestrator::batchOutcomeLineIsPrintedWithoutQuotes()
+{
+    UiOperate orchestrator([this] { return m_host = new RecordingHost; });
+    // The exact texts: a quoted "retValue:0" would not match.
+    QTest::ignoreMessage(QtDebugMsg, "retValue:0");
+    RecordingCallback success;
+    QVERIFY(m_fixture.runBatch({"1 3 161 4"}, &success));
+    QTRY_COMPARE(success.outcomes, QVector<int>({0}));
+
+    // Every send of the next command is answered with an exception.
+    const int sent = m_fixture.sim().requestCount();
+    for (int attempt = 1; attempt <= CommSend::kMaxAttempts; ++attempt)
+        m_fixture.sim().scriptException(sent + attempt, 4);
+    QTest::ignoreMessage(QtDebugMsg, "retValue:3");
+    RecordingCallback failure;
+    QVERIFY(m_fixture.runBatch({"1 3 161 4"}, &failure));
+    QTRY_COMPARE(failure.outcomes, QVector<int>({3}));
 }
 
 QTEST_GUILESS_MAIN(TestOrchestrator)

@@ -49,6 +49,7 @@ private Q_SLOTS:
     void fahrenheitSaveWritesBackTheCodesThatWereRead_data();
     void fahrenheitSaveWritesBackTheCodesThatWereRead();
     void editedFahrenheitValuesArriveAsCelsiusCodes();
+    void fahrenheitCalibrationIsACorrectionNotATemperature();
     void temperatureModeIsStoredOnlyAfterASuccessfulSave();
     void failedClockUpdateRaisesPrompt4();
     void failedReadRaisesPrompt6();
@@ -344,6 +345,8 @@ void TestTimeTemp::fahrenheitSaveWritesBackTheCodesThatWereRead_data()
     // 20.3 C is 68.54 F, which a one-decimal spin box shows as 68.5.
     QTest::newRow("values the spin boxes round") << 481 << 703 << 1297;
     QTest::newRow("24.9 C") << 749 << 749 << 1499;
+    // A correction of -2.0 C, shown as -3.6 F, goes back as 480.
+    QTest::newRow("calibration -2.0 C") << 480 << 650 << 850;
 }
 
 void TestTimeTemp::fahrenheitSaveWritesBackTheCodesThatWereRead()
@@ -361,7 +364,8 @@ void TestTimeTemp::fahrenheitSaveWritesBackTheCodesThatWereRead()
         // The edge case: 20.0 and 30.0 C show as 68.0 and 86.0 F on an axis from 66 to 88.
         QCOMPARE(child<QDoubleSpinBox>("dSpinTempLow")->value(), 68.0);
         QCOMPARE(child<QDoubleSpinBox>("dSpinTempHigh")->value(), 86.0);
-        QCOMPARE(child<QDoubleSpinBox>("dSTempCalibrate")->value(), 32.0);
+        // No correction is no correction in either unit.
+        QCOMPARE(child<QDoubleSpinBox>("dSTempCalibrate")->value(), 0.0);
         auto *plot = child<MyQwtPlot>("qwtPlotTemp");
         QCOMPARE(plot->axisScaleDiv(QwtPlot::yLeft).lowerBound(), 66.0);
         QCOMPARE(plot->axisScaleDiv(QwtPlot::yLeft).upperBound(), 88.0);
@@ -402,10 +406,10 @@ void TestTimeTemp::editedFahrenheitValuesArriveAsCelsiusCodes()
     setMode(1);
     makePage();
     child<QCheckBox>("cBoxTempAlarm")->setChecked(false);
-    // 75.2 F is 24.0 C, 84.2 F is 29.0 C, 28.4 F is -2.0 C.
+    // 75.2 F is 24.0 C, 84.2 F is 29.0 C; a correction of -3.6 F is one of -2.0 C.
     child<QDoubleSpinBox>("dSpinTempLow")->setValue(75.2);
     child<QDoubleSpinBox>("dSpinTempHigh")->setValue(84.2);
-    child<QDoubleSpinBox>("dSTempCalibrate")->setValue(28.4);
+    child<QDoubleSpinBox>("dSTempCalibrate")->setValue(-3.6);
     click("btnSaveTemSet");
     waitForOutcome();
     QCOMPARE(m_fixture.sim().holdingRegister(1, 146), 740);
@@ -417,6 +421,47 @@ void TestTimeTemp::editedFahrenheitValuesArriveAsCelsiusCodes()
     auto *plot = child<MyQwtPlot>("qwtPlotTemp");
     QCOMPARE(plot->axisScaleDiv(QwtPlot::yLeft).lowerBound(), 73.0);
     QCOMPARE(plot->axisScaleDiv(QwtPlot::yLeft).upperBound(), 86.0);
+}
+
+void TestTimeTemp::fahrenheitCalibrationIsACorrectionNotATemperature()
+{
+    setMode(1);
+    m_image.holdingRegisters[131] = 480;
+    makePage();
+    QDoubleSpinBox *calibrate = child<QDoubleSpinBox>("dSTempCalibrate");
+    QVERIFY(calibrate);
+    QCOMPARE(calibrate->value(), -3.6);
+
+    // 0.0 F typed by a user who wants no correction is none.
+    calibrate->setValue(0.0);
+    click("btnSaveTemSet");
+    waitForOutcome();
+    QCOMPARE(m_fixture.sim().holdingRegister(1, 131), 500);
+
+    // 1.8 F is a correction of +1.0 C.
+    calibrate->setValue(1.8);
+    click("btnSaveTemSet");
+    waitForOutcome();
+    QCOMPARE(m_fixture.sim().holdingRegister(1, 131), 510);
+
+    // The field offers in Fahrenheit every correction it offers in Celsius,
+    // -50.0 to 99.99 C: -72.0 F is -40.0 C and 162.0 F is +90.0 C.
+    QVERIFY(calibrate->minimum() <= -90.0);
+    QVERIFY(calibrate->maximum() >= 179.9);
+    calibrate->setValue(-72.0);
+    click("btnSaveTemSet");
+    waitForOutcome();
+    QCOMPARE(m_fixture.sim().holdingRegister(1, 131), 100);
+    calibrate->setValue(162.0);
+    click("btnSaveTemSet");
+    waitForOutcome();
+    QCOMPARE(m_fixture.sim().holdingRegister(1, 131), 1400);
+    QCOMPARE(m_fixture.promptNumbers(), QVector<int>({3, 3, 3, 3}));
+
+    // Back in Celsius the field shows the correction in Celsius, in its own range.
+    child<QComboBox>("combTempMode")->setCurrentIndex(0);
+    QCOMPARE(calibrate->value(), 90.0);
+    QCOMPARE(calibrate->minimum(), -50.0);
 }
 
 void TestTimeTemp::temperatureModeIsStoredOnlyAfterASuccessfulSave()
@@ -524,7 +569,7 @@ void TestTimeTemp::readSettingsBringsBackTheStoredUnitWithoutMixingValues()
     QCOMPARE(child<QLabel>("lbTemUnit2")->text(), QStringLiteral("℉"));
     QCOMPARE(child<QDoubleSpinBox>("dSpinTempLow")->value(), 59.0);
     QCOMPARE(child<QDoubleSpinBox>("dSpinTempHigh")->value(), 95.0);
-    QCOMPARE(child<QDoubleSpinBox>("dSTempCalibrate")->value(), 32.0);
+    QCOMPARE(child<QDoubleSpinBox>("dSTempCalibrate")->value(), 0.0);
     QCOMPARE(child<QLabel>("lbTempActive")->text(), QStringLiteral("Active:77.0 ℉"));
 }
 
@@ -685,8 +730,8 @@ void TestTimeTemp::unsetCalibrationShowsZero_data()
     QTest::addColumn<double>("shown");
     QTest::newRow("0 in Celsius") << 0 << 0 << 0.0;
     QTest::newRow("0xFFFF in Celsius") << 0xFFFF << 0 << 0.0;
-    QTest::newRow("0 in Fahrenheit") << 0 << 1 << 32.0;
-    QTest::newRow("0xFFFF in Fahrenheit") << 0xFFFF << 1 << 32.0;
+    QTest::newRow("0 in Fahrenheit") << 0 << 1 << 0.0;
+    QTest::newRow("0xFFFF in Fahrenheit") << 0xFFFF << 1 << 0.0;
 }
 
 void TestTimeTemp::unsetCalibrationShowsZero()

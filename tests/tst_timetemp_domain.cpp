@@ -26,6 +26,10 @@ private Q_SLOTS:
     void calibrationNotSetReadsZero_data();
     void calibrationNotSetReadsZero();
     void calibrationOfMinusTwoIsStoredAs480();
+    void calibrationConvertsAsAnOffset_data();
+    void calibrationConvertsAsAnOffset();
+    void calibrationRoundTripInFahrenheitKeepsEveryCode();
+    void calibrationRangeCoversTheSameCorrectionsInFahrenheit();
     void gapsAreNotZeroReadings();
     void historyWithoutSamplesIsNotValid();
     void historyExtremesAreConvertedToFahrenheit();
@@ -133,7 +137,7 @@ void TestTimeTempDomain::calibrationNotSetReadsZero()
 {
     QFETCH(int, code);
     QCOMPARE(decodeCalibration(code), 0.0f);
-    QCOMPARE(toFahrenheit(decodeCalibration(code)), 32.0f);
+    QCOMPARE(offsetToFahrenheit(decodeCalibration(code)), 0.0f);
     RegisterImage image;
     image.holdingRegisters[kCalibrationRegister] = code;
     QCOMPARE(decodeSettings(image).calibration, 0.0f);
@@ -145,6 +149,50 @@ void TestTimeTempDomain::calibrationOfMinusTwoIsStoredAs480()
     encodeSettings(image, true, -2.0f, 20.0f, 30.0f);
     QCOMPARE(image.holdingRegisters[kCalibrationRegister], 480);
     QCOMPARE(decodeSettings(image).calibration, -2.0f);
+}
+
+void TestTimeTempDomain::calibrationConvertsAsAnOffset_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<float>("fahrenheit");
+    QTest::newRow("no correction") << 500 << 0.0f;
+    QTest::newRow("-2.0 C") << 480 << -3.6f;
+    QTest::newRow("+1.0 C") << 510 << 1.8f;
+    QTest::newRow("+5.0 C") << 550 << 9.0f;
+}
+
+void TestTimeTempDomain::calibrationConvertsAsAnOffset()
+{
+    QFETCH(int, code);
+    QFETCH(float, fahrenheit);
+    const float shown = offsetToUnit(decodeCalibration(code), Unit::Fahrenheit);
+    QVERIFY2(std::abs(shown - fahrenheit) < 1e-5f, qPrintable(QString::number(shown)));
+    // Typed as shown, the value lands on the code it came from.
+    QCOMPARE(encodeTemperature(offsetFromUnit(fahrenheit, Unit::Fahrenheit)), code);
+    QCOMPARE(offsetToUnit(decodeCalibration(code), Unit::Celsius), decodeCalibration(code));
+    // Thresholds and readings stay absolute.
+    QCOMPARE(toFahrenheit(0.0f), 32.0f);
+}
+
+void TestTimeTempDomain::calibrationRoundTripInFahrenheitKeepsEveryCode()
+{
+    // Every correction the field offers, -49.9 to +100.0 C.
+    for (int code = 1; code <= 1500; ++code) {
+        const float shown = offsetToFahrenheit(decodeCalibration(code));
+        const int back = encodeTemperature(offsetToCelsius(shown));
+        if (back != code)
+            QFAIL(qPrintable(QStringLiteral("code %1 came back as %2").arg(code).arg(back)));
+    }
+}
+
+void TestTimeTempDomain::calibrationRangeCoversTheSameCorrectionsInFahrenheit()
+{
+    const Range celsius = calibrationRange(Unit::Celsius);
+    QCOMPARE(celsius.minimum, -50.0);
+    QVERIFY(std::abs(celsius.maximum - 99.99) < 1e-5);
+    const Range fahrenheit = calibrationRange(Unit::Fahrenheit);
+    QCOMPARE(fahrenheit.minimum, -90.0);
+    QVERIFY(std::abs(fahrenheit.maximum - 179.982) < 1e-3);
 }
 
 void TestTimeTempDomain::gapsAreNotZeroReadings()

@@ -17,8 +17,8 @@ private Q_SLOTS:
     void dayOfWeekMovesOnAtMidnight();
     void invalidClockIsLeftAsWrittenAndStopped();
     void clockRegistersPutDirectlySetTheClock();
-    void clockCommitIsCountedAndCleared();
-    void settingsCommitIsCountedAndCleared();
+    void clockCommitIsRecordedWithItsRequestAndCleared();
+    void settingsCommitIsRecordedWithItsRequestAndCleared();
     void pinnedTemperatureHolds();
     void historyGapsRead0x8000();
     void readingPutDirectlyIsTakenOverAndPinned();
@@ -142,24 +142,26 @@ void TestTimeTempSim::clockRegistersPutDirectlySetTheClock()
     QCOMPARE(pump.behaviour<SimClock>()->now().date(), QDate(2030, 1, 1));
 }
 
-void TestTimeTempSim::clockCommitIsCountedAndCleared()
+void TestTimeTempSim::clockCommitIsRecordedWithItsRequestAndCleared()
 {
     SimPump pump;
-    QCOMPARE(pump.execute(writeCoil(SimClock::kCommitCoil, true)).exceptionCode, 0);
+    QCOMPARE(pump.execute(writeCoil(SimClock::kCommitCoil, true), 7).exceptionCode, 0);
     QCOMPARE(pump.behaviour<SimClock>()->commitCount(), 1);
+    QCOMPARE(pump.behaviour<SimClock>()->commitRequests(), QVector<int>({7}));
     QCOMPARE(pump.tables().value(PumpTables::Table::Coils, SimClock::kCommitCoil), 0);
     // Writing it as 0 commits nothing.
-    pump.execute(writeCoil(SimClock::kCommitCoil, false));
-    QCOMPARE(pump.behaviour<SimClock>()->commitCount(), 1);
+    pump.execute(writeCoil(SimClock::kCommitCoil, false), 8);
+    QCOMPARE(pump.behaviour<SimClock>()->commitRequests(), QVector<int>({7}));
     QCOMPARE(pump.behaviour<SimThermometer>()->commitCount(), 0);
 }
 
-void TestTimeTempSim::settingsCommitIsCountedAndCleared()
+void TestTimeTempSim::settingsCommitIsRecordedWithItsRequestAndCleared()
 {
     SimPump pump;
-    pump.execute(writeCoil(SimThermometer::kCommitCoil, true));
-    pump.execute(writeCoil(SimThermometer::kCommitCoil, true));
+    pump.execute(writeCoil(SimThermometer::kCommitCoil, true), 3);
+    pump.execute(writeCoil(SimThermometer::kCommitCoil, true), 5);
     QCOMPARE(pump.behaviour<SimThermometer>()->commitCount(), 2);
+    QCOMPARE(pump.behaviour<SimThermometer>()->commitRequests(), QVector<int>({3, 5}));
     QCOMPARE(pump.tables().value(PumpTables::Table::Coils, SimThermometer::kCommitCoil), 0);
     QCOMPARE(pump.behaviour<SimClock>()->commitCount(), 0);
 }
