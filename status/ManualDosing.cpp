@@ -55,12 +55,18 @@ int calibration(const RegisterImage &device, int pump, int gear)
 
 Toggle toggleRun(RegisterImage &device, RegisterImage &shared, int address, int pump, int volumeMl)
 {
+    return runWrite(device, shared, address, pump, !isRunning(device, pump), volumeMl);
+}
+
+Toggle runWrite(RegisterImage &device, RegisterImage &shared, int address, int pump, bool run,
+                int volumeMl)
+{
     Toggle toggle;
     const int coil = runCoil(pump);
     const int volume = runVolumeRegister(pump);
     toggle.wasRunning = device.coils[coil] != 0;
-    device.coils[coil] = toggle.wasRunning ? 0 : 1;
-    device.holdingRegisters[volume] = toggle.wasRunning ? 0 : qBound(0, volumeMl, kMaxManualVolume);
+    device.coils[coil] = run ? 1 : 0;
+    device.holdingRegisters[volume] = run ? qBound(0, volumeMl, kMaxManualVolume) : 0;
     shared.coils[coil] = device.coils[coil];
     shared.holdingRegisters[volume] = device.holdingRegisters[volume];
     toggle.commands << CommandString::format(address, Modbus::WriteSingleRegister, volume)

@@ -57,6 +57,10 @@ struct Toggle
     QStringList commands;
 };
 Toggle toggleRun(RegisterImage &device, RegisterImage &shared, int address, int pump, int volumeMl);
+// The same write with the direction chosen by the caller: a start (run
+// true) with volumeMl, or a stop with volume 0, whatever the coil held.
+Toggle runWrite(RegisterImage &device, RegisterImage &shared, int address, int pump, bool run,
+                int volumeMl);
 // Puts the run coil back after a start or stop the pump did not confirm.
 void setRunning(RegisterImage &device, int pump, bool running);
 
