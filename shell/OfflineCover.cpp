@@ -12,6 +12,11 @@ OfflineCover::OfflineCover(QWidget *page)
     setWordWrap(true);
     // Opaque, so no field of the page shows through.
     setAutoFillBackground(true);
+    // The page under it is disabled; the notice must still read plainly.
+    QPalette shown = palette();
+    shown.setColor(QPalette::Disabled, QPalette::WindowText,
+                   shown.color(QPalette::Active, QPalette::WindowText));
+    setPalette(shown);
     setGeometry(page->rect());
     page->installEventFilter(this);
 }
