@@ -107,11 +107,11 @@ void ManualControlUnit::btnStart_Clicked()
     m_pending = StartStop;
     // The button does what it says: a press on "Stop" stops the pump even if
     // the image has it stopped already, and never starts it.
-    const ManualDosing::Toggle toggle =
-        ManualDosing::runWrite(*m_image, *RegisterImage::shared(), m_address, m_pump,
-                               !m_shownRunning, int(m_ui->dsVolume->value()));
-    m_wasRunning = toggle.wasRunning;
-    for (const QString &command : toggle.commands)
+    const ManualDosing::RunWrite write =
+        ManualDosing::startOrStop(*m_image, *RegisterImage::shared(), m_address, m_pump,
+                                  !m_shownRunning, int(m_ui->dsVolume->value()));
+    m_wasRunning = write.wasRunning;
+    for (const QString &command : write.commands)
         queue->appendCommand(command);
     queue->setCallback(this);
     Q_EMIT transmisson();

@@ -53,25 +53,20 @@ int calibration(const RegisterImage &device, int pump, int gear)
     return device.holdingRegisters[calibrationRegister(pump, gear)];
 }
 
-Toggle toggleRun(RegisterImage &device, RegisterImage &shared, int address, int pump, int volumeMl)
+RunWrite startOrStop(RegisterImage &device, RegisterImage &shared, int address, int pump,
+                     bool start, int volumeMl)
 {
-    return runWrite(device, shared, address, pump, !isRunning(device, pump), volumeMl);
-}
-
-Toggle runWrite(RegisterImage &device, RegisterImage &shared, int address, int pump, bool run,
-                int volumeMl)
-{
-    Toggle toggle;
+    RunWrite write;
     const int coil = runCoil(pump);
     const int volume = runVolumeRegister(pump);
-    toggle.wasRunning = device.coils[coil] != 0;
-    device.coils[coil] = run ? 1 : 0;
-    device.holdingRegisters[volume] = run ? qBound(0, volumeMl, kMaxManualVolume) : 0;
+    write.wasRunning = device.coils[coil] != 0;
+    device.coils[coil] = start ? 1 : 0;
+    device.holdingRegisters[volume] = start ? qBound(0, volumeMl, kMaxManualVolume) : 0;
     shared.coils[coil] = device.coils[coil];
     shared.holdingRegisters[volume] = device.holdingRegisters[volume];
-    toggle.commands << CommandString::format(address, Modbus::WriteSingleRegister, volume)
-                    << CommandString::format(address, Modbus::WriteSingleCoil, coil);
-    return toggle;
+    write.commands << CommandString::format(address, Modbus::WriteSingleRegister, volume)
+                   << CommandString::format(address, Modbus::WriteSingleCoil, coil);
+    return write;
 }
 
 void setRunning(RegisterImage &device, int pump, bool running)
