@@ -10,13 +10,11 @@
 #include "OfflineCover.h"
 #include "RegisterImage.h"
 #include "SensorStatus.h"
-#include "TestSupport.h"
 #include "UiOperate.h"
 
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QStackedWidget>
 #include <QTabWidget>
 #include <QtTest>
 
