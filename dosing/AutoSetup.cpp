@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "DoseSetGroup.h"
+#include "OfflineCover.h"
 #include "ui_AutoSetup.h"
 
 AutoSetup::AutoSetup(QWidget *parent)
@@ -31,7 +32,7 @@ void AutoSetup::setDeviceOnline(int index, bool online)
 {
     if (index < 0 || index >= m_pages.size())
         return;
-    m_pages.at(index)->setEnabled(online);
+    OfflineCover::setCovered(m_pages.at(index), !online);
 }
 
 bool AutoSetup::isDeviceOnline(int index) const

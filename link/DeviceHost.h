@@ -14,6 +14,7 @@ public:
     virtual void setLaunchMode(int mode) = 0;
     // Hands one pump to the per-pump pages; the image stays the caller's.
     virtual void addDevice(const QString &name, int address, RegisterImage *image) = 0;
+    // index is the pump's place among those handed over, master 0.
     virtual void setDeviceOnline(int index, bool online) = 0;
     // Fixes the window's size and shows it.
     virtual void showFixedSize(int width, int height) = 0;

@@ -134,8 +134,14 @@ void UiOperate::storeFirmwareVersions()
 bool UiOperate::addDevice(const QString &name, bool online)
 {
     const int index = m_currentDevice;
+    // The pages number their tabs in the order the pumps were handed over,
+    // one image each; slaves not in use take no tab.
+    const int tab = m_deviceImages.size() - 1;
     RegisterImage *image = m_deviceImages.last();
-    image->copyReadRangesFrom(*RegisterImage::shared());
+    // After a failed read the register image still holds the pump read
+    // before: a silent pump's image stays as it was made, with nothing in it.
+    if (online)
+        image->copyReadRangesFrom(*RegisterImage::shared());
 
     // The next pump is read while the window takes this one: the register
     // image has been copied, so the reply may land in it already.
@@ -154,7 +160,7 @@ bool UiOperate::addDevice(const QString &name, bool online)
         createMainWindow(0);
     m_mainWindow->addDevice(name, m_deviceAddress.at(index), image);
     if (!online)
-        m_mainWindow->setDeviceOnline(index, false);
+        m_mainWindow->setDeviceOnline(tab, false);
     return reading;
 }
 

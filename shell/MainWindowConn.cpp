@@ -176,6 +176,9 @@ void MainWindowConn::setDeviceOnline(int index, bool online)
     m_ui->wgAutoSetup->setDeviceOnline(index, online);
     m_ui->wgManualControl->setDeviceOnline(index, online);
     m_ui->wgLiquidStatusSetup->setDeviceOnline(index, online);
+    // Its Read would go to a pump that did not answer, and its lamps would
+    // show every sensor normal.
+    m_ui->wgSensorStatus->setDeviceOnline(index, online);
 }
 
 void MainWindowConn::showFixedSize(int width, int height)

@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "LiquidStatus.h"
+#include "OfflineCover.h"
 
 #include "ui_LiquidStatusSetup.h"
 
@@ -32,7 +33,7 @@ void LiquidStatusSetup::setDeviceOnline(int index, bool online)
 {
     if (index < 0 || index >= m_tabs.size())
         return;
-    m_tabs.at(index)->setEnabled(online);
+    OfflineCover::setCovered(m_tabs.at(index), !online);
 }
 
 bool LiquidStatusSetup::isDeviceOnline(int index) const

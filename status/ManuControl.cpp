@@ -182,11 +182,17 @@ void ManuControl::showEvent(QShowEvent *event)
         if (pump < names.size())
             unit->setPumpName(names.at(pump));
         unit->setSpeed(ManualDosing::gear(*m_image, pump));
-        unit->showRunState();
     }
+    showRunStates();
     for (int i = 0; i < names.size() && i < m_ui->combCaliPump->count(); ++i)
         m_ui->combCaliPump->setItemText(i, names.at(i));
     m_caliGear = quint8(ManualDosing::gear(*m_image, m_caliPump));
+}
+
+void ManuControl::showRunStates()
+{
+    for (ManualControlUnit *unit : qAsConst(m_units))
+        unit->showRunState();
 }
 
 void ManuControl::showFlowOfEntry()
@@ -261,6 +267,7 @@ void ManuControl::btnStartCali_Clicked()
         commands = ManualDosing::calibrationRunWrite(*m_image, *RegisterImage::shared(), m_address,
                                                      m_runPump, false);
     }
+    showRunStates();
     for (const QString &command : commands)
         queue->appendCommand(command);
     queue->setCallback(this);
@@ -281,6 +288,7 @@ void ManuControl::timeoutCalibrate()
     if (ManualDosing::isRunning(*m_image, m_runPump))
         m_stoppingRun = CompletedRun {m_runPump, m_runGear, m_workTimeMs};
     ManualDosing::setRunning(*m_image, m_runPump, false);
+    showRunStates();
     m_autoStop->request();
 }
 
@@ -388,6 +396,7 @@ void ManuControl::operateFailure(int status)
     case StartStop:
         ManualDosing::setRunning(*m_image, m_runPump,
                                  !ManualDosing::isRunning(*m_image, m_runPump));
+        showRunStates();
         if (!m_caliRunning)
             lockRunChoice(false);
         m_waiting->close();

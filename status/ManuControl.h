@@ -74,6 +74,9 @@ private:
     };
 
     QStringList pumpNames() const;
+    // The units show the run coils as the device image holds them now; called
+    // after every change the calibration makes to them.
+    void showRunStates();
     void showFlowOfEntry();
     void showHint(const QString &text);
     // Pump choice and mode stay as they are from Start until the run is over,

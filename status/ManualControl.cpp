@@ -1,6 +1,7 @@
 #include "ManualControl.h"
 
 #include "ManuControl.h"
+#include "OfflineCover.h"
 
 #include "ui_ManualControl.h"
 
@@ -27,7 +28,7 @@ void ManualControl::setDeviceOnline(int index, bool online)
 {
     if (index < 0 || index >= m_tabs.size())
         return;
-    m_tabs.at(index)->setEnabled(online);
+    OfflineCover::setCovered(m_tabs.at(index), !online);
 }
 
 bool ManualControl::isDeviceOnline(int index) const

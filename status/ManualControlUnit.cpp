@@ -80,6 +80,7 @@ int ManualControlUnit::runTimerInterval() const
 
 void ManualControlUnit::showRunning(bool running)
 {
+    m_shownRunning = running;
     m_ui->btnStart->setText(running ? tr("Stop") : tr("Start"));
     if (running) {
         m_movie->start();
@@ -91,8 +92,10 @@ void ManualControlUnit::showRunning(bool running)
 
 void ManualControlUnit::showRunState()
 {
+    // The label is the state shown, not the animation's: a movie that cannot
+    // play never reports itself running.
     const bool running = ManualDosing::isRunning(*m_image, m_pump);
-    if (running != (m_movie->state() == QMovie::Running))
+    if (running != m_shownRunning)
         showRunning(running);
 }
 
@@ -102,10 +105,13 @@ void ManualControlUnit::btnStart_Clicked()
     if (!queue || !queue->isIdle())
         return;
     m_pending = StartStop;
-    const ManualDosing::Toggle toggle = ManualDosing::toggleRun(
-        *m_image, *RegisterImage::shared(), m_address, m_pump, int(m_ui->dsVolume->value()));
-    m_wasRunning = toggle.wasRunning;
-    for (const QString &command : toggle.commands)
+    // The button does what it says: a press on "Stop" stops the pump even if
+    // the image has it stopped already, and never starts it.
+    const ManualDosing::RunWrite write =
+        ManualDosing::startOrStop(*m_image, *RegisterImage::shared(), m_address, m_pump,
+                                  !m_shownRunning, int(m_ui->dsVolume->value()));
+    m_wasRunning = write.wasRunning;
+    for (const QString &command : write.commands)
         queue->appendCommand(command);
     queue->setCallback(this);
     Q_EMIT transmisson();

@@ -33,9 +33,10 @@ public:
     int speed() const;
     double volume() const;
     void setVolume(double ml);
-    // Shows the run coil the device image holds: a run it shows as going on
-    // ends on the page once the image holds the pump stopped.
+    // Shows the run coil the device image holds; whoever changes that coil
+    // calls this, so the button never offers "Stop" for a stopped pump.
     void showRunState();
+    bool isShownRunning() const { return m_shownRunning; }
     bool isRunTimerActive() const;
     int runTimerInterval() const;
 
@@ -63,5 +64,7 @@ private:
     QMovie *m_movie;
     int m_pending = None;
     bool m_wasRunning = false;
+    // What the button and the animation show; a press acts on this.
+    bool m_shownRunning = false;
     int m_previousGear = 0;
 };

@@ -53,19 +53,20 @@ int calibration(const RegisterImage &device, int pump, int gear)
     return device.holdingRegisters[calibrationRegister(pump, gear)];
 }
 
-Toggle toggleRun(RegisterImage &device, RegisterImage &shared, int address, int pump, int volumeMl)
+RunWrite startOrStop(RegisterImage &device, RegisterImage &shared, int address, int pump,
+                     bool start, int volumeMl)
 {
-    Toggle toggle;
+    RunWrite write;
     const int coil = runCoil(pump);
     const int volume = runVolumeRegister(pump);
-    toggle.wasRunning = device.coils[coil] != 0;
-    device.coils[coil] = toggle.wasRunning ? 0 : 1;
-    device.holdingRegisters[volume] = toggle.wasRunning ? 0 : qBound(0, volumeMl, kMaxManualVolume);
+    write.wasRunning = device.coils[coil] != 0;
+    device.coils[coil] = start ? 1 : 0;
+    device.holdingRegisters[volume] = start ? qBound(0, volumeMl, kMaxManualVolume) : 0;
     shared.coils[coil] = device.coils[coil];
     shared.holdingRegisters[volume] = device.holdingRegisters[volume];
-    toggle.commands << CommandString::format(address, Modbus::WriteSingleRegister, volume)
-                    << CommandString::format(address, Modbus::WriteSingleCoil, coil);
-    return toggle;
+    write.commands << CommandString::format(address, Modbus::WriteSingleRegister, volume)
+                   << CommandString::format(address, Modbus::WriteSingleCoil, coil);
+    return write;
 }
 
 void setRunning(RegisterImage &device, int pump, bool running)

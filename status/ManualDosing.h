@@ -48,15 +48,17 @@ bool isRunning(const RegisterImage &device, int pump);
 int gear(const RegisterImage &device, int pump);
 int calibration(const RegisterImage &device, int pump, int gear);
 
-// Manual start or stop of pump i. Remembers whether it ran, inverts the run
-// coil, sets the run volume (volumeMl to start, 0 to stop), copies both into
-// shared and returns [A 6 58+i], [A 5 11+i].
-struct Toggle
+// Manual start (start true) or stop of pump i, whatever the run coil held:
+// remembers whether it ran, sets the coil and the run volume (volumeMl to
+// start, 0 to stop), copies both into shared and returns [A 6 58+i],
+// [A 5 11+i].
+struct RunWrite
 {
     bool wasRunning = false;
     QStringList commands;
 };
-Toggle toggleRun(RegisterImage &device, RegisterImage &shared, int address, int pump, int volumeMl);
+RunWrite startOrStop(RegisterImage &device, RegisterImage &shared, int address, int pump,
+                     bool start, int volumeMl);
 // Puts the run coil back after a start or stop the pump did not confirm.
 void setRunning(RegisterImage &device, int pump, bool running);
 

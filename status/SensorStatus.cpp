@@ -1,6 +1,7 @@
 #include "SensorStatus.h"
 
 #include "AppSettings.h"
+#include "OfflineCover.h"
 #include "SensorStatusSetup.h"
 
 #include "ui_SensorStatus.h"
@@ -34,7 +35,13 @@ void SensorStatus::setDeviceOnline(int index, bool online)
 {
     if (index < 0 || index >= m_tabs.size())
         return;
-    m_tabs.at(index)->setEnabled(online);
+    OfflineCover::setCovered(m_tabs.at(index), !online);
+}
+
+bool SensorStatus::isDeviceOnline(int index) const
+{
+    const SensorStatusSetup *tab = m_tabs.value(index);
+    return tab && tab->isEnabled();
 }
 
 int SensorStatus::deviceCount() const

@@ -24,6 +24,7 @@ public:
     void addDevice(const QString &name, int address, RegisterImage *image);
     // An index past the last tab is ignored.
     void setDeviceOnline(int index, bool online);
+    bool isDeviceOnline(int index) const;
     int deviceCount() const;
     SensorStatusSetup *tab(int index) const { return m_tabs.value(index); }
     void showToolTips();

@@ -4,3 +4,6 @@ tidewell_add_test(tst_orchestrator SOURCES tst_orchestrator.cpp LinkFixture.h Li
     LIBS tidewell_link tidewell_sim TIMEOUT 180)
 tidewell_add_test(tst_mainwindow GUI SOURCES tst_mainwindow.cpp LinkFixture.h LinkFixture.cpp
     TIMEOUT 180)
+# Three read-outs with a silent slave, each about ten seconds of timeouts.
+tidewell_add_test(tst_offline_pumps GUI SOURCES tst_offline_pumps.cpp LinkFixture.h LinkFixture.cpp
+    TIMEOUT 180)

@@ -1,5 +1,6 @@
 #include "ManuControl.h"
 #include "ManualControl.h"
+#include "ManualControlUnit.h"
 #include "SimMotors.h"
 #include "tst_liquid_support.h"
 
@@ -35,6 +36,8 @@ private Q_SLOTS:
     void readShowsTheFlowOfTheStoredEntry();
     void choosingAnUncalibratedPumpLeavesTheFlowLabel();
     void failedSaveKeepsThePreviousEntry();
+    void manualUnitFollowsTheCalibrationRunAndItsAutomaticStop();
+    void unitShowingStopSendsTheStopNeverAStart();
 
 private:
     template<typename T> T *child(const char *name)
@@ -48,6 +51,17 @@ private:
     void choosePump(int pump) { child<QComboBox>("combCaliPump")->setCurrentIndex(pump); }
     // Starts a run of seconds on the chosen pump and waits for the pump's acknowledgement.
     void startRun(int seconds);
+    QPushButton *unitButton(int pump)
+    {
+        return m_tab->unit(pump)->findChild<QPushButton *>("btnStart");
+    }
+    // What a switch to another page and back does to the tab.
+    void showAgain()
+    {
+        m_page->hide();
+        m_page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_page));
+    }
     QStringList panelTexts() const;
 
     PageFixture m_fixture;
@@ -318,6 +332,53 @@ void TestCalibration::failedSaveKeepsThePreviousEntry()
     QTRY_COMPARE(m_fixture.prompts, QVector<int>({4}));
     QCOMPARE(m_master.holdingRegisters[entry], before);
     ClientFixture::screenshot(m_page, QStringLiteral("calibration-mode"));
+}
+
+void TestCalibration::manualUnitFollowsTheCalibrationRunAndItsAutomaticStop()
+{
+    choosePump(0);
+    QPushButton *button = unitButton(0);
+    QVERIFY(button);
+    QCOMPARE(button->text(), QStringLiteral("Start"));
+    startRun(5);
+    // The pump runs, and its manual unit says so, also after a page switch.
+    QCOMPARE(button->text(), QStringLiteral("Stop"));
+    QVERIFY(m_tab->unit(0)->isShownRunning());
+    showAgain();
+    QCOMPARE(button->text(), QStringLiteral("Stop"));
+    QTRY_VERIFY_WITH_TIMEOUT(m_fixture.prompts.contains(24), 8000);
+    // The automatic stop ended the run: the unit offers a start again at once.
+    QCOMPARE(button->text(), QStringLiteral("Start"));
+    QVERIFY(!m_tab->unit(0)->isShownRunning());
+    showAgain();
+    QCOMPARE(button->text(), QStringLiteral("Start"));
+    QVERIFY(!m_tab->unit(0)->isShownRunning());
+    QVERIFY(!motors()->isRunning(0));
+    QCOMPARE(m_fixture.seen(),
+             QStringList({QStringLiteral("1 5 11 %1").arg(kCoilOnValue), "1 5 11 0"}));
+}
+
+void TestCalibration::unitShowingStopSendsTheStopNeverAStart()
+{
+    choosePump(1);
+    startRun(30);
+    QPushButton *button = unitButton(1);
+    QCOMPARE(button->text(), QStringLiteral("Stop"));
+    // A stop the page was not told of: the image has the pump stopped while
+    // the unit still offers "Stop".
+    m_master.coils[12] = 0;
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTRY_COMPARE(button->text(), QStringLiteral("Start"));
+    QCOMPARE(m_fixture.seen(),
+             QStringList({QStringLiteral("1 5 12 %1").arg(kCoilOnValue), "1 6 59 0", "1 5 12 0"}));
+    QVERIFY(!motors()->isRunning(1));
+    QCOMPARE(m_fixture.sim().holdingRegister(1, 59), 0);
+    // End the calibration run the panel still counts.
+    QTest::mouseClick(child<QPushButton>("btnStartCali"), Qt::LeftButton);
+    QTRY_VERIFY(!m_tab->isCalibrating());
+    QVERIFY(!motors()->isRunning(1));
+    // The calibration's own start is the only start the pump heard.
+    QCOMPARE(m_fixture.seen().count(QStringLiteral("1 5 12 %1").arg(kCoilOnValue)), 1);
 }
 
 QTEST_MAIN(TestCalibration)

@@ -19,6 +19,7 @@ private Q_SLOTS:
     void runTimeIsVolumeTimesCalibrationOverTen_data();
     void runTimeIsVolumeTimesCalibrationOverTen();
     void startWritesVolumeThenCoilAndStopWritesZero();
+    void stopOfAPumpTheImageHasStoppedStillWritesTheStop();
     void slaveCommandsCarryTheSlaveAddress();
     void gearChangeWritesOnlyThatPumpsGear();
     void calibrationValueAndFlow_data();
@@ -81,7 +82,7 @@ void TestLiquidFormulas::startWritesVolumeThenCoilAndStopWritesZero()
 {
     RegisterImage device;
     RegisterImage shared;
-    ManualDosing::Toggle start = ManualDosing::toggleRun(device, shared, 1, 0, 25);
+    ManualDosing::RunWrite start = ManualDosing::startOrStop(device, shared, 1, 0, true, 25);
     QVERIFY(!start.wasRunning);
     QCOMPARE(start.commands, QStringList({"1 6 58", "1 5 11"}));
     QCOMPARE(int(device.coils[11]), 1);
@@ -89,7 +90,7 @@ void TestLiquidFormulas::startWritesVolumeThenCoilAndStopWritesZero()
     QCOMPARE(device.holdingRegisters[58], 25);
     QCOMPARE(shared.holdingRegisters[58], 25);
 
-    ManualDosing::Toggle stop = ManualDosing::toggleRun(device, shared, 1, 0, 25);
+    ManualDosing::RunWrite stop = ManualDosing::startOrStop(device, shared, 1, 0, false, 25);
     QVERIFY(stop.wasRunning);
     QCOMPARE(int(shared.coils[11]), 0);
     QCOMPARE(shared.holdingRegisters[58], 0);
@@ -99,11 +100,25 @@ void TestLiquidFormulas::startWritesVolumeThenCoilAndStopWritesZero()
     QVERIFY(ManualDosing::isRunning(device, 0));
 }
 
+void TestLiquidFormulas::stopOfAPumpTheImageHasStoppedStillWritesTheStop()
+{
+    RegisterImage device;
+    RegisterImage shared;
+    shared.coils[12] = 1;
+    shared.holdingRegisters[59] = 40;
+    ManualDosing::RunWrite stop = ManualDosing::startOrStop(device, shared, 1, 1, false, 40);
+    QVERIFY(!stop.wasRunning);
+    QCOMPARE(stop.commands, QStringList({"1 6 59", "1 5 12"}));
+    QCOMPARE(int(device.coils[12]), 0);
+    QCOMPARE(int(shared.coils[12]), 0);
+    QCOMPARE(shared.holdingRegisters[59], 0);
+}
+
 void TestLiquidFormulas::slaveCommandsCarryTheSlaveAddress()
 {
     RegisterImage device;
     RegisterImage shared;
-    QCOMPARE(ManualDosing::toggleRun(device, shared, 3, 2, 10).commands,
+    QCOMPARE(ManualDosing::startOrStop(device, shared, 3, 2, true, 10).commands,
              QStringList({"3 6 60", "3 5 13"}));
     QCOMPARE(ManualDosing::calibrationRead(3), QStringList({"3 3 114 15"}));
     QCOMPARE(ManualDosing::calibrationRunWrite(device, shared, 3, 3, true),

@@ -185,7 +185,11 @@ void TestOrchestrator::silentSlaveGetsAnOfflineTab()
     QCOMPARE(m_host->devices.size(), 2);
     QCOMPARE(m_host->devices[1].name, QStringLiteral("Slave2"));
     QCOMPARE(m_host->devices[1].address, 3);
-    QCOMPARE(m_host->offline, (QVector<QPair<int, bool>>{{2, false}}));
+    // The pages count tabs, not the slaves of the settings: Slave2 is the second tab.
+    QCOMPARE(m_host->offline, (QVector<QPair<int, bool>>{{1, false}}));
+    // Nothing of the master, whose replies the register image still holds.
+    QCOMPARE(RegisterImage::shared()->holdingRegisters[161], 6);
+    QCOMPARE(m_host->devices[1].copy.holdingRegisters[161], 0);
     // Four tries of the first command, then the read-out went on.
     int toSlave = 0;
     for (const PumpSimulator::Request &r : m_fixture.sim().requests())

@@ -867,6 +867,13 @@
     </message>
 </context>
 <context>
+    <name>OfflineCover</name>
+    <message>
+        <source>This pump did not answer when it was read, so none of its values are known.</source>
+        <translation>Diese Pumpe hat beim Lesen nicht geantwortet, daher ist keiner ihrer Werte bekannt.</translation>
+    </message>
+</context>
+<context>
     <name>ParameterSetup</name>
     <message>
         <source>用户输入</source>

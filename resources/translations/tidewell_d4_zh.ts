@@ -867,6 +867,13 @@
     </message>
 </context>
 <context>
+    <name>OfflineCover</name>
+    <message>
+        <source>This pump did not answer when it was read, so none of its values are known.</source>
+        <translation>读取时这台泵没有应答，因此它的数值都不可知。</translation>
+    </message>
+</context>
+<context>
     <name>ParameterSetup</name>
     <message>
         <source>用户输入</source>

@@ -1,0 +1,259 @@
+#include "AppSettings.h"
+#include "AutoSetup.h"
+#include "ClientFixture.h"
+#include "Communication.h"
+#include "LinkFixture.h"
+#include "LiquidStatus.h"
+#include "LiquidStatusSetup.h"
+#include "MainWindowConn.h"
+#include "ManualControl.h"
+#include "OfflineCover.h"
+#include "RegisterImage.h"
+#include "SensorStatus.h"
+#include "UiOperate.h"
+
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+namespace {
+
+// Slave k of the settings sits at bus address k + 1.
+constexpr int kSlaveAddressOffset = 1;
+
+// Every pump gets bottles of its own, so a value shown on the wrong tab
+// can be told by its number.
+int capacityTenths(int address, int pump)
+{
+    return 2000 * address + 200 * pump;
+}
+int remainingTenths(int address, int pump)
+{
+    return 1000 * address + 100 * pump + 50;
+}
+
+} // namespace
+
+// A pump that does not answer its read after login: its tabs on the four
+// per-pump pages are disabled and covered whatever the layout of slaves in
+// use, it shows nothing another pump said, and it is never sent anything.
+class TestOfflinePumps : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void silentPumpsTabsAreDisabledAndShowNoOtherPumpsValues_data();
+    void silentPumpsTabsAreDisabledAndShowNoOtherPumpsValues();
+
+private:
+    void useSlaves(const QVector<int> &inUse);
+    // The per-pump tab widgets of the four pages, in the order the main window hands pumps over.
+    QVector<QTabWidget *> pageTabs() const;
+
+    LinkFixture m_link;
+    ClientFixture m_client;
+    UiOperate *m_orchestrator = nullptr;
+};
+
+void TestOfflinePumps::initTestCase()
+{
+    QVERIFY(m_link.start());
+    m_link.stopRouting();
+    for (int address = 2; address <= 4; ++address)
+        m_link.sim().addSlave(address);
+    for (int address = 1; address <= 4; ++address) {
+        for (int pump = 0; pump < 4; ++pump) {
+            m_link.sim().setHoldingRegister(address, 64 + pump, capacityTenths(address, pump));
+            m_link.sim().setHoldingRegister(address, 70 + pump, remainingTenths(address, pump));
+        }
+    }
+}
+
+void TestOfflinePumps::init()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(m_link.queue().isIdle(), 15000);
+    QTRY_VERIFY(m_link.sim().hasClient());
+    QSettings &settings = AppSettings::store();
+    settings.clear();
+    AppSettings::writeNetworkDefaults(settings);
+    settings.setValue("net_ip", "127.0.0.1");
+    settings.setValue("net_port", m_link.sim().port());
+    settings.setValue("language", 31);
+    AppSettings::writeClientDefaults(settings);
+    m_link.sim().setFaults(SimFaults());
+    m_link.sim().clearRequests();
+    m_client.clearPrompts();
+}
+
+void TestOfflinePumps::cleanup()
+{
+    delete m_orchestrator;
+    m_orchestrator = nullptr;
+    if (Communication *link = Communication::current())
+        link->setMode(Communication::ModbusMode);
+}
+
+void TestOfflinePumps::useSlaves(const QVector<int> &inUse)
+{
+    QSettings &settings = AppSettings::store();
+    settings.beginWriteArray("group_slaves");
+    for (int slave = 1; slave <= 3; ++slave) {
+        settings.setArrayIndex(slave - 1);
+        settings.setValue("slave_address", slave + kSlaveAddressOffset);
+        settings.setValue("slave_on_off", inUse.contains(slave) ? 1 : 0);
+    }
+    settings.endArray();
+}
+
+QVector<QTabWidget *> TestOfflinePumps::pageTabs() const
+{
+    auto *window = dynamic_cast<MainWindowConn *>(m_orchestrator->mainWindow());
+    QVector<QTabWidget *> tabs;
+    const QVector<QPair<const char *, const char *>> pages = {
+        {"wgAutoSetup", "tabWidget"},
+        {"wgManualControl", "tabWidgetManuControl"},
+        {"wgLiquidStatusSetup", "tabWidget"},
+        {"wgSensorStatus", "tabWidget"}};
+    for (const auto &page : pages) {
+        QWidget *widget = window->findChild<QWidget *>(QLatin1String(page.first));
+        tabs.append(widget ? widget->findChild<QTabWidget *>(QLatin1String(page.second)) : nullptr);
+    }
+    return tabs;
+}
+
+void TestOfflinePumps::silentPumpsTabsAreDisabledAndShowNoOtherPumpsValues_data()
+{
+    QTest::addColumn<QVector<int>>("slavesInUse");
+    QTest::addColumn<int>("silentSlave");
+    QTest::addColumn<int>("silentTab");
+
+    // One silent pump per layout: each costs four timed-out tries of 2.4 s.
+    QTest::newRow("slaves 1 and 3, 3 silent") << QVector<int>({1, 3}) << 3 << 2;
+    QTest::newRow("slave 2 alone, silent") << QVector<int>({2}) << 2 << 1;
+    QTest::newRow("slaves 1 to 3, 2 silent") << QVector<int>({1, 2, 3}) << 2 << 2;
+}
+
+void TestOfflinePumps::silentPumpsTabsAreDisabledAndShowNoOtherPumpsValues()
+{
+    QFETCH(QVector<int>, slavesInUse);
+    QFETCH(int, silentSlave);
+    QFETCH(int, silentTab);
+    const int silentAddress = silentSlave + kSlaveAddressOffset;
+    useSlaves(slavesInUse);
+    SimFaults faults;
+    faults.silentSlaves = {silentAddress};
+    m_link.sim().setFaults(faults);
+
+    m_orchestrator = new UiOperate([] { return new MainWindowConn; });
+    QSignalSpy state(m_orchestrator, &UiOperate::launchStateChanged);
+    m_orchestrator->startLaunch(0);
+    QVERIFY(state.wait(30000));
+    QCOMPARE(m_orchestrator->launchState(), 1);
+    auto *window = dynamic_cast<MainWindowConn *>(m_orchestrator->mainWindow());
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+
+    const int tabCount = slavesInUse.size() + 1;
+    const QVector<QTabWidget *> tabs = pageTabs();
+    for (QTabWidget *pageTabs : tabs) {
+        QVERIFY(pageTabs);
+        QCOMPARE(pageTabs->count(), tabCount);
+        for (int tab = 0; tab < tabCount; ++tab) {
+            QWidget *page = pageTabs->widget(tab);
+            const bool silent = tab == silentTab;
+            QVERIFY2(
+                page->isEnabled() != silent,
+                qPrintable(
+                    QStringLiteral("%1 tab %2").arg(pageTabs->parent()->objectName()).arg(tab)));
+            QCOMPARE(OfflineCover::isCovered(page), silent);
+        }
+    }
+    auto *autoSetup = window->findChild<AutoSetup *>("wgAutoSetup");
+    auto *manual = window->findChild<ManualControl *>("wgManualControl");
+    auto *liquid = window->findChild<LiquidStatusSetup *>("wgLiquidStatusSetup");
+    auto *sensors = window->findChild<SensorStatus *>("wgSensorStatus");
+    QVERIFY(autoSetup && manual && liquid && sensors);
+    for (int tab = 0; tab < tabCount; ++tab) {
+        const bool online = tab != silentTab;
+        QCOMPARE(autoSetup->isDeviceOnline(tab), online);
+        QCOMPARE(manual->isDeviceOnline(tab), online);
+        QCOMPARE(liquid->isDeviceOnline(tab), online);
+        QCOMPARE(sensors->isDeviceOnline(tab), online);
+    }
+
+    // The silent pump's image holds nothing of the pump read before it.
+    const RegisterImage *image = m_orchestrator->deviceImages().at(silentTab);
+    const RegisterImage blank;
+    for (int i = 0; i < RegisterImage::kReadHoldingRegisterCount; ++i)
+        QCOMPARE(image->holdingRegisters[i], blank.holdingRegisters[i]);
+    for (int i = 0; i < RegisterImage::kReadCoilCount; ++i)
+        QCOMPARE(image->coils[i], blank.coils[i]);
+
+    // Its liquid tab, under the cover, shows no bottle of any other pump;
+    // the other tabs show their own pump's.
+    QVector<int> addresses = {1};
+    for (int slave : slavesInUse)
+        addresses.append(slave + kSlaveAddressOffset);
+    window->listWidgetSetupItemClicked(window->pageItem(MainWindowConn::PageLiquidStatus));
+    for (int tab = 0; tab < tabCount; ++tab) {
+        LiquidStatus *page = liquid->tab(tab);
+        QVERIFY(page);
+        for (int pump = 0; pump < 4; ++pump) {
+            QWidget *unit = page->findChild<QWidget *>(QStringLiteral("wgPump%1").arg(pump + 1));
+            QVERIFY(unit);
+            auto *left = unit->findChild<QLabel *>("lbLiquidLeft");
+            auto *capacity = unit->findChild<QDoubleSpinBox *>("dsCapacity");
+            QVERIFY(left && capacity);
+            for (int address : addresses) {
+                const QString shownLeft =
+                    QStringLiteral("%1.0 ml").arg(remainingTenths(address, pump) / 10);
+                const double shownCapacity = capacityTenths(address, pump) / 10;
+                const bool own = tab != silentTab && address == addresses.at(tab);
+                QCOMPARE(left->text() == shownLeft, own);
+                QCOMPARE(capacity->value() == shownCapacity, own);
+            }
+        }
+    }
+    liquid->findChild<QTabWidget *>("tabWidget")->setCurrentIndex(silentTab);
+    QWidget *cover = liquid->tab(silentTab)->findChild<QWidget *>(OfflineCover::kObjectName);
+    QVERIFY(cover);
+    QTRY_VERIFY(cover->isVisible());
+    QCOMPARE(cover->geometry(), liquid->tab(silentTab)->rect());
+    ClientFixture::screenshot(window, QStringLiteral("offline-liquid-tab"));
+
+    // Every button of the silent pump's tabs that talks to a pump: none may reach it.
+    const QVector<int> pages = {MainWindowConn::PageDoseSettings, MainWindowConn::PageManual,
+                                MainWindowConn::PageLiquidStatus, MainWindowConn::PageSensor};
+    const QStringList sending = {"btnRead",      "btnSave",     "btnStart",
+                                 "btnStartCali", "btnCaliRead", "btnSaveCali"};
+    for (int i = 0; i < tabs.size(); ++i) {
+        window->listWidgetSetupItemClicked(window->pageItem(pages.at(i)));
+        tabs.at(i)->setCurrentIndex(silentTab);
+        QVERIFY(QTest::qWaitForWindowExposed(tabs.at(i)->widget(silentTab)));
+        int pressed = 0;
+        for (QPushButton *button : tabs.at(i)->widget(silentTab)->findChildren<QPushButton *>()) {
+            if (!sending.contains(button->objectName()))
+                continue;
+            QTest::mouseClick(button, Qt::LeftButton);
+            ++pressed;
+        }
+        QVERIFY(pressed > 0);
+    }
+    // A request queued by a click would reach the simulator within one pause of the queue.
+    QTest::qWait(300);
+    QVERIFY(m_link.queue().isIdle());
+    int toSilent = 0;
+    for (const PumpSimulator::Request &request : m_link.sim().requests())
+        toSilent += request.slave == silentAddress;
+    // The four tries of the read-out's first request, and nothing after.
+    QCOMPARE(toSilent, 4);
+}
+
+QTEST_MAIN(TestOfflinePumps)
+#include "tst_offline_pumps.moc"
