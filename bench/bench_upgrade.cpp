@@ -225,6 +225,7 @@ int main(int argc, char **argv)
                 }
             });
         // The pump runs its application: switch it into the boot loader.
+        queue->claimForUpgrade();
         Q_EMIT driver.upgradeAction(0);
         QTimer guard;
         QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
