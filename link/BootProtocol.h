@@ -31,6 +31,11 @@ constexpr char kPadding = 0x1A;
 // How long the boot loader may take to answer; erasing the flash takes longer.
 constexpr int kReplyTimeoutMs = 400;
 constexpr int kEraseTimeoutMs = 2000;
+// From the switch request to the boot loader's '<'. The request is a Modbus
+// write, so its echo may take a Modbus response time; the restart into the
+// boot loader and its '<' follow within milliseconds. A pump that has not
+// announced itself by then did not take the switch.
+constexpr int kSwitchTimeoutMs = 2400;
 
 // Where the application starts in the pump's flash, and the last flash page
 // the erase reaches: 996 keeps the setting information, 1012 erases it too.

@@ -294,8 +294,7 @@ bool CommSend::claimForUpgrade()
 
 void CommSend::upgradeAction(int action)
 {
-    if (!m_link || m_running ||
-        (m_bootStep != BootStep::None && m_bootStep != BootStep::Switching)) {
+    if (!m_link || m_running || m_bootStep != BootStep::None) {
         qWarning() << "upgrade step" << action << "refused: the link is busy or down";
         Q_EMIT upgradeReturnAcction(Boot::ResultCommandFailed);
         return;
@@ -313,8 +312,10 @@ void CommSend::upgradeAction(int action)
     }
     switch (action) {
     case 0:
-        // A write without a timer: the pump's '<' is what moves on. It holds
-        // the queue only once the boot loader has answered.
+        // The pump's '<' moves on to the connect; without one in the
+        // switch's time the step fails. The queue stays held all along, so
+        // that no Modbus request takes the line from under the '<'.
+        m_idle.store(false, std::memory_order_release);
         m_bootStep = BootStep::Switching;
         m_link->writeRegisterValue(Boot::TagSwitchToBoot, Boot::kSwitchSlave, Boot::kSwitchRegister,
                                    Boot::kSwitchValue);
@@ -414,8 +415,9 @@ void CommSend::bootReplyAccepted(int tag, const QByteArray &bytes)
         sendNextBlock();
         return;
     case Boot::TagSwitchToBoot:
+        if (m_bootStep != BootStep::Switching)
+            break;
         if (!bytes.isEmpty() && bytes.at(0) == Boot::kBootStarted) {
-            m_idle.store(false, std::memory_order_release);
             m_bootStep = BootStep::Connecting;
             m_link->sendTaggedByte(Boot::TagSwitchToBoot, Boot::kHandshake, true,
                                    Boot::kReplyTimeoutMs);
@@ -423,7 +425,10 @@ void CommSend::bootReplyAccepted(int tag, const QByteArray &bytes)
             sendFirstBootCommand();
             return;
         }
-        break;
+        // The link hands on only the '<'; any other answer means the pump
+        // did not switch, and the page must hear so.
+        finishBootStep(Boot::ResultCommandFailed);
+        return;
     default:
         break;
     }
@@ -495,6 +500,15 @@ void CommSend::bootReplyRejected(int tag, int status)
             return;
         }
         break;
+    case Boot::TagSwitchToBoot:
+        // No '<' within the switch's time. The write is not sent again: a
+        // pump that did take it waits in its boot loader, where a second
+        // Modbus frame is only noise.
+        if (m_bootStep == BootStep::Switching) {
+            finishBootStep(Boot::ResultCommandFailed);
+            return;
+        }
+        break;
     default:
         break;
     }
@@ -513,12 +527,10 @@ void CommSend::resendOrEndStep()
 
 void CommSend::finishBootStep(int result)
 {
-    const bool heldQueue = m_bootStep != BootStep::Switching;
     m_bootStep = BootStep::None;
     m_bootCommands.clear();
     // Idle first: the page that hears the result may start the next step.
-    if (heldQueue)
-        m_idle.store(true, std::memory_order_release);
+    m_idle.store(true, std::memory_order_release);
     if (result != 0)
         Q_EMIT upgradeReturnAcction(result);
 }

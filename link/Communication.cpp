@@ -125,7 +125,7 @@ qint64 Communication::writeRegisterValue(int tag, quint8 slave, int index, quint
     if (frame.isEmpty())
         return -1;
     const qint64 written =
-        sendTagged(tag, frame.constData(), frame.size(), false, Boot::kReplyTimeoutMs);
+        sendTagged(tag, frame.constData(), frame.size(), true, Boot::kSwitchTimeoutMs);
     m_switchEcho = frame;
     return written;
 }
@@ -177,8 +177,8 @@ void Communication::processBootBytes(const QByteArray &bytes)
 {
     m_bootBuffer.append(bytes);
     const int tag = m_lastTag;
-    if (tag == Boot::TagSwitchToBoot && !dropSwitchEcho())
-        return;
+    if (tag == Boot::TagSwitchToBoot && !awaitBootAnnouncement())
+        return; // the timer runs on
     const int length = Boot::replyLength(tag, m_bootBuffer);
     if (length == 0)
         return; // the rest of the block is still on its way; the timer runs on
@@ -192,15 +192,23 @@ void Communication::processBootBytes(const QByteArray &bytes)
     Q_EMIT returnStatus(tag, status, reply);
 }
 
-bool Communication::dropSwitchEcho()
+bool Communication::awaitBootAnnouncement()
 {
-    if (m_switchEcho.isEmpty())
-        return true;
-    if (m_bootBuffer.size() < m_switchEcho.size() && m_switchEcho.startsWith(m_bootBuffer))
-        return false;
-    if (m_bootBuffer.startsWith(m_switchEcho)) {
-        m_bootBuffer.remove(0, m_switchEcho.size());
+    if (!m_switchEcho.isEmpty()) {
+        if (m_bootBuffer.size() < m_switchEcho.size() && m_switchEcho.startsWith(m_bootBuffer))
+            return false; // the rest of the echo is on its way
+        if (m_bootBuffer.startsWith(m_switchEcho))
+            m_bootBuffer.remove(0, m_switchEcho.size());
         m_switchEcho.clear();
+    }
+    // The pump's line may glitch while it restarts; only its boot loader's
+    // '<' answers the switch, whatever came before it.
+    const int at = m_bootBuffer.indexOf(Boot::kBootStarted);
+    const int noise = at < 0 ? m_bootBuffer.size() : at;
+    if (noise > 0) {
+        qDebug() << "dropping" << noise << "bytes before the boot loader's announcement:"
+                 << m_bootBuffer.left(noise).toHex(' ');
+        m_bootBuffer.remove(0, noise);
     }
     return !m_bootBuffer.isEmpty();
 }

@@ -64,7 +64,9 @@ public:
     virtual qint64 sendTaggedByte(int tag, char byte, bool startTimer, int timeoutMs) = 0;
 
     // A function 6 write of an explicit value, tagged, without a pending
-    // request or timer: the switch into the boot loader.
+    // request: the switch into the boot loader. Its timer waits for the boot
+    // loader's '<'; the echo of the write and any noise before the '<' are
+    // dropped, so the one reply reported is the '<' or the timeout.
     qint64 writeRegisterValue(int tag, quint8 slave, int index, quint16 value);
 
     // One boot command from its text ("73 4096 996" goes out as I1000,3e4#),
@@ -130,7 +132,7 @@ private:
     void processModbusBytes(const QByteArray &bytes);
     void finishModbusReply(const QByteArray &reply);
     void processBootBytes(const QByteArray &bytes);
-    bool dropSwitchEcho();
+    bool awaitBootAnnouncement();
     qint64 sendFrame(const QByteArray &frame);
 
     int m_lastTag = 0;

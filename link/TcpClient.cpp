@@ -113,17 +113,27 @@ void TcpClient::errorConnect(QAbstractSocket::SocketError error)
 
 void TcpClient::readData()
 {
-    const QByteArray bytes = m_socket->readAll();
+    const QByteArray bytes = readAvailable();
     if (!bytes.isEmpty())
         bytesReceived(bytes);
 }
 
+QByteArray TcpClient::readAvailable()
+{
+    // Exactly what has come, handed over as the socket buffered it.
+    // readAll() takes a 16 KiB buffer for every one-byte answer and grows it
+    // by another 16 KiB to look for more; once earlier transfers have left
+    // the heap in pieces, that growth moves and copies the buffer, and each
+    // upgrade in a session ran slower than the one before.
+    const qint64 available = m_socket->bytesAvailable();
+    return available > 0 ? m_socket->read(available) : QByteArray();
+}
+
 void TcpClient::dropUnreadBytes()
 {
-    if (m_socket->bytesAvailable() > 0) {
-        const QByteArray stale = m_socket->readAll();
+    const QByteArray stale = readAvailable();
+    if (!stale.isEmpty())
         qDebug() << "dropping" << stale.size() << "stale bytes before a request";
-    }
 }
 
 qint64 TcpClient::writeAndFlush(const char *data, qint64 length)

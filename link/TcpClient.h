@@ -50,6 +50,7 @@ private Q_SLOTS:
 
 private:
     qint64 writeAndFlush(const char *data, qint64 length);
+    QByteArray readAvailable();
     void dropUnreadBytes();
     void waitForConnection();
 

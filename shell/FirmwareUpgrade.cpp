@@ -206,10 +206,7 @@ void FirmwareUpgrade::upgradeReturnAcction(int code)
 
 void FirmwareUpgrade::btnUpgrade_Clicked()
 {
-    // The switch holds no queue: the boot loader's answer does.
-    CommSend *queue = CommSend::instance();
-    if (queue && queue->isIdle())
-        Q_EMIT upgradeAction(0);
+    requestStep(0);
 }
 
 void FirmwareUpgrade::btnErase_Clicked()

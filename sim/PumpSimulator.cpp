@@ -319,11 +319,15 @@ void PumpSimulator::onReadyRead()
     if (!m_client)
         return;
     const quint64 connection = m_connection;
+    // Exactly what has come: readAll() takes a 16 KiB buffer for every few
+    // bytes and grows it to look for more, which on a heap left in pieces
+    // copies it each time, and the pump answered slower the longer it ran.
+    const QByteArray bytes = m_client->read(m_client->bytesAvailable());
     if (m_bootLoader.isActive()) {
-        m_bootLoader.receive(m_client->readAll());
+        m_bootLoader.receive(bytes);
         return;
     }
-    m_framer.append(m_client->readAll());
+    m_framer.append(bytes);
     int discarded = m_framer.discardedBytes();
     const auto reportGarbage = [this, &discarded] {
         if (m_framer.discardedBytes() != discarded) {

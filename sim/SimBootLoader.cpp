@@ -70,14 +70,33 @@ void SimBootLoader::enter()
     m_state = State::AwaitingHandshake;
     m_input.clear();
     m_answers = 0;
+    const quint64 entry = ++m_entry;
+    if (m_faults.announceNoise > 0) {
+        log(QStringLiteral("boot loader started, %1 noise bytes").arg(m_faults.announceNoise));
+        if (m_writer)
+            m_writer(QByteArray(m_faults.announceNoise, '\0'));
+    }
+    if (m_faults.announceDelayMs > 0)
+        QTimer::singleShot(m_faults.announceDelayMs, Qt::PreciseTimer, this,
+                           [this, entry] { announce(entry); });
+    else
+        announce(entry);
+    emit entered();
+}
+
+void SimBootLoader::announce(quint64 entry)
+{
+    // Restarted or left since: that start's '<' never goes out.
+    if (entry != m_entry || m_state != State::AwaitingHandshake)
+        return;
     log(QStringLiteral("boot loader started, sending '<'"));
     if (m_writer)
         m_writer(QByteArray(1, '<'));
-    emit entered();
 }
 
 void SimBootLoader::startInBootLoader()
 {
+    ++m_entry;
     m_state = State::Commands;
     m_input.clear();
     m_answers = 0;
@@ -85,6 +104,7 @@ void SimBootLoader::startInBootLoader()
 
 void SimBootLoader::reset()
 {
+    ++m_entry;
     m_state = State::Off;
     m_input.clear();
 }

@@ -36,6 +36,12 @@ struct SimBootFaults
     // From the Nth answer on (1-based, counted since the boot loader was
     // entered) nothing is sent any more; 0: never.
     int silentFrom = 0;
+    // As the pump restarts into its boot loader, its serial line glitches:
+    // this many bytes of 0x00 go out before the '<'.
+    int announceNoise = 0;
+    // The '<' goes out this long after the boot loader started (after the
+    // noise, which is sent at once).
+    int announceDelayMs = 0;
 };
 
 class SimBootLoader : public QObject
@@ -106,6 +112,7 @@ private:
     void takeBlock(const QByteArray &frame);
     void finishErase();
     void sendReadBlock();
+    void announce(quint64 entry);
     // Everything the boot loader sends goes through here; false when it has
     // gone silent.
     bool answer(const QByteArray &bytes);
@@ -118,6 +125,8 @@ private:
     QRandomGenerator m_random;
     QSet<int> m_scriptedCorruptReads;
     int m_answers = 0;
+    // Counts the starts, so that a late '<' of an earlier one stays unsent.
+    quint64 m_entry = 0;
 
     QByteArray m_flash;
     QByteArray m_received;

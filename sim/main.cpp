@@ -17,6 +17,8 @@ namespace {
 
 // The WiFi bridge's factory port.
 constexpr quint16 kDefaultPort = 8899;
+// More noise than this before the boot loader's '<' is a line that is down.
+constexpr int kMostNoiseBytes = 4096;
 
 void fail(const QString &message)
 {
@@ -162,11 +164,20 @@ int main(int argc, char *argv[])
         QStringLiteral("boot-silent-from"),
         QStringLiteral("The boot loader stops answering at its Nth answer (0: never)."),
         QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption bootNoiseOption(
+        QStringLiteral("boot-noise"),
+        QStringLiteral("The boot loader sends N noise bytes (0x00) before its '<'."),
+        QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption bootAnnounceDelayOption(
+        QStringLiteral("boot-announce-delay"),
+        QStringLiteral("The boot loader's '<' comes MS milliseconds after the switch."),
+        QStringLiteral("MS"), QStringLiteral("0"));
     const QCommandLineOption bootOption(
         QStringLiteral("boot"),
         QStringLiteral("Start in the boot loader, as after a failed upgrade."));
     parser.addOptions({bootRefuseOption, bootLoseAckOption, bootCorruptReadOption,
-                       bootEraseDelayOption, bootSilentFromOption, bootOption});
+                       bootEraseDelayOption, bootSilentFromOption, bootNoiseOption,
+                       bootAnnounceDelayOption, bootOption});
     parser.process(app);
 
     if (!parser.positionalArguments().isEmpty()) {
@@ -329,11 +340,16 @@ int main(int argc, char *argv[])
         return 1;
     }
     if (!parseInt(parser.value(bootEraseDelayOption), 0, std::numeric_limits<int>::max(),
-                  &bootFaults.eraseDelayMs)
-        || !parseInt(parser.value(bootSilentFromOption), 0, std::numeric_limits<int>::max(),
-                     &bootFaults.silentFrom)) {
-        fail(QStringLiteral("--boot-erase-delay and --boot-silent-from want a number of 0 or "
-                            "more"));
+                  &bootFaults.eraseDelayMs) ||
+        !parseInt(parser.value(bootSilentFromOption), 0, std::numeric_limits<int>::max(),
+                  &bootFaults.silentFrom) ||
+        !parseInt(parser.value(bootNoiseOption), 0, kMostNoiseBytes, &bootFaults.announceNoise) ||
+        !parseInt(parser.value(bootAnnounceDelayOption), 0, std::numeric_limits<int>::max(),
+                  &bootFaults.announceDelayMs)) {
+        fail(QStringLiteral("--boot-erase-delay, --boot-silent-from, --boot-noise and "
+                            "--boot-announce-delay want a number of 0 or more (--boot-noise at "
+                            "most %1)")
+                 .arg(kMostNoiseBytes));
         return 1;
     }
     simulator.bootLoader().setFaults(bootFaults);

@@ -64,6 +64,8 @@ private Q_SLOTS:
     void blockArrivingInPiecesIsJudgedOnceComplete();
     void truncatedBlockEndsInNoReply();
     void switchEchoIsSkippedAndTheAnnouncementJudged();
+    void noiseBeforeTheAnnouncementIsDroppedAndTheAnnouncementJudged();
+    void switchWithoutAnnouncementReportsNoReply();
     void untimedSendStopsAnEarlierTimer();
     void modbusReplyDuringBootModeIsJudgedAsModbus();
     void bootExchangeInModbusModeIsJudgedAsBoot();
@@ -386,6 +388,49 @@ void TestBoot::switchEchoIsSkippedAndTheAnnouncementJudged()
     QCOMPARE(replies.tags, QVector<int>({90}));
     QCOMPARE(replies.statuses, QVector<int>({0}));
     QCOMPARE(replies.replies.first(), QByteArray("<"));
+}
+
+void TestBoot::noiseBeforeTheAnnouncementIsDroppedAndTheAnnouncementJudged()
+{
+    m_client->setMode(Communication::BootMode);
+    ReplyLog replies(m_client);
+    m_client->writeRegisterValue(90, 1, 160, 0x9B47);
+    const QByteArray frame = serverRead(8);
+    QCOMPARE(frame.size(), 8);
+    m_pump->write(frame);
+    m_pump->flush();
+    QTest::qWait(60); // as above: let each piece arrive alone
+    // The pump's line glitches as it restarts into its boot loader.
+    m_pump->write(QByteArray(1, '\0'));
+    m_pump->flush();
+    QTest::qWait(60);
+    QCOMPARE(replies.count(), 0);
+    m_pump->write("\xff<");
+    m_pump->flush();
+    QVERIFY(replies.wait(2000));
+    QCOMPARE(replies.tags, QVector<int>({90}));
+    QCOMPARE(replies.statuses, QVector<int>({0}));
+    QCOMPARE(replies.replies.first(), QByteArray("<"));
+    // The '<' stopped the switch's timer: nothing more follows.
+    QVERIFY(!replies.wait(Boot::kSwitchTimeoutMs + 200));
+}
+
+void TestBoot::switchWithoutAnnouncementReportsNoReply()
+{
+    m_client->setMode(Communication::BootMode);
+    ReplyLog replies(m_client);
+    QElapsedTimer clock;
+    clock.start();
+    m_client->writeRegisterValue(90, 1, 160, 0x9B47);
+    const QByteArray frame = serverRead(8);
+    m_pump->write(frame);
+    m_pump->write(QByteArray(2, '\0'));
+    m_pump->flush();
+    QVERIFY(replies.wait(Boot::kSwitchTimeoutMs + 2000));
+    QCOMPARE(replies.tags, QVector<int>({90}));
+    QCOMPARE(replies.statuses, QVector<int>({400}));
+    // Neither the echo nor the noise cut the wait for the '<' short.
+    QVERIFY(clock.elapsed() >= Boot::kSwitchTimeoutMs - 50);
 }
 
 void TestBoot::untimedSendStopsAnEarlierTimer()

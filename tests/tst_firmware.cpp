@@ -54,6 +54,9 @@ private Q_SLOTS:
     void eraseWithoutAnImageIsRefused();
     void switchIntoTheBootLoaderAnswersTheHandshakeAndConnects();
     void switchWithAFileChosenUpgradesOnFromThere();
+    void noiseBeforeTheBootLoadersAnnouncementStillConnects_data();
+    void noiseBeforeTheBootLoadersAnnouncementStillConnects();
+    void switchWithoutTheBootLoadersAnnouncementEndsInOperateFailed();
     void leavingBootModeMidTransferDoesNotStallIt();
     void modbusBatchWhileInBootModeEndsNormally();
 
@@ -549,6 +552,54 @@ void TestFirmware::switchWithAFileChosenUpgradesOnFromThere()
     QTRY_COMPARE_WITH_TIMEOUT(m_results, QVector<int>({1, 3, 5, 7}), 20000);
     QVERIFY(boot().receivedImage() == padded(path));
     QTRY_COMPARE(m_page->state(), FirmwareUpgrade::State::Ready);
+}
+
+void TestFirmware::noiseBeforeTheBootLoadersAnnouncementStillConnects_data()
+{
+    QTest::addColumn<int>("announceDelayMs");
+    QTest::newRow("noise and '<' together") << 0;
+    // Long enough for the noise to be read on its own, well inside the
+    // switch's time.
+    QTest::newRow("'<' after the noise") << 150;
+}
+
+void TestFirmware::noiseBeforeTheBootLoadersAnnouncementStillConnects()
+{
+    QFETCH(int, announceDelayMs);
+    boot().reset();
+    SimBootFaults faults;
+    faults.announceNoise = 1;
+    faults.announceDelayMs = announceDelayMs;
+    boot().setFaults(faults);
+    const QString path = writeImage(QStringLiteral("noise.bin"), 700, 21);
+    choose(path);
+    m_page->btnUpgrade_Clicked();
+    QTRY_COMPARE_WITH_TIMEOUT(m_results, QVector<int>({1, 3, 5, 7}), 20000);
+    QCOMPARE(m_link.sim().requestCount(), 1);
+    QCOMPARE(boot().commands().first(), QString());
+    QVERIFY(boot().flash() == padded(path));
+    QTRY_COMPARE(m_page->state(), FirmwareUpgrade::State::Ready);
+    QCOMPARE(logLines().last(), QStringLiteral("Application Verify successfully"));
+}
+
+void TestFirmware::switchWithoutTheBootLoadersAnnouncementEndsInOperateFailed()
+{
+    boot().reset();
+    SimBootFaults faults;
+    faults.announceNoise = 1;
+    // Far past the switch's time; the next test's start cancels it.
+    faults.announceDelayMs = 60000;
+    boot().setFaults(faults);
+    choose(writeImage(QStringLiteral("late.bin"), 300, 22));
+    m_page->btnUpgrade_Clicked();
+    QVERIFY(!m_link.queue().isIdle());
+    QTRY_COMPARE_WITH_TIMEOUT(m_results, QVector<int>({9}), Boot::kSwitchTimeoutMs + 3000);
+    QCOMPARE(m_page->state(), FirmwareUpgrade::State::Ready);
+    QCOMPARE(logLines().last(), QStringLiteral("Operate Failed"));
+    QVERIFY(m_link.queue().isIdle());
+    // The pump never heard a '>' nor a command.
+    QCOMPARE(boot().state(), SimBootLoader::State::AwaitingHandshake);
+    QVERIFY(boot().commands().isEmpty());
 }
 
 void TestFirmware::leavingBootModeMidTransferDoesNotStallIt()

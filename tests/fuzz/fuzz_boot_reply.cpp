@@ -11,7 +11,9 @@
 //  - tags answered by anything (G, N, T, V, Z, h, o, w): some reply;
 //  - anything else: never accepted.
 // The reply reported is the bytes received since the send, and a block
-// reported is never cut short.
+// reported is never cut short. After the switch (Z) the pump's echo and
+// anything before the boot loader's '<' are dropped: the reply starts at
+// the '<'.
 
 #include "FuzzLink.h"
 
@@ -130,14 +132,16 @@ private:
                 check(m_outcomes.size() == before, "a partial switch echo was judged");
                 return;
             }
-            // Bytes that are not the echo are judged as they are, and the
-            // echo is still looked for in what comes next.
-            if (m_stream.startsWith(m_echo)) {
+            if (m_stream.startsWith(m_echo))
                 m_stream.remove(0, m_echo.size());
-                m_echoPending = false;
-            }
+            m_echoPending = false;
+        }
+        if (m_tag == 'Z') {
+            const int at = m_stream.indexOf('<');
+            m_stream.remove(0, at < 0 ? m_stream.size() : at);
             if (m_stream.isEmpty()) {
-                check(m_outcomes.size() == before, "the bare switch echo was judged");
+                check(m_outcomes.size() == before,
+                      "bytes before the boot loader's '<' were judged");
                 return;
             }
         }
