@@ -65,7 +65,10 @@ ScriptedUser::Step TestStartup::logIn()
 {
     return [this] {
         DialogLogin *login = ClientFixture::visibleWindow<DialogLogin>();
-        if (!login || !CommSend::instance() || !CommSend::instance()->isIdle())
+        // As a user waits for the link before Confirm: pressed earlier it
+        // rightly only says there is no link, and no main window follows.
+        if (!login || !CommSend::instance() || !CommSend::instance()->isIdle() ||
+            !CommSend::instance()->link() || CommSend::instance()->link()->socketState() != 3)
             return false;
         ++m_loginsShown;
         login->findChild<QLineEdit *>("lEPassword")->setText(QStringLiteral("572913"));
@@ -202,8 +205,8 @@ void TestStartup::upgradeOpensTheFirmwarePageWithoutReading()
     QSize size;
     user.then([] {
         DialogLogin *login = ClientFixture::visibleWindow<DialogLogin>();
-        if (!login || !CommSend::instance()->link()
-            || CommSend::instance()->link()->socketState() != 3)
+        if (!login || !CommSend::instance()->link() ||
+            CommSend::instance()->link()->socketState() != 3)
             return false;
         login->findChild<QPushButton *>("btnUpgrade")->click();
         return true;
