@@ -48,6 +48,18 @@ bool LinkFixture::start()
     return connected.wait(5000);
 }
 
+QSettings &LinkFixture::firstRunSettings(int language)
+{
+    QSettings &settings = AppSettings::store();
+    settings.clear();
+    AppSettings::writeNetworkDefaults(settings);
+    settings.setValue(QLatin1String(AppSettings::kNetIp), QStringLiteral("127.0.0.1"));
+    settings.setValue(QLatin1String(AppSettings::kNetPort), m_sim.port());
+    settings.setValue(QLatin1String(AppSettings::kLanguage), language);
+    AppSettings::writeClientDefaults(settings);
+    return settings;
+}
+
 Communication *LinkFixture::link() const
 {
     return Communication::current();

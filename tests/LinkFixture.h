@@ -10,6 +10,7 @@
 #include "PumpSimulator.h"
 
 #include <QObject>
+#include <QSettings>
 #include <QThread>
 #include <QVector>
 
@@ -41,6 +42,10 @@ public:
     // Queues the commands for callback and starts the batch, as a page does.
     // Returns false (queueing nothing) when the queue is busy.
     bool runBatch(const QStringList &commands, CommBackOperate *callback);
+
+    // The settings a user has after the first run, pointed at the simulator
+    // and in the given language, in place of whatever a test left.
+    QSettings &firstRunSettings(int language);
 
     // Leaves routing the outcomes to someone else (the orchestrator).
     void stopRouting() { disconnect(m_routing); }

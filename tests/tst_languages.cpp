@@ -90,13 +90,7 @@ void TestLanguages::init()
 {
     QTRY_VERIFY_WITH_TIMEOUT(m_link.queue().isIdle(), 15000);
     QTRY_VERIFY(m_link.sim().hasClient());
-    QSettings &settings = AppSettings::store();
-    settings.clear();
-    AppSettings::writeNetworkDefaults(settings);
-    settings.setValue("net_ip", "127.0.0.1");
-    settings.setValue("net_port", m_link.sim().port());
-    settings.setValue("language", Language::kEnglish);
-    AppSettings::writeClientDefaults(settings);
+    QSettings &settings = m_link.firstRunSettings(Language::kEnglish);
     settings.beginWriteArray("group_slaves");
     settings.setArrayIndex(0);
     settings.setValue("slave_address", 2);

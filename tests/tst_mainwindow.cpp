@@ -69,13 +69,7 @@ void TestMainWindow::init()
 {
     QTRY_VERIFY_WITH_TIMEOUT(m_link.queue().isIdle(), 15000);
     QTRY_VERIFY(m_link.sim().hasClient());
-    QSettings &settings = AppSettings::store();
-    settings.clear();
-    AppSettings::writeNetworkDefaults(settings);
-    settings.setValue("net_ip", "127.0.0.1");
-    settings.setValue("net_port", m_link.sim().port());
-    settings.setValue("language", 31);
-    AppSettings::writeClientDefaults(settings);
+    m_link.firstRunSettings(31);
     m_link.sim().setFaults(SimFaults());
     m_link.sim().clearRequests();
     m_client.clearPrompts();
@@ -134,9 +128,8 @@ void TestMainWindow::pageListMenusAndTitle()
     QCOMPARE(m_window->size(), QSize(900, 600));
     auto *list = m_window->findChild<QListWidget *>("listWidgetSetup");
     QVERIFY(list);
-    const QStringList texts = {"Time/Temp",     "Dose Settings", "Manual/Calibration",
-                               "Liquid Status", "Quik Setup",    "Liquid sensor",
-                               "Firmware Upgrade"};
+    const QStringList texts = {"Time/Temp",  "Dose Settings", "Manual/Calibration", "Liquid Status",
+                               "Quik Setup", "Liquid sensor", "Firmware Upgrade"};
     QCOMPARE(list->count(), texts.size());
     for (int i = 0; i < texts.size(); ++i)
         QCOMPARE(list->item(i)->text(), texts[i]);
@@ -144,9 +137,9 @@ void TestMainWindow::pageListMenusAndTitle()
     QCOMPARE(m_window->currentPage(), 0);
     auto *stack = m_window->findChild<QStackedWidget *>("stackedWidgetSetup");
     QVERIFY(stack);
-    const QStringList pages = {"pageTimeTemp",     "pageAutoCconfig", "pageManuConfig",
-                               "pageLiquidStatus", "page",            "pageSensorStatus",
-                               "pageFirmwareUpgrade"};
+    const QStringList pages = {
+        "pageTimeTemp", "pageAutoCconfig",  "pageManuConfig",     "pageLiquidStatus",
+        "page",         "pageSensorStatus", "pageFirmwareUpgrade"};
     for (int i = 0; i < pages.size(); ++i)
         QCOMPARE(stack->widget(i)->objectName(), pages[i]);
     for (const char *name : {"menuFile", "menuSetup", "menuHelp", "menuLanguage"})
@@ -331,11 +324,11 @@ void TestMainWindow::failedFactoryRestoreLeavesTheSettingsAsTheyWere()
     PumpSimulator &sim = m_link.sim();
     const quint16 port = sim.port();
     sim.clearRequests();
-    const QMetaObject::Connection cut = connect(&sim, &PumpSimulator::requestReceived, this,
-                                                [&sim](int number) {
-                                                    if (number == 8)
-                                                        sim.close();
-                                                });
+    const QMetaObject::Connection cut =
+        connect(&sim, &PumpSimulator::requestReceived, this, [&sim](int number) {
+            if (number == 8)
+                sim.close();
+        });
     action("actionRestoreSetup")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(m_client.promptNumbers().contains(4), 20000);
     disconnect(cut);

@@ -79,13 +79,7 @@ void TestOfflinePumps::init()
 {
     QTRY_VERIFY_WITH_TIMEOUT(m_link.queue().isIdle(), 15000);
     QTRY_VERIFY(m_link.sim().hasClient());
-    QSettings &settings = AppSettings::store();
-    settings.clear();
-    AppSettings::writeNetworkDefaults(settings);
-    settings.setValue("net_ip", "127.0.0.1");
-    settings.setValue("net_port", m_link.sim().port());
-    settings.setValue("language", 31);
-    AppSettings::writeClientDefaults(settings);
+    m_link.firstRunSettings(31);
     m_link.sim().setFaults(SimFaults());
     m_link.sim().clearRequests();
     m_client.clearPrompts();
