@@ -189,6 +189,11 @@ void PumpSimulator::clearRequests()
     m_nextRequestNumber = 1;
 }
 
+void PumpSimulator::clearScriptedFaults()
+{
+    m_scripted.clear();
+}
+
 int PumpSimulator::connectionCount() const
 {
     return m_connectionCount;

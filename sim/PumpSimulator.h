@@ -76,6 +76,8 @@ public:
     void scriptSplit(int requestNumber, int gapMs);
     void scriptException(int requestNumber, int exceptionCode);
     void scriptDuplicate(int requestNumber, int delayMs);
+    // Forgets every scripted fault not yet used.
+    void clearScriptedFaults();
 
     // Tables by table index. Out-of-range reads (or unserved slaves) return -1, writes are ignored.
     int coil(int slave, int index) const;

@@ -252,9 +252,10 @@ QVector<SoakRun::Command> SoakRun::makeBatch()
 
 void SoakRun::scriptFaults(int commands)
 {
-    // Numbered from 1 again for every batch, and every number the batch can
-    // reach is scripted, so nothing is left over from the batch before.
+    // Numbered from 1 again for every batch, with nothing left over from the
+    // script of the batch before, which may not have used all its numbers.
     m_sim.clearRequests();
+    m_sim.clearScriptedFaults();
     const int requests = commands * CommSend::kMaxAttempts;
     // Now and then a batch meets four exceptions in a row, so one of its
     // commands uses up its attempts: the batch fails part way through.
