@@ -12,7 +12,6 @@
 #include <QEventLoop>
 #include <QPixmap>
 #include <QSplashScreen>
-#include <QTimer>
 
 namespace ClientCycle {
 
@@ -41,18 +40,6 @@ int run(QApplication &app)
     QSplashScreen splash(QPixmap(QStringLiteral(":/images/time.png")));
     DialogLogin login;
     CommSend *queue = CommSend::instance();
-
-    // For install checks and packagers' smoke tests: with
-    // TIDEWELL_EXIT_WHEN_SHOWN=1 the program says so and ends with 0 as soon
-    // as its login dialog is up. Without the variable nothing changes.
-    if (qEnvironmentVariableIntValue("TIDEWELL_EXIT_WHEN_SHOWN") == 1) {
-        QTimer::singleShot(0, &login, [&login] {
-            if (login.isVisible()) {
-                qInfo("login dialog shown");
-                login.reject();
-            }
-        });
-    }
 
     int code = 0;
     for (;;) {
