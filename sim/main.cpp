@@ -1,6 +1,7 @@
 #include "PumpSimulator.h"
 #include "SimMotors.h"
 #include "SimSensors.h"
+#include "SimState.h"
 #include "SimThermometer.h"
 
 #include <QCommandLineOption>
@@ -252,7 +253,7 @@ int main(int argc, char *argv[])
     const QString statePath = parser.value(stateOption);
     if (!statePath.isEmpty()) {
         QString error;
-        if (QFileInfo::exists(statePath) && !simulator.loadState(statePath, &error)) {
+        if (QFileInfo::exists(statePath) && !SimState::load(simulator, statePath, &error)) {
             fail(error);
             return 1;
         }
@@ -263,11 +264,11 @@ int main(int argc, char *argv[])
         // Saving after every write means that however the program ends, nothing is lost.
         QObject::connect(&simulator, &PumpSimulator::tablesWritten, &simulator, [&] {
             QString error;
-            if (!simulator.saveState(statePath, &error))
+            if (!SimState::save(simulator, statePath, &error))
                 fail(error);
         });
         QString error;
-        if (!simulator.saveState(statePath, &error)) {
+        if (!SimState::save(simulator, statePath, &error)) {
             fail(error);
             return 1;
         }
@@ -278,7 +279,8 @@ int main(int argc, char *argv[])
         const QStringList parts = parser.value(sensorsOption).split(QLatin1Char(','));
         for (const QString &part : parts) {
             int state = 0;
-            if (parts.size() != SimSensors::kSensorCount || !parseInt(part.trimmed(), 0, 1, &state)) {
+            if (parts.size() != SimSensors::kSensorCount ||
+                !parseInt(part.trimmed(), 0, 1, &state)) {
                 fail(QStringLiteral("--sensors wants four states of 0 or 1, separated by commas"));
                 return 1;
             }
@@ -286,8 +288,8 @@ int main(int argc, char *argv[])
         }
     }
     int sensorBelowMl = -1;
-    if (parser.isSet(sensorBelowOption)
-        && !parseInt(parser.value(sensorBelowOption), 0, 6553, &sensorBelowMl)) {
+    if (parser.isSet(sensorBelowOption) &&
+        !parseInt(parser.value(sensorBelowOption), 0, 6553, &sensorBelowMl)) {
         fail(QStringLiteral("--sensor-below wants a volume from 0 to 6553 ml"));
         return 1;
     }
@@ -303,8 +305,8 @@ int main(int argc, char *argv[])
 
     bool temperatureOk = true;
     const double temperature = parser.value(temperatureOption).toDouble(&temperatureOk);
-    if (parser.isSet(temperatureOption)
-        && (!temperatureOk || temperature < -50 || temperature > 150)) {
+    if (parser.isSet(temperatureOption) &&
+        (!temperatureOk || temperature < -50 || temperature > 150)) {
         fail(QStringLiteral("--temperature wants degrees Celsius from -50 to 150"));
         return 1;
     }
@@ -332,9 +334,9 @@ int main(int argc, char *argv[])
 
     SimBootFaults bootFaults;
     bootFaults.seed = faults.seed;
-    if (!parseRate(parser.value(bootRefuseOption), &bootFaults.refuseRate)
-        || !parseRate(parser.value(bootLoseAckOption), &bootFaults.lostAckRate)
-        || !parseRate(parser.value(bootCorruptReadOption), &bootFaults.corruptReadRate)) {
+    if (!parseRate(parser.value(bootRefuseOption), &bootFaults.refuseRate) ||
+        !parseRate(parser.value(bootLoseAckOption), &bootFaults.lostAckRate) ||
+        !parseRate(parser.value(bootCorruptReadOption), &bootFaults.corruptReadRate)) {
         fail(QStringLiteral("--boot-refuse, --boot-lose-ack and --boot-corrupt-read want a "
                             "share from 0 to 1"));
         return 1;
