@@ -1,6 +1,7 @@
 #include "SimPump.h"
 
 #include "Crc16.h"
+#include "StandardBehaviours.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ SimPump::Result failure(const QByteArray &frame, int code)
 } // namespace
 
 SimPump::SimPump()
-    : m_behaviours(makeStandardBehaviours())
+    : m_behaviours(StandardBehaviours::make())
 {
 }
 
