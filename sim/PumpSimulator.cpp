@@ -1,10 +1,5 @@
 #include "PumpSimulator.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QSaveFile>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -14,17 +9,9 @@ namespace {
 
 using Table = PumpTables::Table;
 
-constexpr int kStateFormat = 1;
-
 int requestWord(const QByteArray &frame, int offset)
 {
     return static_cast<uchar>(frame.at(offset)) << 8 | static_cast<uchar>(frame.at(offset + 1));
-}
-
-void setError(QString *error, const QString &message)
-{
-    if (error)
-        *error = message;
 }
 
 } // namespace
@@ -211,82 +198,6 @@ void PumpSimulator::dropClient()
     QTcpSocket *socket = m_client;
     releaseClient();
     socket->abort();
-}
-
-bool PumpSimulator::loadState(const QString &path, QString *error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("%1: %2").arg(path, file.errorString()));
-        return false;
-    }
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
-    if (document.isNull()) {
-        setError(error,
-                 QStringLiteral("%1: %2 at offset %3")
-                     .arg(path, parseError.errorString())
-                     .arg(parseError.offset));
-        return false;
-    }
-    const QJsonObject root = document.object();
-    if (root.contains(QLatin1String("format")) &&
-        root.value(QLatin1String("format")).toInt() != kStateFormat) {
-        setError(error, QStringLiteral("%1: unknown format").arg(path));
-        return false;
-    }
-    if (!root.value(QLatin1String("slaves")).isArray()) {
-        setError(error, QStringLiteral("%1: no \"slaves\" array").arg(path));
-        return false;
-    }
-
-    // Everything is read before anything changes, so a bad file leaves the simulator as it was.
-    QMap<int, SimPump> loaded;
-    const QJsonArray slaves = root.value(QLatin1String("slaves")).toArray();
-    for (int i = 0; i < slaves.size(); ++i) {
-        const QJsonObject entry = slaves.at(i).toObject();
-        const int address = entry.value(QLatin1String("address")).toInt(-1);
-        if (address < kFirstSlaveAddress || address > kLastSlaveAddress) {
-            setError(error, QStringLiteral("%1: slave %2 has no valid address").arg(path).arg(i));
-            return false;
-        }
-        SimPump pump;
-        QString reason;
-        if (!pump.fromJson(entry, &reason)) {
-            setError(error, QStringLiteral("%1: slave %2: %3").arg(path).arg(address).arg(reason));
-            return false;
-        }
-        loaded.insert(address, pump);
-    }
-    for (auto it = loaded.cbegin(); it != loaded.cend(); ++it)
-        m_pumps.insert(it.key(), it.value());
-    return true;
-}
-
-bool PumpSimulator::saveState(const QString &path, QString *error) const
-{
-    QJsonArray slaves;
-    for (auto it = m_pumps.cbegin(); it != m_pumps.cend(); ++it) {
-        QJsonObject entry = it.value().toJson();
-        entry.insert(QLatin1String("address"), it.key());
-        slaves.append(entry);
-    }
-    QJsonObject root;
-    root.insert(QLatin1String("format"), kStateFormat);
-    root.insert(QLatin1String("slaves"), slaves);
-
-    // QSaveFile replaces the old state only once the new one is complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setError(error, QStringLiteral("%1: %2").arg(path, file.errorString()));
-        return false;
-    }
-    file.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
-    if (!file.commit()) {
-        setError(error, QStringLiteral("%1: %2").arg(path, file.errorString()));
-        return false;
-    }
-    return true;
 }
 
 void PumpSimulator::setVerbose(bool on)

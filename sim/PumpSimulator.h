@@ -101,11 +101,6 @@ public:
     // Closes the current connection; the client may reconnect.
     void dropClient();
 
-    // Indented JSON with every served slave's four tables. Loading adds the slaves it lists
-    // and changes nothing when the file is unreadable or incomplete.
-    bool loadState(const QString &path, QString *error = nullptr);
-    bool saveState(const QString &path, QString *error = nullptr) const;
-
     // One line per request on stderr: time, slave, function, index, count and what was done.
     void setVerbose(bool on);
 

@@ -31,6 +31,3 @@ private:
 };
 
 using SimBehaviours = std::vector<std::shared_ptr<SimBehaviour>>;
-
-// The behaviours every simulated pump is built with.
-SimBehaviours makeStandardBehaviours();

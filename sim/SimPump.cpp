@@ -1,8 +1,7 @@
 #include "SimPump.h"
 
 #include "Crc16.h"
-
-#include <QJsonArray>
+#include "StandardBehaviours.h"
 
 namespace {
 
@@ -64,7 +63,7 @@ SimPump::Result failure(const QByteArray &frame, int code)
 } // namespace
 
 SimPump::SimPump()
-    : m_behaviours(makeStandardBehaviours())
+    : m_behaviours(StandardBehaviours::make())
 {
 }
 
@@ -227,55 +226,4 @@ SimPump::Result SimPump::writeMultiple(const QByteArray &frame, Table table)
     result.reply = frame.left(kByteCountOffset);
     Crc16::appendModbus(result.reply);
     return result;
-}
-
-QJsonObject SimPump::toJson() const
-{
-    QJsonObject object;
-    for (int i = 0; i < PumpTables::kTableCount; ++i) {
-        const auto table = static_cast<Table>(i);
-        QJsonArray array;
-        for (int value : m_tables.values(table))
-            array.append(value);
-        object.insert(QLatin1String(PumpTables::name(table)), array);
-    }
-    return object;
-}
-
-bool SimPump::fromJson(const QJsonObject &object, QString *error)
-{
-    PumpTables loaded;
-    for (int i = 0; i < PumpTables::kTableCount; ++i) {
-        const auto table = static_cast<Table>(i);
-        const QString name = QLatin1String(PumpTables::name(table));
-        const QJsonValue value = object.value(name);
-        if (!value.isArray()) {
-            *error = QStringLiteral("\"%1\" is missing or not an array").arg(name);
-            return false;
-        }
-        const QJsonArray array = value.toArray();
-        if (array.size() != PumpTables::size(table)) {
-            *error = QStringLiteral("\"%1\" has %2 entries instead of %3")
-                         .arg(name)
-                         .arg(array.size())
-                         .arg(PumpTables::size(table));
-            return false;
-        }
-        const int maximum = PumpTables::holdsBits(table) ? 1 : 0xFFFF;
-        for (int index = 0; index < array.size(); ++index) {
-            const double number = array.at(index).toDouble(-1);
-            const bool inRange = array.at(index).isDouble() && number >= 0 && number <= maximum;
-            const int cell = inRange ? static_cast<int>(number) : -1;
-            if (!inRange || cell != number) {
-                *error = QStringLiteral("\"%1\"[%2] is not an integer from 0 to %3")
-                             .arg(name)
-                             .arg(index)
-                             .arg(maximum);
-                return false;
-            }
-            loaded.setValue(table, index, cell);
-        }
-    }
-    m_tables = loaded;
-    return true;
 }

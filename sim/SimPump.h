@@ -4,8 +4,6 @@
 #include "SimBehaviour.h"
 
 #include <QByteArray>
-#include <QJsonObject>
-#include <QString>
 
 // One simulated pump: its tables and the Modbus slave that serves them. Everything a pump
 // keeps lives here, so that later parts of the pump can grow beside the tables.
@@ -29,8 +27,7 @@ public:
     };
 
     // The first behaviour of type T, or null.
-    template<typename T>
-    T *behaviour() const
+    template<typename T> T *behaviour() const
     {
         for (const auto &b : m_behaviours) {
             if (auto *found = dynamic_cast<T *>(b.get()))
@@ -53,10 +50,6 @@ public:
     // The table a function addresses; false for a function the pump doesn't know.
     static bool tableOf(int function, PumpTables::Table *table);
     static QByteArray exceptionReply(int slave, int function, int code);
-
-    QJsonObject toJson() const;
-    // Leaves the pump as it was when the object doesn't describe complete tables.
-    bool fromJson(const QJsonObject &object, QString *error);
 
 private:
     Result readTable(const QByteArray &frame, PumpTables::Table table);

@@ -1,5 +1,6 @@
 #include "Crc16.h"
 #include "PumpSimulator.h"
+#include "SimState.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -590,7 +591,7 @@ void TestSimulator::stateSurvivesSaveAndLoad()
     m_simulator->setInputRegister(3, 29, 0x1203);
     m_simulator->setDiscreteInput(1, 2, 1);
     QString error;
-    QVERIFY2(m_simulator->saveState(path, &error), qPrintable(error));
+    QVERIFY2(SimState::save(*m_simulator, path, &error), qPrintable(error));
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -600,7 +601,7 @@ void TestSimulator::stateSurvivesSaveAndLoad()
 
     PumpSimulator loaded;
     QVERIFY(!loaded.serves(3));
-    QVERIFY2(loaded.loadState(path, &error), qPrintable(error));
+    QVERIFY2(SimState::load(loaded, path, &error), qPrintable(error));
     QVERIFY(loaded.serves(3));
     QCOMPARE(loaded.holdingRegister(1, 160), 0xBEEF);
     QCOMPARE(loaded.coil(3, 59), 1);
@@ -618,7 +619,7 @@ void TestSimulator::loadStateRejectsIncompleteFile()
     const QString path = dir.filePath(QStringLiteral("short.json"));
     PumpSimulator source;
     source.addSlave(5);
-    QVERIFY(source.saveState(path));
+    QVERIFY(SimState::save(source, path));
 
     // Slave 5 loses its last coil.
     QFile file(path);
@@ -639,13 +640,13 @@ void TestSimulator::loadStateRejectsIncompleteFile()
 
     m_simulator->setHoldingRegister(1, 160, 0x55);
     QString error;
-    QVERIFY(!m_simulator->loadState(path, &error));
+    QVERIFY(!SimState::load(*m_simulator, path, &error));
     QVERIFY2(error.contains(QLatin1String("coils")), qPrintable(error));
     // Nothing of the file was taken, not even the slave before the broken one.
     QVERIFY(!m_simulator->serves(5));
     QCOMPARE(m_simulator->holdingRegister(1, 160), 0x55);
 
-    QVERIFY(!m_simulator->loadState(dir.filePath(QStringLiteral("missing.json")), &error));
+    QVERIFY(!SimState::load(*m_simulator, dir.filePath(QStringLiteral("missing.json")), &error));
     QVERIFY(!error.isEmpty());
 }
 
@@ -683,7 +684,7 @@ void TestSimulator::pumpsimPrintsItsPortAndServes()
 
     PumpSimulator saved;
     QString error;
-    QVERIFY2(saved.loadState(statePath, &error), qPrintable(error));
+    QVERIFY2(SimState::load(saved, statePath, &error), qPrintable(error));
     QCOMPARE(saved.holdingRegister(2, 160), 0x321);
 }
 
