@@ -8,6 +8,7 @@
 // "Start" again after a timed run.
 
 #include "AppSettings.h"
+#include "BatchOutcome.h"
 #include "BenchSupport.h"
 #include "CommBackOperate.h"
 #include "CommSend.h"
@@ -188,8 +189,7 @@ int main(int argc, char **argv)
     QElapsedTimer wall;
     double doneMs = -1;
     QObject::connect(queue, &CommSend::returnStatus, [&](int status) {
-        if (CommBackOperate *target = queue->callback())
-            status == 0 ? target->operateSuccess() : target->operateFailure(status);
+        BatchOutcome::route(*queue, status);
         doneMs = wall.nsecsElapsed() / 1e6;
         if (g_loop)
             g_loop->quit();

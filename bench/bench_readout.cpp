@@ -5,6 +5,7 @@
 // own process, so the CPU figure is the client's alone.
 
 #include "AppSettings.h"
+#include "BatchOutcome.h"
 #include "BenchSupport.h"
 #include "CommBackOperate.h"
 #include "CommSend.h"
@@ -140,7 +141,7 @@ int main(int argc, char **argv)
         queue->setCallback(&outcome);
         QEventLoop loop;
         QObject::connect(queue, &CommSend::returnStatus, &loop, [&](int status) {
-            status == 0 ? outcome.operateSuccess() : outcome.operateFailure(status);
+            BatchOutcome::deliver(&outcome, status);
             loop.quit();
         });
         {

@@ -1,6 +1,7 @@
 #include "UiOperate.h"
 
 #include "AppSettings.h"
+#include "BatchOutcome.h"
 #include "CommSend.h"
 #include "CommandString.h"
 #include "DeviceHost.h"
@@ -71,13 +72,7 @@ QStringList UiOperate::fullReadCommands(int address)
 
 void UiOperate::recieveData(int status)
 {
-    CommBackOperate *target = CommSend::instance()->callback();
-    if (target) {
-        if (status == 0)
-            target->operateSuccess();
-        else
-            target->operateFailure(status);
-    }
+    BatchOutcome::route(*CommSend::instance(), status);
     qDebug().noquote() << QStringLiteral("retValue:%1").arg(status);
 }
 

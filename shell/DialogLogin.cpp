@@ -1,6 +1,7 @@
 #include "DialogLogin.h"
 
 #include "AppSettings.h"
+#include "BatchOutcome.h"
 #include "CommSend.h"
 #include "Communication.h"
 #include "DialogIpPort.h"
@@ -72,13 +73,7 @@ int DialogLogin::linkState() const
 
 void DialogLogin::recieveData(int status)
 {
-    CommBackOperate *target = m_queue->callback();
-    if (!target)
-        return;
-    if (status == 0)
-        target->operateSuccess();
-    else
-        target->operateFailure(status);
+    BatchOutcome::route(*m_queue, status);
 }
 
 void DialogLogin::btnConfirm_Clicked()

@@ -1,6 +1,7 @@
 #include "ManuControl.h"
 
 #include "AppSettings.h"
+#include "BatchOutcome.h"
 #include "CommSend.h"
 #include "DialogWaiting.h"
 #include "ManualControlUnit.h"
@@ -81,12 +82,7 @@ private:
             m_waiting = false;
             m_forwardTo = nullptr;
             sendOrWait();
-            if (target) {
-                if (status == 0)
-                    target->operateSuccess();
-                else
-                    target->operateFailure(status);
-            }
+            BatchOutcome::deliver(target, status);
             return;
         }
         if (m_inFlight) {

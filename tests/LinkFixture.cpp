@@ -1,6 +1,7 @@
 #include "LinkFixture.h"
 
 #include "AppSettings.h"
+#include "BatchOutcome.h"
 #include "Communication.h"
 #include "TestSupport.h"
 
@@ -19,15 +20,8 @@ LinkFixture::LinkFixture()
             Qt::QueuedConnection);
     // Routed on the creating thread, as the login dialog and the
     // orchestrator do.
-    m_routing = connect(m_queue, &CommSend::returnStatus, this, [this](int status) {
-        CommBackOperate *target = m_queue->callback();
-        if (!target)
-            return;
-        if (status == 0)
-            target->operateSuccess();
-        else
-            target->operateFailure(status);
-    });
+    m_routing = connect(m_queue, &CommSend::returnStatus, this,
+                        [this](int status) { BatchOutcome::route(*m_queue, status); });
 }
 
 LinkFixture::~LinkFixture()

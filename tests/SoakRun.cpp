@@ -1,6 +1,7 @@
 #include "SoakRun.h"
 
 #include "AppSettings.h"
+#include "BatchOutcome.h"
 #include "CommSend.h"
 #include "Communication.h"
 #include "RegisterImage.h"
@@ -159,15 +160,8 @@ bool SoakRun::startLink()
     m_queue->moveToThread(&m_thread);
     connect(&m_thread, &QThread::started, m_queue, &CommSend::start, Qt::QueuedConnection);
     connect(this, &SoakRun::transmission, m_queue, &CommSend::transmission, Qt::QueuedConnection);
-    connect(m_queue, &CommSend::returnStatus, this, [this](int status) {
-        CommBackOperate *target = m_queue->callback();
-        if (!target)
-            return;
-        if (status == 0)
-            target->operateSuccess();
-        else
-            target->operateFailure(status);
-    });
+    connect(m_queue, &CommSend::returnStatus, this,
+            [this](int status) { BatchOutcome::route(*m_queue, status); });
 
     QEventLoop loop;
     QTimer giveUp;
