@@ -6,6 +6,7 @@
 
 #include "AppSettings.h"
 #include "BatchOutcome.h"
+#include "BatchStart.h"
 #include "BenchSupport.h"
 #include "CommBackOperate.h"
 #include "CommSend.h"
@@ -136,9 +137,7 @@ int main(int argc, char **argv)
     QVector<double> cpuShares;
     for (int run = 0; run < kRuns; ++run) {
         Outcome outcome;
-        for (const QString &command : fullReadCommands())
-            queue->appendCommand(command);
-        queue->setCallback(&outcome);
+        BatchStart::queue(fullReadCommands(), &outcome, queue);
         QEventLoop loop;
         QObject::connect(queue, &CommSend::returnStatus, &loop, [&](int status) {
             BatchOutcome::deliver(&outcome, status);

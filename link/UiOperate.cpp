@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "BatchOutcome.h"
+#include "BatchStart.h"
 #include "CommSend.h"
 #include "CommandString.h"
 #include "DeviceHost.h"
@@ -78,10 +79,7 @@ void UiOperate::recieveData(int status)
 
 void UiOperate::readAllData(int address)
 {
-    CommSend *queue = CommSend::instance();
-    for (const QString &command : fullReadCommands(address))
-        queue->appendCommand(command);
-    queue->setCallback(this);
+    BatchStart::queue(fullReadCommands(address), this);
     Q_EMIT transmisson();
 }
 

@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "BatchOutcome.h"
+#include "BatchStart.h"
 #include "CommSend.h"
 #include "Communication.h"
 #include "DialogIpPort.h"
@@ -88,12 +89,9 @@ void DialogLogin::btnConfirm_Clicked()
         return;
     }
     // A second press while the read is on its way changes nothing.
-    if (!m_queue->isIdle())
+    if (!BatchStart::begin(PasswordChange::readCommands(), this, m_queue))
         return;
     m_awaitingReply = true;
-    for (const QString &command : PasswordChange::readCommands())
-        m_queue->appendCommand(command);
-    m_queue->setCallback(this);
     Q_EMIT transmission();
 }
 

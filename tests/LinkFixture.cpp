@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "BatchOutcome.h"
+#include "BatchStart.h"
 #include "Communication.h"
 #include "TestSupport.h"
 
@@ -61,11 +62,8 @@ Communication *LinkFixture::link() const
 
 bool LinkFixture::runBatch(const QStringList &commands, CommBackOperate *callback)
 {
-    if (!m_queue->isIdle())
+    if (!BatchStart::begin(commands, callback, m_queue))
         return false;
-    for (const QString &command : commands)
-        m_queue->appendCommand(command);
-    m_queue->setCallback(callback);
     Q_EMIT transmission();
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "BatchOutcome.h"
+#include "BatchStart.h"
 #include "CommSend.h"
 #include "Communication.h"
 #include "RegisterImage.h"
@@ -432,13 +433,13 @@ SoakFigures SoakRun::run(int seconds)
         worstCase.setSingleShot(true);
         connect(&worstCase, &QTimer::timeout, &loop, &QEventLoop::quit);
         connect(this, &SoakRun::batchEnded, &loop, &QEventLoop::quit);
-        if (!m_queue->isIdle()) {
+        QStringList commands;
+        for (const Command &c : batch)
+            commands << commandText(c);
+        if (!BatchStart::begin(commands, this, m_queue)) {
             ++m_figures.hangs;
             break;
         }
-        for (const Command &c : batch)
-            m_queue->appendCommand(commandText(c));
-        m_queue->setCallback(this);
         m_ended = false;
         QElapsedTimer batchClock;
         batchClock.start();
