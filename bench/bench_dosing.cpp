@@ -8,8 +8,8 @@
 // repaint the page.
 
 #include "AppSettings.h"
+#include "BatchOutcome.h"
 #include "BenchSupport.h"
-#include "CommBackOperate.h"
 #include "CommSend.h"
 #include "DoseProgramme.h"
 #include "DoseSetGroup.h"
@@ -206,10 +206,8 @@ int main(int argc, char **argv)
     queue->moveToThread(&thread);
     QObject::connect(&thread, &QThread::started, queue, &CommSend::start, Qt::QueuedConnection);
     // Routed to the callback as the orchestrator does.
-    QObject::connect(queue, &CommSend::returnStatus, &app, [queue](int status) {
-        if (CommBackOperate *target = queue->callback())
-            status == 0 ? target->operateSuccess() : target->operateFailure(status);
-    });
+    QObject::connect(queue, &CommSend::returnStatus, &app,
+                     [queue](int status) { BatchOutcome::route(*queue, status); });
     thread.start();
     // Let the link connect before the clock starts.
     QEventLoop connecting;

@@ -8,6 +8,8 @@
 // "Start" again after a timed run.
 
 #include "AppSettings.h"
+#include "BatchOutcome.h"
+#include "BatchStart.h"
 #include "BenchSupport.h"
 #include "CommBackOperate.h"
 #include "CommSend.h"
@@ -188,8 +190,7 @@ int main(int argc, char **argv)
     QElapsedTimer wall;
     double doneMs = -1;
     QObject::connect(queue, &CommSend::returnStatus, [&](int status) {
-        if (CommBackOperate *target = queue->callback())
-            status == 0 ? target->operateSuccess() : target->operateFailure(status);
+        BatchOutcome::route(*queue, status);
         doneMs = wall.nsecsElapsed() / 1e6;
         if (g_loop)
             g_loop->quit();
@@ -203,9 +204,7 @@ int main(int argc, char **argv)
     RegisterImage master;
     {
         Outcome outcome;
-        for (const QString &command : UiOperate::fullReadCommands(1))
-            queue->appendCommand(command);
-        queue->setCallback(&outcome);
+        BatchStart::queue(UiOperate::fullReadCommands(1), &outcome, queue);
         Q_EMIT driver.transmission();
         waitFor([&] { return outcome.status >= 0; }, 10000);
         if (outcome.status != 0) {
@@ -293,9 +292,7 @@ int main(int argc, char **argv)
         RegisterImage &shared = *RegisterImage::shared();
         shared.holdingRegisters[81] = master.holdingRegisters[81] = 0;
         shared.holdingRegisters[117] = master.holdingRegisters[117] = 1000;
-        for (const QString &command : {QStringLiteral("1 6 81"), QStringLiteral("1 6 117")})
-            queue->appendCommand(command);
-        queue->setCallback(&outcome);
+        BatchStart::queue({QStringLiteral("1 6 81"), QStringLiteral("1 6 117")}, &outcome, queue);
         Q_EMIT driver.transmission();
         waitFor([&] { return outcome.status >= 0; }, 10000);
     }

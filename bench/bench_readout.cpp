@@ -5,6 +5,8 @@
 // own process, so the CPU figure is the client's alone.
 
 #include "AppSettings.h"
+#include "BatchOutcome.h"
+#include "BatchStart.h"
 #include "BenchSupport.h"
 #include "CommBackOperate.h"
 #include "CommSend.h"
@@ -135,12 +137,10 @@ int main(int argc, char **argv)
     QVector<double> cpuShares;
     for (int run = 0; run < kRuns; ++run) {
         Outcome outcome;
-        for (const QString &command : fullReadCommands())
-            queue->appendCommand(command);
-        queue->setCallback(&outcome);
+        BatchStart::queue(fullReadCommands(), &outcome, queue);
         QEventLoop loop;
         QObject::connect(queue, &CommSend::returnStatus, &loop, [&](int status) {
-            status == 0 ? outcome.operateSuccess() : outcome.operateFailure(status);
+            BatchOutcome::deliver(&outcome, status);
             loop.quit();
         });
         {

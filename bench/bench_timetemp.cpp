@@ -10,8 +10,8 @@
 // client's alone.
 
 #include "AppSettings.h"
+#include "BatchOutcome.h"
 #include "BenchSupport.h"
-#include "CommBackOperate.h"
 #include "CommSend.h"
 #include "CommandString.h"
 #include "ModbusCodec.h"
@@ -201,13 +201,11 @@ int main(int argc, char **argv)
     double pageCpu = 0; // the press and the callback, on the GUI thread
     QObject::connect(queue, &CommSend::returnStatus, &page, [&](int status) {
         lastStatus = status;
-        CommBackOperate *target = queue->callback();
         const bool temperature = page.pending() == TimeTempSetup::PendingReadTemperature;
         QElapsedTimer shown;
         shown.start();
         const double cpuBefore = threadCpuSeconds();
-        if (target)
-            status == 0 ? target->operateSuccess() : target->operateFailure(status);
+        BatchOutcome::route(*queue, status);
         pageCpu += threadCpuSeconds() - cpuBefore;
         if (temperature && status == 0)
             replotMs << shown.nsecsElapsed() / 1e6;

@@ -1,15 +1,14 @@
 #include "AutoSetup.h"
 
-#include "AppSettings.h"
 #include "DoseSetGroup.h"
-#include "OfflineCover.h"
 #include "ui_AutoSetup.h"
 
 AutoSetup::AutoSetup(QWidget *parent)
-    : QWidget(parent)
+    : DeviceTabs(parent)
     , m_ui(new Ui::AutoSetup)
 {
     m_ui->setupUi(this);
+    setTabWidget(m_ui->tabWidget);
 }
 
 AutoSetup::~AutoSetup()
@@ -17,55 +16,35 @@ AutoSetup::~AutoSetup()
     delete m_ui;
 }
 
-void AutoSetup::addDevice(const QString &name, int address, RegisterImage *image)
+DoseSetGroup *AutoSetup::page(int index) const
 {
-    auto *page = new DoseSetGroup(address, image, m_ui->tabWidget);
-    m_pages.append(page);
-    m_ui->tabWidget->addTab(page, name);
-    if (AppSettings::store().value(QLatin1String(AppSettings::kDisplayPrompt)).toInt() == 1)
-        page->showToolTips();
-    else
-        page->clearToolTips();
-}
-
-void AutoSetup::setDeviceOnline(int index, bool online)
-{
-    if (index < 0 || index >= m_pages.size())
-        return;
-    OfflineCover::setCovered(m_pages.at(index), !online);
-}
-
-bool AutoSetup::isDeviceOnline(int index) const
-{
-    const DoseSetGroup *page = m_pages.value(index);
-    return page && page->isEnabled();
-}
-
-int AutoSetup::deviceCount() const
-{
-    return m_pages.size();
-}
-
-void AutoSetup::showToolTips()
-{
-    for (DoseSetGroup *page : m_pages)
-        page->showToolTips();
-}
-
-void AutoSetup::clearToolTips()
-{
-    for (DoseSetGroup *page : m_pages)
-        page->clearToolTips();
+    return static_cast<DoseSetGroup *>(pageAt(index));
 }
 
 void AutoSetup::retranslate()
 {
-    for (DoseSetGroup *page : m_pages)
-        page->retranslate();
+    for (QWidget *tab : pages())
+        static_cast<DoseSetGroup *>(tab)->retranslate();
 }
 
 void AutoSetup::parameterUpdate()
 {
-    if (!m_pages.isEmpty())
-        m_pages.first()->parameterUpdate();
+    if (DoseSetGroup *master = page(0))
+        master->parameterUpdate();
+}
+
+QWidget *AutoSetup::createPage(const QString &name, int address, RegisterImage *image,
+                               QWidget *parent)
+{
+    Q_UNUSED(name)
+    return new DoseSetGroup(address, image, parent);
+}
+
+void AutoSetup::setPageToolTips(QWidget *page, bool shown)
+{
+    auto *group = static_cast<DoseSetGroup *>(page);
+    if (shown)
+        group->showToolTips();
+    else
+        group->clearToolTips();
 }

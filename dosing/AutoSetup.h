@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QVector>
-#include <QWidget>
+#include "DeviceTabs.h"
 
 class DoseSetGroup;
-struct RegisterImage;
 
 namespace Ui {
 class AutoSetup;
@@ -12,21 +10,14 @@ class AutoSetup;
 
 // The "Dose Settings" page: one dose settings tab per pump in use, master
 // first, each bound to its pump's address and device image.
-class AutoSetup : public QWidget
+class AutoSetup : public DeviceTabs
 {
     Q_OBJECT
 public:
     explicit AutoSetup(QWidget *parent = nullptr);
     ~AutoSetup() override;
 
-    void addDevice(const QString &name, int address, RegisterImage *image);
-    // Ignored for an index without a page.
-    void setDeviceOnline(int index, bool online);
-    bool isDeviceOnline(int index) const;
-    int deviceCount() const;
-    DoseSetGroup *page(int index) const { return m_pages.value(index); }
-    void showToolTips();
-    void clearToolTips();
+    DoseSetGroup *page(int index) const;
     void retranslate();
 
 public Q_SLOTS:
@@ -34,7 +25,11 @@ public Q_SLOTS:
     // the master's programme.
     void parameterUpdate();
 
+protected:
+    QWidget *createPage(const QString &name, int address, RegisterImage *image,
+                        QWidget *parent) override;
+    void setPageToolTips(QWidget *page, bool shown) override;
+
 private:
     Ui::AutoSetup *m_ui;
-    QVector<DoseSetGroup *> m_pages;
 };

@@ -1,6 +1,7 @@
 #include "DialogChemicalInter.h"
 
 #include "AppSettings.h"
+#include "BatchStart.h"
 #include "CommSend.h"
 #include "MyMessageBox.h"
 #include "PumpNames.h"
@@ -62,8 +63,7 @@ ChemicalInterval::Intervals DialogChemicalInter::intervals() const
 
 void DialogChemicalInter::btnConfirm_Clicked()
 {
-    CommSend *queue = CommSend::instance();
-    if (!queue || !queue->isIdle())
+    if (!BatchStart::isIdle())
         return;
     const ChemicalInterval::Intervals values = intervals();
     if (!ChemicalInterval::withinTotal(values)) {
@@ -72,19 +72,15 @@ void DialogChemicalInter::btnConfirm_Clicked()
     }
     m_state = StateSaving;
     ChemicalInterval::store(values, *RegisterImage::shared());
-    queue->appendCommand(ChemicalInterval::writeCommand());
-    queue->setCallback(this);
+    BatchStart::queue({ChemicalInterval::writeCommand()}, this);
     Q_EMIT transmission();
 }
 
 void DialogChemicalInter::btnRead_Clicked()
 {
-    CommSend *queue = CommSend::instance();
-    if (!queue || !queue->isIdle())
+    if (!BatchStart::begin({ChemicalInterval::readCommand()}, this))
         return;
     m_state = StateReading;
-    queue->appendCommand(ChemicalInterval::readCommand());
-    queue->setCallback(this);
     Q_EMIT transmission();
 }
 

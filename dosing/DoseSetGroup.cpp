@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "AutoModeUnit.h"
+#include "BatchStart.h"
 #include "CommSend.h"
 #include "DialogWaiting.h"
 #include "MyMessageBox.h"
@@ -171,21 +172,16 @@ void DoseSetGroup::showEvent(QShowEvent *event)
 
 void DoseSetGroup::btnRead_clicked()
 {
-    CommSend *queue = CommSend::instance();
-    if (!queue || !queue->isIdle())
+    if (!BatchStart::begin(readCommands(m_address), this))
         return;
     m_waiting->exec();
     m_state = StateReading;
-    for (const QString &command : readCommands(m_address))
-        queue->appendCommand(command);
-    queue->setCallback(this);
     Q_EMIT transmission();
 }
 
 void DoseSetGroup::btnSave_clicked()
 {
-    CommSend *queue = CommSend::instance();
-    if (!queue || !queue->isIdle())
+    if (!BatchStart::isIdle())
         return;
     Programme edited = collect();
     if (const std::optional<int> channel = channelWithoutDoseChoice(edited)) {
@@ -217,9 +213,7 @@ void DoseSetGroup::btnSave_clicked()
     copySaveRanges(*m_pending, *RegisterImage::shared());
     m_saving = collect();
 
-    for (const QString &command : saveCommands(m_address))
-        queue->appendCommand(command);
-    queue->setCallback(this);
+    BatchStart::queue(saveCommands(m_address), this);
     Q_EMIT transmission();
 }
 

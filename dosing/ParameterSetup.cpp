@@ -1,6 +1,7 @@
 #include "ParameterSetup.h"
 
 #include "AppSettings.h"
+#include "BatchStart.h"
 #include "CommSend.h"
 #include "DialogWaiting.h"
 #include "MyMessageBox.h"
@@ -96,8 +97,7 @@ void ParameterSetup::btnReset_Click()
 
 void ParameterSetup::btnSetup_Click()
 {
-    CommSend *queue = CommSend::instance();
-    if (!queue || !queue->isIdle())
+    if (!BatchStart::isIdle())
         return;
     m_waiting->exec();
     // The ranges Setup writes go back to the master as the master last
@@ -106,9 +106,7 @@ void ParameterSetup::btnSetup_Click()
     const RegisterImage *master = RegisterImage::working();
     QuickSetup::prepare(master ? *master : image, image, results(), m_ui->dsAquarium->value());
     m_state = StateWriting;
-    for (const QString &command : QuickSetup::commands())
-        queue->appendCommand(command);
-    queue->setCallback(this);
+    BatchStart::queue(QuickSetup::commands(), this);
     Q_EMIT transmission();
 }
 

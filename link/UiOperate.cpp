@@ -1,6 +1,8 @@
 #include "UiOperate.h"
 
 #include "AppSettings.h"
+#include "BatchOutcome.h"
+#include "BatchStart.h"
 #include "CommSend.h"
 #include "CommandString.h"
 #include "DeviceHost.h"
@@ -71,22 +73,13 @@ QStringList UiOperate::fullReadCommands(int address)
 
 void UiOperate::recieveData(int status)
 {
-    CommBackOperate *target = CommSend::instance()->callback();
-    if (target) {
-        if (status == 0)
-            target->operateSuccess();
-        else
-            target->operateFailure(status);
-    }
+    BatchOutcome::route(*CommSend::instance(), status);
     qDebug().noquote() << QStringLiteral("retValue:%1").arg(status);
 }
 
 void UiOperate::readAllData(int address)
 {
-    CommSend *queue = CommSend::instance();
-    for (const QString &command : fullReadCommands(address))
-        queue->appendCommand(command);
-    queue->setCallback(this);
+    BatchStart::queue(fullReadCommands(address), this);
     Q_EMIT transmisson();
 }
 

@@ -1,6 +1,8 @@
 #include "DialogLogin.h"
 
 #include "AppSettings.h"
+#include "BatchOutcome.h"
+#include "BatchStart.h"
 #include "CommSend.h"
 #include "Communication.h"
 #include "DialogIpPort.h"
@@ -72,13 +74,7 @@ int DialogLogin::linkState() const
 
 void DialogLogin::recieveData(int status)
 {
-    CommBackOperate *target = m_queue->callback();
-    if (!target)
-        return;
-    if (status == 0)
-        target->operateSuccess();
-    else
-        target->operateFailure(status);
+    BatchOutcome::route(*m_queue, status);
 }
 
 void DialogLogin::btnConfirm_Clicked()
@@ -93,12 +89,9 @@ void DialogLogin::btnConfirm_Clicked()
         return;
     }
     // A second press while the read is on its way changes nothing.
-    if (!m_queue->isIdle())
+    if (!BatchStart::begin(PasswordChange::readCommands(), this, m_queue))
         return;
     m_awaitingReply = true;
-    for (const QString &command : PasswordChange::readCommands())
-        m_queue->appendCommand(command);
-    m_queue->setCallback(this);
     Q_EMIT transmission();
 }
 

@@ -1,6 +1,7 @@
 #include "DialogPassword.h"
 
 #include "AppSettings.h"
+#include "BatchStart.h"
 #include "CommSend.h"
 #include "MyMessageBox.h"
 #include "PasswordChange.h"
@@ -40,20 +41,15 @@ void DialogPassword::showMessage(const QString &text)
 
 bool DialogPassword::startBatch(const QStringList &commands)
 {
-    CommSend *queue = CommSend::instance();
-    if (!queue || !queue->isIdle())
+    if (!BatchStart::begin(commands, this))
         return false;
-    for (const QString &command : commands)
-        queue->appendCommand(command);
-    queue->setCallback(this);
     Q_EMIT transmission();
     return true;
 }
 
 void DialogPassword::on_btnConfirm_clicked()
 {
-    CommSend *queue = CommSend::instance();
-    if (!queue || !queue->isIdle())
+    if (!BatchStart::isIdle())
         return;
     showMessage(QString());
     if (!PasswordChange::isAscii(m_ui->leNewPassword->text())) {

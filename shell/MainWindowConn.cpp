@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "AutoSetup.h"
+#include "BatchStart.h"
 #include "CommSend.h"
 #include "CommandString.h"
 #include "Communication.h"
@@ -285,14 +286,13 @@ void MainWindowConn::actionIpPortSetup()
 
 void MainWindowConn::actionRestoreSetup()
 {
-    CommSend *queue = CommSend::instance();
-    if (!queue || !queue->isIdle())
+    if (!BatchStart::isIdle())
         return;
     if (!MyMessageBox::ask(this, MyMessageBox::helpText(19), tr("Okey"), tr("Cancel")))
         return;
     // The batch above asked while idle, but a modal question gives other
     // pages no chance to start one; check again all the same.
-    if (!queue->isIdle())
+    if (!BatchStart::isIdle())
         return;
 
     RegisterImage &image = *RegisterImage::shared();
@@ -306,11 +306,8 @@ void MainWindowConn::actionRestoreSetup()
 
 void MainWindowConn::queueRestoreStep(RestoreStep step, const QStringList &commands)
 {
-    CommSend *queue = CommSend::instance();
     m_restoreStep = step;
-    for (const QString &command : commands)
-        queue->appendCommand(command);
-    queue->setCallback(this);
+    BatchStart::queue(commands, this);
     Q_EMIT transmission();
 }
 

@@ -1,6 +1,7 @@
 #include "LiquidStatus.h"
 
 #include "AppSettings.h"
+#include "BatchStart.h"
 #include "CommSend.h"
 #include "DialogWaiting.h"
 #include "LiquidStatusUnit.h"
@@ -102,17 +103,13 @@ void LiquidStatus::refreshUnit(int pump)
 
 void LiquidStatus::queue(const QStringList &commands)
 {
-    CommSend *queue = CommSend::instance();
-    for (const QString &command : commands)
-        queue->appendCommand(command);
-    queue->setCallback(this);
+    BatchStart::queue(commands, this);
     Q_EMIT transmission();
 }
 
 void LiquidStatus::readBottle(int pump)
 {
-    CommSend *queue = CommSend::instance();
-    if (!queue || !queue->isIdle())
+    if (!BatchStart::isIdle())
         return;
     m_waiting->exec();
     m_pending = pump + 1;
@@ -146,8 +143,7 @@ void LiquidStatus::btnPump5_Clicked()
 
 void LiquidStatus::btnRead_Clicked()
 {
-    CommSend *queue = CommSend::instance();
-    if (!queue || !queue->isIdle())
+    if (!BatchStart::isIdle())
         return;
     m_waiting->exec();
     m_pending = ReadAll;
@@ -156,8 +152,7 @@ void LiquidStatus::btnRead_Clicked()
 
 void LiquidStatus::btnSave_Clicked()
 {
-    CommSend *queue = CommSend::instance();
-    if (!queue || !queue->isIdle())
+    if (!BatchStart::isIdle())
         return;
     m_waiting->exec();
     m_pending = Save;

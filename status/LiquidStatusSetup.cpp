@@ -1,16 +1,15 @@
 #include "LiquidStatusSetup.h"
 
-#include "AppSettings.h"
 #include "LiquidStatus.h"
-#include "OfflineCover.h"
 
 #include "ui_LiquidStatusSetup.h"
 
 LiquidStatusSetup::LiquidStatusSetup(QWidget *parent)
-    : QWidget(parent)
+    : DeviceTabs(parent)
     , m_ui(new Ui::LiquidStatusSetup)
 {
     m_ui->setupUi(this);
+    setTabWidget(m_ui->tabWidget);
 }
 
 LiquidStatusSetup::~LiquidStatusSetup()
@@ -18,43 +17,23 @@ LiquidStatusSetup::~LiquidStatusSetup()
     delete m_ui;
 }
 
-void LiquidStatusSetup::addDevice(const QString &name, int address, RegisterImage *image)
+LiquidStatus *LiquidStatusSetup::tab(int index) const
 {
-    auto *tab = new LiquidStatus(address, image, m_ui->tabWidget);
-    m_tabs.append(tab);
-    m_ui->tabWidget->addTab(tab, name);
-    if (AppSettings::store().value(QLatin1String(AppSettings::kDisplayPrompt)).toInt() == 1)
+    return static_cast<LiquidStatus *>(pageAt(index));
+}
+
+QWidget *LiquidStatusSetup::createPage(const QString &name, int address, RegisterImage *image,
+                                       QWidget *parent)
+{
+    Q_UNUSED(name)
+    return new LiquidStatus(address, image, parent);
+}
+
+void LiquidStatusSetup::setPageToolTips(QWidget *page, bool shown)
+{
+    auto *tab = static_cast<LiquidStatus *>(page);
+    if (shown)
         tab->showToolTips();
     else
-        tab->clearToolTips();
-}
-
-void LiquidStatusSetup::setDeviceOnline(int index, bool online)
-{
-    if (index < 0 || index >= m_tabs.size())
-        return;
-    OfflineCover::setCovered(m_tabs.at(index), !online);
-}
-
-bool LiquidStatusSetup::isDeviceOnline(int index) const
-{
-    const LiquidStatus *tab = m_tabs.value(index);
-    return tab && tab->isEnabled();
-}
-
-int LiquidStatusSetup::deviceCount() const
-{
-    return m_tabs.size();
-}
-
-void LiquidStatusSetup::showToolTips()
-{
-    for (LiquidStatus *tab : qAsConst(m_tabs))
-        tab->showToolTips();
-}
-
-void LiquidStatusSetup::clearToolTips()
-{
-    for (LiquidStatus *tab : qAsConst(m_tabs))
         tab->clearToolTips();
 }

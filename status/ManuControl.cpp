@@ -1,6 +1,8 @@
 #include "ManuControl.h"
 
 #include "AppSettings.h"
+#include "BatchOutcome.h"
+#include "BatchStart.h"
 #include "CommSend.h"
 #include "DialogWaiting.h"
 #include "ManualControlUnit.h"
@@ -68,9 +70,7 @@ private:
         m_inFlight = true;
         // The register image is prepared only now: a reply of the batch
         // that ran may have put the pump's running coil there.
-        for (const QString &command : m_owner->stopCommands())
-            queue->appendCommand(command);
-        queue->setCallback(this);
+        BatchStart::queue(m_owner->stopCommands(), this, queue);
         Q_EMIT m_owner->transmission();
     }
 
@@ -81,12 +81,7 @@ private:
             m_waiting = false;
             m_forwardTo = nullptr;
             sendOrWait();
-            if (target) {
-                if (status == 0)
-                    target->operateSuccess();
-                else
-                    target->operateFailure(status);
-            }
+            BatchOutcome::deliver(target, status);
             return;
         }
         if (m_inFlight) {
@@ -233,21 +228,16 @@ void ManuControl::combCaliPump_CurrentIndexChanged(int pump)
 
 void ManuControl::btnCaliRead_Clicked()
 {
-    CommSend *queue = CommSend::instance();
-    if (!queue || !queue->isIdle())
+    if (!BatchStart::begin(ManualDosing::calibrationRead(m_address), this))
         return;
     m_waiting->exec();
     m_pending = Read;
-    for (const QString &command : ManualDosing::calibrationRead(m_address))
-        queue->appendCommand(command);
-    queue->setCallback(this);
     Q_EMIT transmission();
 }
 
 void ManuControl::btnStartCali_Clicked()
 {
-    CommSend *queue = CommSend::instance();
-    if (!queue || !queue->isIdle())
+    if (!BatchStart::isIdle())
         return;
     m_waiting->exec();
     m_pending = StartStop;
@@ -268,9 +258,7 @@ void ManuControl::btnStartCali_Clicked()
                                                      m_runPump, false);
     }
     showRunStates();
-    for (const QString &command : commands)
-        queue->appendCommand(command);
-    queue->setCallback(this);
+    BatchStart::queue(commands, this);
     Q_EMIT transmission();
 }
 
@@ -315,8 +303,7 @@ void ManuControl::autoStopFinished(int status)
 
 void ManuControl::btnSaveResult_Clicked()
 {
-    CommSend *queue = CommSend::instance();
-    if (!queue || !queue->isIdle())
+    if (!BatchStart::isIdle())
         return;
     m_caliGear = quint8(ManualDosing::gear(*m_image, m_caliPump));
     if (!m_completedRun || m_completedRun->pump != m_caliPump ||
@@ -340,9 +327,7 @@ void ManuControl::btnSaveResult_Clicked()
     const QStringList commands = ManualDosing::calibrationSave(
         *m_image, *RegisterImage::shared(), m_address, m_caliPump, m_caliGear, result.value);
     m_ui->lbEverage->setText(tr("%1 ml/min").arg(QString::number(result.flowMlPerMin, 'f', 2)));
-    for (const QString &command : commands)
-        queue->appendCommand(command);
-    queue->setCallback(this);
+    BatchStart::queue(commands, this);
     Q_EMIT transmission();
 }
 

@@ -1,15 +1,15 @@
 #include "ManualControl.h"
 
 #include "ManuControl.h"
-#include "OfflineCover.h"
 
 #include "ui_ManualControl.h"
 
 ManualControl::ManualControl(QWidget *parent)
-    : QWidget(parent)
+    : DeviceTabs(parent)
     , m_ui(new Ui::ManualControl)
 {
     m_ui->setupUi(this);
+    setTabWidget(m_ui->tabWidgetManuControl);
 }
 
 ManualControl::~ManualControl()
@@ -17,31 +17,14 @@ ManualControl::~ManualControl()
     delete m_ui;
 }
 
-void ManualControl::addDevice(const QString &name, int address, RegisterImage *image)
+ManuControl *ManualControl::tab(int index) const
 {
-    auto *tab = new ManuControl(address, image, m_ui->tabWidgetManuControl);
-    m_tabs.append(tab);
-    m_ui->tabWidgetManuControl->addTab(tab, name);
+    return static_cast<ManuControl *>(pageAt(index));
 }
 
-void ManualControl::setDeviceOnline(int index, bool online)
+QWidget *ManualControl::createPage(const QString &name, int address, RegisterImage *image,
+                                   QWidget *parent)
 {
-    if (index < 0 || index >= m_tabs.size())
-        return;
-    OfflineCover::setCovered(m_tabs.at(index), !online);
+    Q_UNUSED(name)
+    return new ManuControl(address, image, parent);
 }
-
-bool ManualControl::isDeviceOnline(int index) const
-{
-    const ManuControl *tab = m_tabs.value(index);
-    return tab && tab->isEnabled();
-}
-
-int ManualControl::deviceCount() const
-{
-    return m_tabs.size();
-}
-
-void ManualControl::showToolTips() { }
-
-void ManualControl::clearToolTips() { }

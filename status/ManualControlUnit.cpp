@@ -1,5 +1,6 @@
 #include "ManualControlUnit.h"
 
+#include "BatchStart.h"
 #include "CommSend.h"
 #include "ManualDosing.h"
 #include "RegisterImage.h"
@@ -101,8 +102,7 @@ void ManualControlUnit::showRunState()
 
 void ManualControlUnit::btnStart_Clicked()
 {
-    CommSend *queue = CommSend::instance();
-    if (!queue || !queue->isIdle())
+    if (!BatchStart::isIdle())
         return;
     m_pending = StartStop;
     // The button does what it says: a press on "Stop" stops the pump even if
@@ -111,16 +111,13 @@ void ManualControlUnit::btnStart_Clicked()
         ManualDosing::startOrStop(*m_image, *RegisterImage::shared(), m_address, m_pump,
                                   !m_shownRunning, int(m_ui->dsVolume->value()));
     m_wasRunning = write.wasRunning;
-    for (const QString &command : write.commands)
-        queue->appendCommand(command);
-    queue->setCallback(this);
+    BatchStart::queue(write.commands, this);
     Q_EMIT transmisson();
 }
 
 void ManualControlUnit::combSpeed_Changed(int gear)
 {
-    CommSend *queue = CommSend::instance();
-    if (!queue || !queue->isIdle()) {
+    if (!BatchStart::isIdle()) {
         // Nothing is written, so the selector must not show a gear the pump does not have.
         setSpeed(ManualDosing::gear(*m_image, m_pump));
         return;
@@ -128,9 +125,7 @@ void ManualControlUnit::combSpeed_Changed(int gear)
     m_pending = GearChange;
     const QStringList commands = ManualDosing::gearChange(*m_image, *RegisterImage::shared(),
                                                           m_address, m_pump, gear, &m_previousGear);
-    for (const QString &command : commands)
-        queue->appendCommand(command);
-    queue->setCallback(this);
+    BatchStart::queue(commands, this);
     Q_EMIT transmisson();
 }
 

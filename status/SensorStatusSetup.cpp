@@ -1,5 +1,6 @@
 #include "SensorStatusSetup.h"
 
+#include "BatchStart.h"
 #include "CommSend.h"
 #include "DialogWaiting.h"
 #include "LiquidSensors.h"
@@ -66,14 +67,10 @@ void SensorStatusSetup::showStates()
 
 void SensorStatusSetup::btnRead_Clicked()
 {
-    CommSend *queue = CommSend::instance();
-    if (!queue || !queue->isIdle())
+    if (!BatchStart::begin(LiquidSensors::read(m_address), this))
         return;
     m_waiting->exec();
     m_pending = Read;
-    for (const QString &command : LiquidSensors::read(m_address))
-        queue->appendCommand(command);
-    queue->setCallback(this);
     Q_EMIT transmission();
 }
 

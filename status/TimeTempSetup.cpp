@@ -1,6 +1,7 @@
 #include "TimeTempSetup.h"
 
 #include "AppSettings.h"
+#include "BatchStart.h"
 #include "CommSend.h"
 #include "DialogWaiting.h"
 #include "MyMessageBox.h"
@@ -33,13 +34,6 @@ const QColor kHistoryColour(0, 0, 255);
 const QColor kThresholdColour(128, 128, 128);
 const QColor kAlarmColour(255, 0, 0);
 const QSize kSampleDotSize(5, 5);
-
-// A page acts only while the queue is idle; a press during a batch is ignored.
-bool queueIsIdle()
-{
-    CommSend *queue = CommSend::instance();
-    return queue && queue->isIdle();
-}
 
 QString unitSymbol(Unit unit)
 {
@@ -283,12 +277,9 @@ bool TimeTempSetup::temperatureRefresh()
 
 void TimeTempSetup::startOperation(Pending operation, const QStringList &commands)
 {
-    CommSend *queue = CommSend::instance();
     m_waiting->exec();
     m_pending = operation;
-    for (const QString &command : commands)
-        queue->appendCommand(command);
-    queue->setCallback(this);
+    BatchStart::queue(commands, this);
     Q_EMIT transmission();
 }
 
@@ -315,7 +306,7 @@ void TimeTempSetup::timerOutTime()
 
 void TimeTempSetup::btnReadTemp_Clicked()
 {
-    if (!queueIsIdle())
+    if (!BatchStart::isIdle())
         return;
     startOperation(PendingReadTemperature, TimeTemp::readTemperatureCommands());
 }
@@ -328,7 +319,7 @@ void TimeTempSetup::btnDateSetup_Clicked()
 
 void TimeTempSetup::btnTimeUpdate_Clicked()
 {
-    if (!queueIsIdle())
+    if (!BatchStart::isIdle())
         return;
     const QDateTime moment = m_ui->combSetupTime->isChecked()
         ? QDateTime(m_ui->dateEditDate->date(), m_ui->timeEditTime->time())
@@ -346,14 +337,14 @@ void TimeTempSetup::cBoxTempAlarm_CheckChanged(int state)
 
 void TimeTempSetup::btnReadTempSettings_Clicked()
 {
-    if (!queueIsIdle())
+    if (!BatchStart::isIdle())
         return;
     startOperation(PendingReadSettings, TimeTemp::readSettingsCommands());
 }
 
 void TimeTempSetup::btnSaveTemSet_Clicked()
 {
-    if (!queueIsIdle())
+    if (!BatchStart::isIdle())
         return;
     // The members stay in the shown unit; the pump gets Celsius codes.
     TimeTemp::stageSettingsSave(

@@ -1,6 +1,8 @@
 #include "LinkFixture.h"
 
 #include "AppSettings.h"
+#include "BatchOutcome.h"
+#include "BatchStart.h"
 #include "Communication.h"
 #include "TestSupport.h"
 
@@ -19,15 +21,8 @@ LinkFixture::LinkFixture()
             Qt::QueuedConnection);
     // Routed on the creating thread, as the login dialog and the
     // orchestrator do.
-    m_routing = connect(m_queue, &CommSend::returnStatus, this, [this](int status) {
-        CommBackOperate *target = m_queue->callback();
-        if (!target)
-            return;
-        if (status == 0)
-            target->operateSuccess();
-        else
-            target->operateFailure(status);
-    });
+    m_routing = connect(m_queue, &CommSend::returnStatus, this,
+                        [this](int status) { BatchOutcome::route(*m_queue, status); });
 }
 
 LinkFixture::~LinkFixture()
@@ -67,11 +62,8 @@ Communication *LinkFixture::link() const
 
 bool LinkFixture::runBatch(const QStringList &commands, CommBackOperate *callback)
 {
-    if (!m_queue->isIdle())
+    if (!BatchStart::begin(commands, callback, m_queue))
         return false;
-    for (const QString &command : commands)
-        m_queue->appendCommand(command);
-    m_queue->setCallback(callback);
     Q_EMIT transmission();
     return true;
 }

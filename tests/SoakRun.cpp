@@ -1,6 +1,8 @@
 #include "SoakRun.h"
 
 #include "AppSettings.h"
+#include "BatchOutcome.h"
+#include "BatchStart.h"
 #include "CommSend.h"
 #include "Communication.h"
 #include "RegisterImage.h"
@@ -159,15 +161,8 @@ bool SoakRun::startLink()
     m_queue->moveToThread(&m_thread);
     connect(&m_thread, &QThread::started, m_queue, &CommSend::start, Qt::QueuedConnection);
     connect(this, &SoakRun::transmission, m_queue, &CommSend::transmission, Qt::QueuedConnection);
-    connect(m_queue, &CommSend::returnStatus, this, [this](int status) {
-        CommBackOperate *target = m_queue->callback();
-        if (!target)
-            return;
-        if (status == 0)
-            target->operateSuccess();
-        else
-            target->operateFailure(status);
-    });
+    connect(m_queue, &CommSend::returnStatus, this,
+            [this](int status) { BatchOutcome::route(*m_queue, status); });
 
     QEventLoop loop;
     QTimer giveUp;
@@ -439,13 +434,13 @@ SoakFigures SoakRun::run(int seconds)
         worstCase.setSingleShot(true);
         connect(&worstCase, &QTimer::timeout, &loop, &QEventLoop::quit);
         connect(this, &SoakRun::batchEnded, &loop, &QEventLoop::quit);
-        if (!m_queue->isIdle()) {
+        QStringList commands;
+        for (const Command &c : batch)
+            commands << commandText(c);
+        if (!BatchStart::begin(commands, this, m_queue)) {
             ++m_figures.hangs;
             break;
         }
-        for (const Command &c : batch)
-            m_queue->appendCommand(commandText(c));
-        m_queue->setCallback(this);
         m_ended = false;
         QElapsedTimer batchClock;
         batchClock.start();

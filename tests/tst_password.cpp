@@ -1,4 +1,5 @@
 #include "AppSettings.h"
+#include "BatchStart.h"
 #include "ClientFixture.h"
 #include "CommBackOperate.h"
 #include "CommSend.h"
@@ -281,8 +282,7 @@ void TestPassword::confirmDuringARunningBatchDoesNothing()
     m_fixture.sim().setFaults(slow);
     Outcomes other;
     CommSend *queue = CommSend::instance();
-    queue->appendCommand(QStringLiteral("1 3 0 22"));
-    queue->setCallback(&other);
+    BatchStart::queue({QStringLiteral("1 3 0 22")}, &other, queue);
     QMetaObject::invokeMethod(queue, &CommSend::transmission, Qt::QueuedConnection);
     fill(QStringLiteral("572913"), QStringLiteral("abc"), QStringLiteral("abc"));
     confirm();

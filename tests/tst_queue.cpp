@@ -1,3 +1,4 @@
+#include "BatchOutcome.h"
 #include "Communication.h"
 #include "LinkFixture.h"
 #include "RegisterImage.h"
@@ -30,6 +31,7 @@ private Q_SLOTS:
     void emptyTransmissionLeavesTheQueueIdle();
     void busyQueueRefusesASecondBatch();
     void outcomeReachesTheCallbackThatStartedTheBatch();
+    void onlyStatusZeroIsDeliveredAsSuccess();
     void faultyLineEndsWithTrueDataOrCleanFailure_data();
     void faultyLineEndsWithTrueDataOrCleanFailure();
 
@@ -288,6 +290,27 @@ void TestQueue::outcomeReachesTheCallbackThatStartedTheBatch()
     QVERIFY(m_fixture.runBatch({"1 3 4 4"}, &second));
     QTRY_COMPARE(second.outcomes, QVector<int>({0}));
     QCOMPARE(first.outcomes, QVector<int>({0}));
+}
+
+void TestQueue::onlyStatusZeroIsDeliveredAsSuccess()
+{
+    // Which operation is called matters, not only the status it carries: a
+    // failure reported as success would show a page a write that never landed.
+    class Calls : public CommBackOperate
+    {
+    public:
+        void operateSuccess() override { calls << QStringLiteral("success"); }
+        void operateFailure(int status) override
+        {
+            calls << QStringLiteral("failure %1").arg(status);
+        }
+        QStringList calls;
+    };
+    Calls target;
+    for (const int status : {0, 1, 3, 6})
+        BatchOutcome::deliver(&target, status);
+    BatchOutcome::deliver(nullptr, 6);
+    QCOMPARE(target.calls, QStringList({"success", "failure 1", "failure 3", "failure 6"}));
 }
 
 void TestQueue::faultyLineEndsWithTrueDataOrCleanFailure_data()

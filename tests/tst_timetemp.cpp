@@ -1,4 +1,5 @@
 #include "AppSettings.h"
+#include "BatchStart.h"
 #include "ClientFixture.h"
 #include "CommSend.h"
 #include "Communication.h"
@@ -660,8 +661,7 @@ void TestTimeTemp::buttonsDuringARunningBatchQueueNothing()
     m_fixture.sim().scriptReplyDelay(1, 800);
     ForeignBatch foreign;
     CommSend *queue = CommSend::instance();
-    queue->appendCommand(QStringLiteral("1 3 0 1"));
-    queue->setCallback(&foreign);
+    BatchStart::queue({QStringLiteral("1 3 0 1")}, &foreign, queue);
     QMetaObject::invokeMethod(queue, &CommSend::transmission, Qt::QueuedConnection);
     QTRY_COMPARE(m_fixture.sim().requestCount(), 1);
     QVERIFY(!queue->isIdle());
