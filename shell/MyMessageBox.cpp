@@ -1,6 +1,7 @@
 #include "MyMessageBox.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -89,7 +90,10 @@ void MyMessageBox::prompt(QWidget *parent, int number)
         QMessageBox::information(parent, tr("Prompt"), text);
         return;
     }
-    QMessageBox::information(parent, tr("Prompt"), text, tr("Okey"), QString(), QString(), 0, -1);
+    QMessageBox box(QMessageBox::Information, tr("Prompt"), text, QMessageBox::NoButton, parent);
+    // The one button is also the one Escape presses.
+    box.addButton(tr("Okey"), QMessageBox::AcceptRole);
+    box.exec();
 }
 
 QString MyMessageBox::helpText(int number)
@@ -159,7 +163,7 @@ bool MyMessageBox::ask(QWidget *parent, const QString &text, const QString &okTe
         return g_questionAnswerer(parent, text);
     QMessageBox box(QMessageBox::Information, tr("Prompt"), text, QMessageBox::Ok | QMessageBox::Cancel,
                     parent);
-    box.setButtonText(QMessageBox::Ok, okText);
-    box.setButtonText(QMessageBox::Cancel, cancelText);
+    box.button(QMessageBox::Ok)->setText(okText);
+    box.button(QMessageBox::Cancel)->setText(cancelText);
     return box.exec() == QMessageBox::Ok;
 }
