@@ -30,8 +30,6 @@
 
 namespace {
 
-constexpr int kConnected = 3;
-
 struct PageEntry
 {
     const char *text;
@@ -240,7 +238,7 @@ void MainWindowConn::parameterUpdate()
 
 void MainWindowConn::connectStatusSlot(int state)
 {
-    if (state != kConnected)
+    if (state != Communication::kConnectedState)
         MyMessageBox::prompt(this, 11);
 }
 
