@@ -63,6 +63,7 @@ private Q_SLOTS:
     void cancelledFileDialogShowsAnEmptyPath();
     void upgradeDuringAnotherBatchDoesNothing();
     void eraseWithoutAnImageIsRefused();
+    void stepAskedForWithoutAClaimHoldsTheQueueUntilItEnds();
     void switchIntoTheBootLoaderAnswersTheHandshakeAndConnects();
     void switchWithAFileChosenUpgradesOnFromThere();
     void noiseBeforeTheBootLoadersAnnouncementStillConnects_data();
@@ -531,6 +532,26 @@ void TestFirmware::eraseWithoutAnImageIsRefused()
     QTest::qWait(100); // as above: time for a stray command to arrive
     QVERIFY(boot().commands().isEmpty());
     QVERIFY(m_link.queue().isIdle());
+}
+
+void TestFirmware::stepAskedForWithoutAClaimHoldsTheQueueUntilItEnds()
+{
+    // The page claims the queue before it asks for a step; a step asked
+    // for without that must hold the queue all the same, or a page's batch
+    // could take the line in the middle of the erase.
+    SimBootFaults faults;
+    faults.eraseDelayMs = 1500;
+    boot().setFaults(faults);
+    choose(writeImage(QStringLiteral("held.bin"), 400, 13));
+    CommSend *queue = &m_link.queue();
+    QVERIFY(queue->isIdle());
+    QMetaObject::invokeMethod(
+        queue, [queue] { queue->upgradeAction(Boot::stepAction(Boot::UpgradeStep::Erase)); },
+        Qt::QueuedConnection);
+    QTRY_VERIFY(boot().commands().contains(QStringLiteral("I1000,3e4")));
+    QVERIFY(!queue->isIdle());
+    QTRY_COMPARE_WITH_TIMEOUT(m_results, QVector<int>({Boot::ResultErased}), 5000);
+    QVERIFY(queue->isIdle());
 }
 
 void TestFirmware::switchIntoTheBootLoaderAnswersTheHandshakeAndConnects()
