@@ -209,19 +209,19 @@ int main(int argc, char **argv)
                 switch (result) {
                 case Boot::ResultConnected:
                     queue->claimForUpgrade();
-                    Q_EMIT driver.upgradeAction(2);
+                    Q_EMIT driver.upgradeAction(Boot::stepAction(Boot::UpgradeStep::Erase));
                     break;
                 case Boot::ResultErased:
                     queue->claimForUpgrade();
                     cpuBefore = cpuSeconds();
                     clock.start();
-                    Q_EMIT driver.upgradeAction(3);
+                    Q_EMIT driver.upgradeAction(Boot::stepAction(Boot::UpgradeStep::Download));
                     break;
                 case Boot::ResultDownloaded:
                     downloadMs = clock.nsecsElapsed() / 1e6;
                     queue->claimForUpgrade();
                     clock.start();
-                    Q_EMIT driver.upgradeAction(4);
+                    Q_EMIT driver.upgradeAction(Boot::stepAction(Boot::UpgradeStep::Verify));
                     break;
                 default:
                     verifyMs = clock.nsecsElapsed() / 1e6;
@@ -232,7 +232,7 @@ int main(int argc, char **argv)
             });
         // The pump runs its application: switch it into the boot loader.
         queue->claimForUpgrade();
-        Q_EMIT driver.upgradeAction(0);
+        Q_EMIT driver.upgradeAction(Boot::stepAction(Boot::UpgradeStep::SwitchToBoot));
         QTimer guard;
         QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
         guard.start(120000);

@@ -87,6 +87,21 @@ enum Result {
     ResultCommandFailed = 9,
 };
 
+// The steps the upgrade page asks for, one at a time. They cross to the link
+// thread as the int of a queued signal; stepAction() gives that int.
+enum class UpgradeStep {
+    SwitchToBoot = 0,
+    Connect = 1,
+    Erase = 2,
+    Download = 3,
+    Verify = 4,
+};
+
+constexpr int stepAction(UpgradeStep step)
+{
+    return static_cast<int>(step);
+}
+
 // One XMODEM-CRC block: SOH, block number, its complement, the data and the
 // CRC-16/XMODEM of the data, high byte first.
 QByteArray buildBlock(int blockNumber, const char *data, int length);

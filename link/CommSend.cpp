@@ -23,10 +23,17 @@ CommSend::CommSend(QObject *parent)
     : QObject(parent)
     , m_pauseTimer(new QTimer(this))
     , m_outcomeContext(new QObject)
+    , m_transfer(new BootTransfer(*this, this))
 {
     m_pauseTimer->setSingleShot(true);
     m_pauseTimer->setTimerType(Qt::PreciseTimer);
     connect(m_pauseTimer, &QTimer::timeout, this, &CommSend::sendFirstAfterPause);
+    // Direct: the results leave at the moment and on the thread the
+    // transfer reports them, as if the queue reported them itself.
+    connect(m_transfer, &BootTransfer::upgradeReturnAcction, this, &CommSend::upgradeReturnAcction,
+            Qt::DirectConnection);
+    connect(m_transfer, &BootTransfer::upgradeReturnProgress, this,
+            &CommSend::upgradeReturnProgress, Qt::DirectConnection);
 }
 
 CommSend::~CommSend()
@@ -61,6 +68,7 @@ void CommSend::forget(CommBackOperate *callback)
 void CommSend::start()
 {
     m_link = TcpClient::instance();
+    m_transfer->setLink(m_link);
     Communication::setCurrent(m_link);
     m_link->connectToDevice();
     disconnect(m_statusConnection);
@@ -86,8 +94,7 @@ void CommSend::stop()
     disconnect(m_strayConnection);
     disconnect(m_bootConnection);
     // Neither can the boot loader's answer to the step in flight.
-    if (m_bootStep != BootStep::None)
-        finishBootStep(Boot::ResultCommandFailed);
+    m_transfer->abort();
     // The reply to the command in flight can no longer arrive.
     if (m_running) {
         m_pending.clear();
@@ -104,6 +111,7 @@ void CommSend::shutdown()
         delete m_link;
     }
     m_link = nullptr;
+    m_transfer->setLink(nullptr);
 }
 
 void CommSend::transmission()
@@ -278,12 +286,14 @@ void CommSend::deliverOutcome(int status)
     Q_EMIT returnStatus(status);
 }
 
-void CommSend::setFirmware(const QByteArray &image)
+void CommSend::hold()
 {
-    m_imageSize = image.size();
-    m_blockCount = Boot::blockCount(m_imageSize);
-    m_firmware = Boot::padImage(image);
-    m_currentBlock = 1;
+    m_idle.store(false, std::memory_order_release);
+}
+
+void CommSend::release()
+{
+    m_idle.store(true, std::memory_order_release);
 }
 
 bool CommSend::claimForUpgrade()
@@ -294,243 +304,15 @@ bool CommSend::claimForUpgrade()
 
 void CommSend::upgradeAction(int action)
 {
-    if (!m_link || m_running || m_bootStep != BootStep::None) {
+    if (!m_link || m_running || m_transfer->isRunning()) {
         qWarning() << "upgrade step" << action << "refused: the link is busy or down";
         Q_EMIT upgradeReturnAcction(Boot::ResultCommandFailed);
         return;
     }
-    // Every step gets its full retries, whatever the last one used up.
-    m_bootRetries = 0;
-    m_bootCommands.clear();
-    const int start = Boot::kApplicationAddress;
-    // Without an image, erasing would leave the pump with no application.
-    if (action >= 2 && action <= 4 && m_blockCount == 0) {
-        qWarning() << "upgrade step" << action << "refused: no firmware image";
-        m_idle.store(true, std::memory_order_release);
-        Q_EMIT upgradeReturnAcction(Boot::ResultCommandFailed);
-        return;
-    }
-    switch (action) {
-    case 0:
-        // The pump's '<' moves on to the connect; without one in the
-        // switch's time the step fails. The queue stays held all along, so
-        // that no Modbus request takes the line from under the '<'.
-        m_idle.store(false, std::memory_order_release);
-        m_bootStep = BootStep::Switching;
-        m_link->writeRegisterValue(Boot::TagSwitchToBoot, Boot::kSwitchSlave, Boot::kSwitchRegister,
-                                   Boot::kSwitchValue);
-        break;
-    case 1:
-        startBootStep(BootStep::Connecting, Boot::command(Boot::TagConnect));
-        break;
-    case 2:
-        startBootStep(
-            BootStep::Erasing,
-            Boot::command(Boot::TagErase, start,
-                          m_eraseAll.load() ? Boot::kEraseAllEndPage : Boot::kEraseEndPage));
-        break;
-    case 3:
-        startBootStep(BootStep::Downloading,
-                      Boot::command(Boot::TagWrite, start, m_firmware.size()));
-        break;
-    case 4:
-        m_readBack.clear();
-        startBootStep(BootStep::Verifying, Boot::command(Boot::TagRead, start, m_firmware.size()));
-        break;
-    default:
-        break;
-    }
-}
-
-void CommSend::startBootStep(BootStep step, const QString &command)
-{
-    m_idle.store(false, std::memory_order_release);
-    m_bootStep = step;
-    m_bootCommands.append(command);
-    sendFirstBootCommand();
-}
-
-void CommSend::sendFirstBootCommand()
-{
-    m_link->sendBootCommand(m_bootCommands.first());
-}
-
-void CommSend::sendNextBlock()
-{
-    if (m_currentBlock > m_blockCount) {
-        m_bootCommands.append(Boot::command(Boot::TagEndOfTransmission));
-        sendFirstBootCommand();
-        return;
-    }
-    m_blockBuffer = m_firmware.mid((m_currentBlock - 1) * Boot::kBlockSize, Boot::kBlockSize);
-    m_link->sendBlock(m_currentBlock, m_blockBuffer.constData(), Boot::kBlockSize);
+    m_transfer->start(action);
 }
 
 void CommSend::recieveData(int tag, int status, QByteArray &bytes)
 {
-    if (m_bootStep == BootStep::None) {
-        qDebug() << "ignoring boot reply" << tag << status << "with no step running";
-        return;
-    }
-    if (status == Boot::StatusAccepted) {
-        if (!m_bootCommands.isEmpty())
-            m_bootCommands.removeFirst();
-        m_bootRetries = 0;
-        bootReplyAccepted(tag, bytes);
-    } else {
-        bootReplyRejected(tag, status);
-    }
-}
-
-void CommSend::bootReplyAccepted(int tag, const QByteArray &bytes)
-{
-    switch (tag) {
-    case Boot::TagBlockSent:
-        Q_EMIT upgradeReturnProgress(m_currentBlock);
-        ++m_currentBlock;
-        sendNextBlock();
-        return;
-    case Boot::TagConnect:
-        finishBootStep(Boot::ResultConnected);
-        return;
-    case Boot::TagBlockReceived:
-        blockReceived(bytes);
-        return;
-    case Boot::TagEndOfTransmission:
-        finishBootStep(Boot::ResultDownloaded);
-        return;
-    case Boot::TagRead:
-        m_currentBlock = 1;
-        m_link->setBlocksExpected(m_blockCount);
-        // Unlike the bare request, this one waits for the first block with
-        // a timer, so that a pump that never sends ends the step.
-        m_link->sendTaggedByte(Boot::TagBlockReceived, Boot::kReadyToReceive, true,
-                               Boot::kReplyTimeoutMs);
-        return;
-    case Boot::TagErase:
-        finishBootStep(Boot::ResultErased);
-        return;
-    case Boot::TagWrite:
-        m_currentBlock = 1;
-        sendNextBlock();
-        return;
-    case Boot::TagSwitchToBoot:
-        if (m_bootStep != BootStep::Switching)
-            break;
-        if (!bytes.isEmpty() && bytes.at(0) == Boot::kBootStarted) {
-            m_bootStep = BootStep::Connecting;
-            m_link->sendTaggedByte(Boot::TagSwitchToBoot, Boot::kHandshake, true,
-                                   Boot::kReplyTimeoutMs);
-            m_bootCommands.append(Boot::command(Boot::TagConnect));
-            sendFirstBootCommand();
-            return;
-        }
-        // The link hands on only the '<'; any other answer means the pump
-        // did not switch, and the page must hear so.
-        finishBootStep(Boot::ResultCommandFailed);
-        return;
-    default:
-        break;
-    }
-    resendOrEndStep();
-}
-
-void CommSend::blockReceived(const QByteArray &bytes)
-{
-    const bool endOfTransmission = bytes.size() == 1 && bytes.at(0) == Boot::kEot;
-    if (!endOfTransmission)
-        m_readBack.append(bytes.mid(3, Boot::kBlockSize));
-    Q_EMIT upgradeReturnProgress(m_currentBlock);
-    m_link->sendTaggedByte(Boot::TagBlockReceived, Boot::kAck, true, Boot::kReplyTimeoutMs);
-    if (!endOfTransmission && m_currentBlock < m_blockCount) {
-        ++m_currentBlock;
-        return;
-    }
-    if (m_readBack != m_firmware) {
-        finishBootStep(Boot::ResultVerifyFailed);
-        return;
-    }
-    // The step goes on until the pump has taken the start command.
-    Q_EMIT upgradeReturnAcction(Boot::ResultVerified);
-    m_bootStep = BootStep::Starting;
-    m_bootCommands.append(Boot::command(Boot::TagStart, Boot::kApplicationAddress));
-    sendFirstBootCommand();
-}
-
-void CommSend::bootReplyRejected(int tag, int status)
-{
-    switch (tag) {
-    case Boot::TagBlockSent:
-        if (++m_bootRetries <= kBootRetries) {
-            m_link->sendBlock(m_currentBlock, m_blockBuffer.constData(), Boot::kBlockSize);
-            return;
-        }
-        finishBootStep(Boot::ResultDownloadFailed);
-        return;
-    case Boot::TagBlockReceived:
-        if (++m_bootRetries <= kBootRetries) {
-            // Before the first block, silence means the request to start
-            // sending was lost: ask again. Otherwise acknowledge again.
-            const bool nothingYet = m_readBack.isEmpty() && status == Boot::StatusNoReply;
-            m_link->sendTaggedByte(Boot::TagBlockReceived,
-                                   nothingYet ? Boot::kReadyToReceive : Boot::kAck, true,
-                                   Boot::kReplyTimeoutMs);
-            return;
-        }
-        finishBootStep(Boot::ResultVerifyFailed);
-        return;
-    case Boot::TagEndOfTransmission:
-    case Boot::TagConnect:
-    case Boot::TagStart:
-    case Boot::TagH:
-    case Boot::TagErase:
-    case Boot::TagN:
-    case Boot::TagO:
-    case Boot::TagRead:
-    case Boot::TagWrite:
-    case Boot::TagT:
-    case Boot::TagV:
-    case Boot::TagW:
-    case Boot::TagLowerH:
-    case Boot::TagLowerO:
-    case Boot::TagLowerW:
-        if (m_bootRetries > kBootRetries) {
-            m_bootCommands.clear();
-            finishBootStep(Boot::ResultCommandFailed);
-            return;
-        }
-        break;
-    case Boot::TagSwitchToBoot:
-        // No '<' within the switch's time. The write is not sent again: a
-        // pump that did take it waits in its boot loader, where a second
-        // Modbus frame is only noise.
-        if (m_bootStep == BootStep::Switching) {
-            finishBootStep(Boot::ResultCommandFailed);
-            return;
-        }
-        break;
-    default:
-        break;
-    }
-    resendOrEndStep();
-}
-
-void CommSend::resendOrEndStep()
-{
-    if (m_bootCommands.isEmpty()) {
-        finishBootStep(0);
-        return;
-    }
-    ++m_bootRetries;
-    sendFirstBootCommand();
-}
-
-void CommSend::finishBootStep(int result)
-{
-    m_bootStep = BootStep::None;
-    m_bootCommands.clear();
-    // Idle first: the page that hears the result may start the next step.
-    m_idle.store(true, std::memory_order_release);
-    if (result != 0)
-        Q_EMIT upgradeReturnAcction(result);
+    m_transfer->recieveData(tag, status, bytes);
 }

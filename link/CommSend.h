@@ -18,13 +18,14 @@
 // sent again, after a quiet line, as one of its attempts. The last command
 // of a batch gets the same pause before the batch reports success.
 //
-// The same queue runs the firmware transfer through the boot loader. The
-// page claims the queue, then asks for one step at a time with
-// upgradeAction(n): connect, erase, download, verify. Each boot reply comes
-// back from the link as recieveData(tag, status, bytes) and drives the step
-// on: blocks are sent or acknowledged, failed commands sent again, until the
-// step ends with one upgradeReturnAcction(result). While a step runs the
-// queue is not idle, so no page starts a Modbus batch in the middle of it.
+// The same queue owns the firmware transfer through the boot loader
+// (BootTransfer). The page claims the idle queue and asks for one step with
+// upgradeAction(n); the step, the boot replies and the image go on to the
+// transfer, whose results and progress leave as this queue's signals. The
+// transfer holds the queue's idle flag while a step runs, so no page starts
+// a Modbus batch in the middle of it.
+
+#include "BootTransfer.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -36,7 +37,7 @@ class CommBackOperate;
 class Communication;
 class QTimer;
 
-class CommSend : public QObject
+class CommSend : public QObject, private BootTransfer::Hold
 {
     Q_OBJECT
 public:
@@ -65,19 +66,15 @@ public:
     int lastStatus() const { return m_lastStatus; }
     Communication *link() const { return m_link; }
 
-    // A block refused or missed this often in a row ends its step; a boot
-    // command is sent again until its retries exceed this.
-    static constexpr int kBootRetries = 4;
-
     // GUI thread, only while idle: the image is padded with 0x1A up to a
     // whole number of 128-byte blocks.
-    void setFirmware(const QByteArray &image);
-    const QByteArray &firmware() const { return m_firmware; }
-    int currentBlock() const { return m_currentBlock; }
-    int blockCount() const { return m_blockCount; }
-    int imageSize() const { return m_imageSize; }
-    void setEraseAll(bool on) { m_eraseAll.store(on); }
-    bool eraseAll() const { return m_eraseAll.load(); }
+    void setFirmware(const QByteArray &image) { m_transfer->setFirmware(image); }
+    const QByteArray &firmware() const { return m_transfer->firmware(); }
+    int currentBlock() const { return m_transfer->currentBlock(); }
+    int blockCount() const { return m_transfer->blockCount(); }
+    int imageSize() const { return m_transfer->imageSize(); }
+    void setEraseAll(bool on) { m_transfer->setEraseAll(on); }
+    bool eraseAll() const { return m_transfer->eraseAll(); }
     // GUI thread: takes the idle queue for an upgrade step; false while a
     // batch or another step runs.
     bool claimForUpgrade();
@@ -101,17 +98,8 @@ public Q_SLOTS:
     void recieveData(int tag, int status, QByteArray &bytes);
 
 private:
-    enum class BootStep { None, Switching, Connecting, Erasing, Downloading, Verifying, Starting };
-
-    void startBootStep(BootStep step, const QString &command);
-    void sendFirstBootCommand();
-    void sendNextBlock();
-    void bootReplyAccepted(int tag, const QByteArray &bytes);
-    void bootReplyRejected(int tag, int status);
-    void blockReceived(const QByteArray &bytes);
-    void resendOrEndStep();
-    // Ends the step; a result of 0 reports nothing.
-    void finishBootStep(int result);
+    void hold() override;
+    void release() override;
     void sendFirstAfterPause();
     void sendFirst();
     void finishBatch(int status);
@@ -141,16 +129,8 @@ private:
     // Lives in the creating thread; the batch outcome is delivered there.
     QObject *m_outcomeContext = nullptr;
 
-    // The firmware transfer, link thread while a step runs.
-    QByteArray m_firmware;
-    int m_imageSize = 0;
-    int m_blockCount = 0;
-    int m_currentBlock = 1;
-    QByteArray m_blockBuffer;
-    QByteArray m_readBack;
-    std::atomic<bool> m_eraseAll {false};
-    QStringList m_bootCommands;
-    int m_bootRetries = 0;
-    BootStep m_bootStep = BootStep::None;
+    // A child, so that it moves to the link thread with the queue; runs
+    // there while a step runs.
+    BootTransfer *m_transfer = nullptr;
     QMetaObject::Connection m_bootConnection;
 };

@@ -32,6 +32,9 @@ public:
 
     // How long a Modbus request may wait for its reply.
     static constexpr int kResponseTimeoutMs = 2400;
+    // The one state of socketState() and conStatus(int) that counts as
+    // connected: QAbstractSocket::ConnectedState, carried as an int.
+    static constexpr int kConnectedState = 3;
 
     explicit Communication(QObject *parent = nullptr);
     ~Communication() override;

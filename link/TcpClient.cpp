@@ -163,6 +163,9 @@ bool TcpClient::isOpen() const
     return m_socket->isOpen();
 }
 
+static_assert(Communication::kConnectedState == QAbstractSocket::ConnectedState,
+              "the link reports the socket's own state");
+
 int TcpClient::socketState() const
 {
     return static_cast<int>(m_socket->state());

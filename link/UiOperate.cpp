@@ -17,6 +17,16 @@ constexpr int kFirmwareAppVersionRegister = 29;
 constexpr int kFirmwareBuildRegister = 30;
 // The build number is shown offset by this.
 constexpr int kFirmwareBuildOffset = 200000;
+// The most the full read asks for in one request.
+constexpr int kFullReadChunk = 22;
+
+// Reads count items of one table from index 0, kFullReadChunk at a time.
+void appendChunkedRead(QStringList &commands, int address, int function, int count)
+{
+    for (int index = 0; index < count; index += kFullReadChunk)
+        commands << CommandString::format(address, function, index,
+                                          qMin(kFullReadChunk, count - index));
+}
 } // namespace
 
 DeviceHost::~DeviceHost() = default;
@@ -59,15 +69,13 @@ UiOperate::~UiOperate()
 QStringList UiOperate::fullReadCommands(int address)
 {
     QStringList commands;
-    commands << CommandString::format(address, Modbus::ReadCoils, 0, 22)
-             << CommandString::format(address, Modbus::ReadCoils, 22, 22)
-             << CommandString::format(address, Modbus::ReadCoils, 44, 3)
-             << CommandString::format(address, Modbus::ReadDiscreteInputs, 0, 5);
-    for (int index = 0; index <= 330; index += 22)
-        commands << CommandString::format(address, Modbus::ReadHoldingRegisters, index, 22);
-    commands << CommandString::format(address, Modbus::ReadHoldingRegisters, 352, 15)
-             << CommandString::format(address, Modbus::ReadInputRegisters, 0, 22)
-             << CommandString::format(address, Modbus::ReadInputRegisters, 22, 9);
+    appendChunkedRead(commands, address, Modbus::ReadCoils, RegisterImage::kReadCoilCount);
+    appendChunkedRead(commands, address, Modbus::ReadDiscreteInputs,
+                      RegisterImage::kReadDiscreteInputCount);
+    appendChunkedRead(commands, address, Modbus::ReadHoldingRegisters,
+                      RegisterImage::kReadHoldingRegisterCount);
+    appendChunkedRead(commands, address, Modbus::ReadInputRegisters,
+                      RegisterImage::kReadInputRegisterCount);
     return commands;
 }
 

@@ -6,10 +6,6 @@
 #include "MyMessageBox.h"
 #include "ui_DialogIpPort.h"
 
-namespace {
-constexpr int kConnected = 3;
-}
-
 DialogIpPort::DialogIpPort(QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::DialogIpPort)
@@ -73,7 +69,7 @@ void DialogIpPort::btnReConnect_Clicked()
 
 void DialogIpPort::conStatus(int state)
 {
-    MyMessageBox::prompt(this, state == kConnected ? 9 : 10);
+    MyMessageBox::prompt(this, state == Communication::kConnectedState ? 9 : 10);
 }
 
 void DialogIpPort::btnCancel_Clicked()

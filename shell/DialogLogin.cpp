@@ -15,10 +15,6 @@
 #include <QEvent>
 #include <QThread>
 
-namespace {
-constexpr int kConnected = 3;
-}
-
 DialogLogin::DialogLogin(QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::DialogLogin)
@@ -84,7 +80,7 @@ void DialogLogin::btnConfirm_Clicked()
     m_upgradeChosen = false;
     if (Communication *link = Communication::current())
         link->setMode(Communication::ModbusMode);
-    if (state != kConnected) {
+    if (state != Communication::kConnectedState) {
         MyMessageBox::prompt(this, 11);
         return;
     }
@@ -127,7 +123,7 @@ void DialogLogin::operateFailure(int status)
 void DialogLogin::btnUpgrade_Clicked()
 {
     m_upgradeChosen = true;
-    if (linkState() != kConnected) {
+    if (linkState() != Communication::kConnectedState) {
         MyMessageBox::prompt(this, 11);
         return;
     }

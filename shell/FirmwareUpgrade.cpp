@@ -89,12 +89,12 @@ void FirmwareUpgrade::appendLog(const QString &line)
     m_ui->textBrowserLog->moveCursor(QTextCursor::End);
 }
 
-bool FirmwareUpgrade::requestStep(int action)
+bool FirmwareUpgrade::requestStep(Boot::UpgradeStep step)
 {
     CommSend *queue = CommSend::instance();
     if (!queue || !queue->claimForUpgrade())
         return false;
-    Q_EMIT upgradeAction(action);
+    Q_EMIT upgradeAction(Boot::stepAction(step));
     return true;
 }
 
@@ -133,7 +133,7 @@ void FirmwareUpgrade::btnSelectFile_Clicked()
 
 void FirmwareUpgrade::btnConnect_Clicked()
 {
-    if (m_state != State::FileLoaded || !requestStep(1))
+    if (m_state != State::FileLoaded || !requestStep(Boot::UpgradeStep::Connect))
         return;
     m_ui->textBrowserLog->clear();
     showState(State::Running);
@@ -172,12 +172,12 @@ void FirmwareUpgrade::upgradeReturnAcction(int code)
         // file chosen the upgrade goes on from there.
         if (m_state == State::FileLoaded)
             showState(State::Running);
-        if (m_state == State::Running && !requestStep(2))
+        if (m_state == State::Running && !requestStep(Boot::UpgradeStep::Erase))
             finish(tr("Operate Failed"));
         break;
     case Boot::ResultErased:
         appendLog(tr("Erase Application successfully"));
-        if (m_state == State::Running && !requestStep(3))
+        if (m_state == State::Running && !requestStep(Boot::UpgradeStep::Download))
             finish(tr("Operate Failed"));
         break;
     case Boot::ResultDownloaded:
@@ -206,17 +206,17 @@ void FirmwareUpgrade::upgradeReturnAcction(int code)
 
 void FirmwareUpgrade::btnUpgrade_Clicked()
 {
-    requestStep(0);
+    requestStep(Boot::UpgradeStep::SwitchToBoot);
 }
 
 void FirmwareUpgrade::btnErase_Clicked()
 {
-    requestStep(2);
+    requestStep(Boot::UpgradeStep::Erase);
 }
 
 void FirmwareUpgrade::btnPromgram_Clicked()
 {
-    requestStep(3);
+    requestStep(Boot::UpgradeStep::Download);
 }
 
 void FirmwareUpgrade::btnVerify_Clicked()
@@ -226,7 +226,7 @@ void FirmwareUpgrade::btnVerify_Clicked()
         return;
     m_ui->pbProgress->setRange(0, queue->blockCount());
     m_ui->pbProgress->setValue(0);
-    if (!requestStep(4) && m_state == State::Running)
+    if (!requestStep(Boot::UpgradeStep::Verify) && m_state == State::Running)
         finish(tr("Operate Failed"));
 }
 

@@ -6,6 +6,8 @@
 // blocks done. The main window keeps the link in boot mode while the page
 // is in use.
 
+#include "BootProtocol.h"
+
 #include <QFile>
 #include <QWidget>
 
@@ -56,7 +58,7 @@ private:
     void showState(State state);
     void appendLog(const QString &line);
     // Takes the idle queue and asks for the step; false when it is busy.
-    bool requestStep(int action);
+    bool requestStep(Boot::UpgradeStep step);
     void finish(const QString &line);
 
     Ui::FirmwareUpgrade *m_ui;

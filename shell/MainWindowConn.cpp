@@ -31,8 +31,6 @@
 
 namespace {
 
-constexpr int kConnected = 3;
-
 struct PageEntry
 {
     const char *text;
@@ -241,7 +239,7 @@ void MainWindowConn::parameterUpdate()
 
 void MainWindowConn::connectStatusSlot(int state)
 {
-    if (state != kConnected)
+    if (state != Communication::kConnectedState)
         MyMessageBox::prompt(this, 11);
 }
 

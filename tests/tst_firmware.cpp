@@ -20,6 +20,17 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+namespace {
+// The results the queue reports, in order, for each way an upgrade ends.
+const QVector<int> kUpgraded = {Boot::ResultConnected, Boot::ResultErased, Boot::ResultDownloaded,
+                                Boot::ResultVerified};
+const QVector<int> kDownloadFailed = {Boot::ResultConnected, Boot::ResultErased,
+                                      Boot::ResultDownloadFailed};
+const QVector<int> kVerifyFailed = {Boot::ResultConnected, Boot::ResultErased,
+                                    Boot::ResultDownloaded, Boot::ResultVerifyFailed};
+const QVector<int> kOperateFailed = {Boot::ResultCommandFailed};
+} // namespace
+
 // The firmware upgrade page and the boot-loader transfer behind it, in the
 // firmware-only mode the login dialog's Upgrade opens, against the
 // simulator's boot loader. What the simulator took is what is asserted.
@@ -52,6 +63,7 @@ private Q_SLOTS:
     void cancelledFileDialogShowsAnEmptyPath();
     void upgradeDuringAnotherBatchDoesNothing();
     void eraseWithoutAnImageIsRefused();
+    void stepAskedForWithoutAClaimHoldsTheQueueUntilItEnds();
     void switchIntoTheBootLoaderAnswersTheHandshakeAndConnects();
     void switchWithAFileChosenUpgradesOnFromThere();
     void noiseBeforeTheBootLoadersAnnouncementStillConnects_data();
@@ -260,7 +272,7 @@ void TestFirmware::fullUpgradeOf100kBImageLeavesThePaddedImageInThePump()
         });
     const QVector<int> results = upgrade(60000);
     disconnect(watch);
-    QCOMPARE(results, QVector<int>({1, 3, 5, 7}));
+    QCOMPARE(results, kUpgraded);
     QVERIFY(grabbed);
     QCOMPARE(logLines(),
              QStringList({"Application connect successfully", "Erase Application successfully",
@@ -281,7 +293,7 @@ void TestFirmware::fullUpgradeOf100kBImageLeavesThePaddedImageInThePump()
 
     // Each step reported once, and nothing after.
     QTest::qWait(900); // longer than two boot reply timers
-    QCOMPARE(m_results, QVector<int>({1, 3, 5, 7}));
+    QCOMPARE(m_results, kUpgraded);
 
     // The pump answers Modbus again.
     RecordingCallback read;
@@ -295,7 +307,7 @@ void TestFirmware::threeHundredByteImageGoesAsThreeBlocks()
     choose(path);
     QCOMPARE(m_link.queue().blockCount(), 3);
     QCOMPARE(m_link.queue().imageSize(), 300);
-    QCOMPARE(upgrade(), QVector<int>({1, 3, 5, 7}));
+    QCOMPARE(upgrade(), kUpgraded);
     QCOMPARE(boot().commands(), QStringList({"", "I1000,3e4", "S1000,180", "R1000,180", "G1000"}));
     // Each command went once: no second EOT after the last block.
     QCOMPARE(boot().strayBytes(), 0);
@@ -318,7 +330,7 @@ void TestFirmware::eraseAllSendsTheLongEraseAfterItsWarning()
     QCOMPARE(m_client.promptNumbers(), QVector<int>({28, 28}));
 
     choose(writeImage(QStringLiteral("erase.bin"), 200, 5));
-    QCOMPARE(upgrade(), QVector<int>({1, 3, 5, 7}));
+    QCOMPARE(upgrade(), kUpgraded);
     QCOMPARE(boot().commands().value(1), QStringLiteral("I1000,3f4"));
     QVERIFY(eraseAll->isEnabled());
 }
@@ -329,7 +341,7 @@ void TestFirmware::everyBlockRefusedEndsInDownloadFailed()
     faults.refuseRate = 1.0;
     boot().setFaults(faults);
     choose(writeImage(QStringLiteral("refused.bin"), 1000, 6));
-    QCOMPARE(upgrade(), QVector<int>({1, 3, 6}));
+    QCOMPARE(upgrade(), kDownloadFailed);
     QCOMPARE(logLines().last(), QStringLiteral("Application Download failed"));
     // Block 1 went out five times, and was never kept.
     QCOMPARE(boot().blocksRefused(), 5);
@@ -347,7 +359,7 @@ void TestFirmware::someBlocksRefusedRecoverWithinTheirRetries()
     boot().setFaults(faults);
     const QString path = writeImage(QStringLiteral("flaky.bin"), 5000, 7);
     choose(path);
-    QCOMPARE(upgrade(), QVector<int>({1, 3, 5, 7}));
+    QCOMPARE(upgrade(), kUpgraded);
     QVERIFY(boot().blocksRefused() > 0);
     QVERIFY(boot().receivedImage() == padded(path));
 }
@@ -360,7 +372,7 @@ void TestFirmware::lostAcknowledgementsRecover()
     boot().setFaults(faults);
     const QString path = writeImage(QStringLiteral("lostack.bin"), 3000, 8);
     choose(path);
-    QCOMPARE(upgrade(), QVector<int>({1, 3, 5, 7}));
+    QCOMPARE(upgrade(), kUpgraded);
     QVERIFY(boot().acksLost() > 0);
     // Each block resent after a lost ACK was taken as a duplicate, not
     // stored twice.
@@ -372,7 +384,7 @@ void TestFirmware::corruptedReadBackBlockEndsInVerifyFailed()
 {
     boot().scriptCorruptReadBlock(2);
     choose(writeImage(QStringLiteral("readback.bin"), 1000, 10));
-    QCOMPARE(upgrade(), QVector<int>({1, 3, 5, 8}));
+    QCOMPARE(upgrade(), kVerifyFailed);
     QCOMPARE(logLines().last(), QStringLiteral("Application Verify failed"));
     // The application is not started on a failed verification.
     QVERIFY(!boot().commands().contains(QStringLiteral("G1000")));
@@ -388,7 +400,7 @@ void TestFirmware::slowEraseWithinItsTimerSucceeds()
     faults.eraseDelayMs = 1500;
     boot().setFaults(faults);
     choose(writeImage(QStringLiteral("slow.bin"), 400, 12));
-    QCOMPARE(upgrade(), QVector<int>({1, 3, 5, 7}));
+    QCOMPARE(upgrade(), kUpgraded);
     QCOMPARE(boot().commands().count(QStringLiteral("I1000,3e4")), 1);
 }
 
@@ -401,7 +413,7 @@ void TestFirmware::eraseSlowerThanItsTimerRecoversOnTheResend()
     choose(path);
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(upgrade(), QVector<int>({1, 3, 5, 7}));
+    QCOMPARE(upgrade(), kUpgraded);
     QVERIFY(clock.elapsed() >= 2600);
     // The resend reached a pump busy erasing; its late answer was taken.
     QCOMPARE(boot().commands().count(QStringLiteral("I1000,3e4")), 1);
@@ -414,7 +426,7 @@ void TestFirmware::silentBootLoaderEndsInOperateFailed()
     faults.silentFrom = 1;
     boot().setFaults(faults);
     choose(writeImage(QStringLiteral("silent.bin"), 400, 14));
-    QCOMPARE(upgrade(), QVector<int>({9}));
+    QCOMPARE(upgrade(), kOperateFailed);
     QCOMPARE(logLines(), QStringList({"Operate Failed"}));
     // The connect command went out once and was sent again five times.
     QCOMPARE(boot().commands(), QStringList({"", "", "", "", "", ""}));
@@ -428,7 +440,7 @@ void TestFirmware::silenceDuringDownloadEndsInDownloadFailed()
     faults.silentFrom = 5;
     boot().setFaults(faults);
     choose(writeImage(QStringLiteral("silentdl.bin"), 384, 15));
-    QCOMPARE(upgrade(), QVector<int>({1, 3, 6}));
+    QCOMPARE(upgrade(), kDownloadFailed);
     QCOMPARE(boot().duplicateBlocks(), 4);
 }
 
@@ -439,7 +451,7 @@ void TestFirmware::silenceDuringVerificationEndsInVerifyFailed()
     faults.silentFrom = 10;
     boot().setFaults(faults);
     choose(writeImage(QStringLiteral("silentvf.bin"), 384, 16));
-    QCOMPARE(upgrade(), QVector<int>({1, 3, 5, 8}));
+    QCOMPARE(upgrade(), kVerifyFailed);
     QVERIFY(child<QCheckBox>("cbEraseAll")->isEnabled());
 }
 
@@ -449,7 +461,7 @@ void TestFirmware::silenceBeforeTheFirstReadBlockEndsInVerifyFailed()
     faults.silentFrom = 9;
     boot().setFaults(faults);
     choose(writeImage(QStringLiteral("silentrd.bin"), 384, 17));
-    QCOMPARE(upgrade(), QVector<int>({1, 3, 5, 8}));
+    QCOMPARE(upgrade(), kVerifyFailed);
     // The request to start sending was repeated with each retry.
     QCOMPARE(boot().readBlocksSent(), 5);
 }
@@ -509,24 +521,44 @@ void TestFirmware::upgradeDuringAnotherBatchDoesNothing()
     // Once the batch is over, the same press upgrades.
     m_link.sim().setFaults(SimFaults());
     boot().startInBootLoader();
-    QCOMPARE(upgrade(), QVector<int>({1, 3, 5, 7}));
+    QCOMPARE(upgrade(), kUpgraded);
 }
 
 void TestFirmware::eraseWithoutAnImageIsRefused()
 {
     m_link.queue().setFirmware(QByteArray());
     m_page->btnErase_Clicked();
-    QTRY_COMPARE(m_results, QVector<int>({9}));
+    QTRY_COMPARE(m_results, kOperateFailed);
     QTest::qWait(100); // as above: time for a stray command to arrive
     QVERIFY(boot().commands().isEmpty());
     QVERIFY(m_link.queue().isIdle());
+}
+
+void TestFirmware::stepAskedForWithoutAClaimHoldsTheQueueUntilItEnds()
+{
+    // The page claims the queue before it asks for a step; a step asked
+    // for without that must hold the queue all the same, or a page's batch
+    // could take the line in the middle of the erase.
+    SimBootFaults faults;
+    faults.eraseDelayMs = 1500;
+    boot().setFaults(faults);
+    choose(writeImage(QStringLiteral("held.bin"), 400, 13));
+    CommSend *queue = &m_link.queue();
+    QVERIFY(queue->isIdle());
+    QMetaObject::invokeMethod(
+        queue, [queue] { queue->upgradeAction(Boot::stepAction(Boot::UpgradeStep::Erase)); },
+        Qt::QueuedConnection);
+    QTRY_VERIFY(boot().commands().contains(QStringLiteral("I1000,3e4")));
+    QVERIFY(!queue->isIdle());
+    QTRY_COMPARE_WITH_TIMEOUT(m_results, QVector<int>({Boot::ResultErased}), 5000);
+    QVERIFY(queue->isIdle());
 }
 
 void TestFirmware::switchIntoTheBootLoaderAnswersTheHandshakeAndConnects()
 {
     boot().reset();
     m_page->btnUpgrade_Clicked();
-    QTRY_COMPARE(m_results, QVector<int>({1}));
+    QTRY_COMPARE(m_results, QVector<int>({Boot::ResultConnected}));
     // One Modbus request: function 6, register 160, the switch value.
     QCOMPARE(m_link.sim().requestCount(), 1);
     const PumpSimulator::Request request = m_link.sim().requests().first();
@@ -549,7 +581,7 @@ void TestFirmware::switchWithAFileChosenUpgradesOnFromThere()
     const QString path = writeImage(QStringLiteral("switch.bin"), 700, 19);
     choose(path);
     m_page->btnUpgrade_Clicked();
-    QTRY_COMPARE_WITH_TIMEOUT(m_results, QVector<int>({1, 3, 5, 7}), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_results, kUpgraded, 20000);
     QVERIFY(boot().receivedImage() == padded(path));
     QTRY_COMPARE(m_page->state(), FirmwareUpgrade::State::Ready);
 }
@@ -574,7 +606,7 @@ void TestFirmware::noiseBeforeTheBootLoadersAnnouncementStillConnects()
     const QString path = writeImage(QStringLiteral("noise.bin"), 700, 21);
     choose(path);
     m_page->btnUpgrade_Clicked();
-    QTRY_COMPARE_WITH_TIMEOUT(m_results, QVector<int>({1, 3, 5, 7}), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_results, kUpgraded, 20000);
     QCOMPARE(m_link.sim().requestCount(), 1);
     QCOMPARE(boot().commands().first(), QString());
     QVERIFY(boot().flash() == padded(path));
@@ -593,7 +625,7 @@ void TestFirmware::switchWithoutTheBootLoadersAnnouncementEndsInOperateFailed()
     choose(writeImage(QStringLiteral("late.bin"), 300, 22));
     m_page->btnUpgrade_Clicked();
     QVERIFY(!m_link.queue().isIdle());
-    QTRY_COMPARE_WITH_TIMEOUT(m_results, QVector<int>({9}), Boot::kSwitchTimeoutMs + 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_results, kOperateFailed, Boot::kSwitchTimeoutMs + 3000);
     QCOMPARE(m_page->state(), FirmwareUpgrade::State::Ready);
     QCOMPARE(logLines().last(), QStringLiteral("Operate Failed"));
     QVERIFY(m_link.queue().isIdle());
@@ -611,7 +643,7 @@ void TestFirmware::leavingBootModeMidTransferDoesNotStallIt()
             if (block == 20)
                 Communication::current()->setMode(Communication::ModbusMode);
         });
-    QCOMPARE(upgrade(), QVector<int>({1, 3, 5, 7}));
+    QCOMPARE(upgrade(), kUpgraded);
     disconnect(leave);
     QVERIFY(boot().receivedImage() == padded(path));
 }

@@ -130,7 +130,7 @@ void TestInterop::initTestCase()
     QSignalSpy disconnected(&m_link.sim(), &PumpSimulator::clientDisconnected);
     m_link.reconnectTo(QStringLiteral("127.0.0.1"), port);
     QVERIFY(disconnected.wait(5000));
-    QTRY_VERIFY_WITH_TIMEOUT(m_link.link()->socketState() == 3, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_link.link()->socketState() == Communication::kConnectedState, 5000);
 }
 
 void TestInterop::cleanupTestCase()

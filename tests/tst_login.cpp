@@ -69,7 +69,8 @@ void TestLogin::cleanupTestCase()
 
 void TestLogin::waitForLink()
 {
-    QTRY_VERIFY(Communication::current() && Communication::current()->socketState() == 3);
+    QTRY_VERIFY(Communication::current()
+                && Communication::current()->socketState() == Communication::kConnectedState);
 }
 
 void TestLogin::init()

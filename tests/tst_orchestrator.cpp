@@ -48,6 +48,7 @@ private Q_SLOTS:
     void initTestCase();
     void init();
 
+    void fullReadIsTwentyThreeRequestsInTableOrder();
     void masterOnlyIsOneBatchOf23Requests();
     void slavesInUseAreReadInIndexOrder();
     void firmwareVersionsAreStored();
@@ -101,6 +102,19 @@ int TestOrchestrator::launch(UiOperate &orchestrator, int mode)
     if (orchestrator.launchState() == 0)
         state.wait(30000);
     return orchestrator.launchState();
+}
+
+void TestOrchestrator::fullReadIsTwentyThreeRequestsInTableOrder()
+{
+    // Coils, discrete inputs, holding and input registers, at most 22 items
+    // a request, each table up to the count the full read fills.
+    const QStringList expected = {
+        "2 1 0 22",   "2 1 22 22",  "2 1 44 3",   "2 2 0 5",    "2 3 0 22",   "2 3 22 22",
+        "2 3 44 22",  "2 3 66 22",  "2 3 88 22",  "2 3 110 22", "2 3 132 22", "2 3 154 22",
+        "2 3 176 22", "2 3 198 22", "2 3 220 22", "2 3 242 22", "2 3 264 22", "2 3 286 22",
+        "2 3 308 22", "2 3 330 22", "2 3 352 15", "2 4 0 22",   "2 4 22 9",
+    };
+    QCOMPARE(UiOperate::fullReadCommands(2), expected);
 }
 
 void TestOrchestrator::masterOnlyIsOneBatchOf23Requests()

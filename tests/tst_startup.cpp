@@ -70,7 +70,8 @@ ScriptedUser::Step TestStartup::logIn()
         // As a user waits for the link before Confirm: pressed earlier it
         // rightly only says there is no link, and no main window follows.
         if (!login || !CommSend::instance() || !CommSend::instance()->isIdle() ||
-            !CommSend::instance()->link() || CommSend::instance()->link()->socketState() != 3)
+            !CommSend::instance()->link() ||
+            CommSend::instance()->link()->socketState() != Communication::kConnectedState)
             return false;
         ++m_loginsShown;
         login->findChild<QLineEdit *>("lEPassword")->setText(QStringLiteral("572913"));
@@ -219,7 +220,7 @@ void TestStartup::upgradeOpensTheFirmwarePageWithoutReading()
     user.then([] {
         DialogLogin *login = ClientFixture::visibleWindow<DialogLogin>();
         if (!login || !CommSend::instance()->link() ||
-            CommSend::instance()->link()->socketState() != 3)
+            CommSend::instance()->link()->socketState() != Communication::kConnectedState)
             return false;
         login->findChild<QPushButton *>("btnUpgrade")->click();
         return true;

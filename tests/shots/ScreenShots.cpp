@@ -310,7 +310,10 @@ int run(int language)
     DialogLogin login;
     login.show();
     if (!waitFor(
-            [] { return Communication::current() && Communication::current()->socketState() == 3; },
+            [] {
+                return Communication::current()
+                    && Communication::current()->socketState() == Communication::kConnectedState;
+            },
             10000)) {
         say(QStringLiteral("the client did not connect to the simulator"));
         return 1;
