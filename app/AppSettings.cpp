@@ -44,14 +44,15 @@ QString translated(const char *source)
 
 QSettings &store()
 {
-    static QSettings settings(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
+    static QSettings settings(QString::fromLatin1(kOrganisation),
+                              QString::fromLatin1(kApplication));
     return settings;
 }
 
 bool isFirstRun(const QSettings &settings)
 {
-    return settings.value(QLatin1String(kMarkerKey), QString()).toString()
-        != QLatin1String(kMarkerValue);
+    return settings.value(QLatin1String(kMarkerKey), QString()).toString() !=
+        QLatin1String(kMarkerValue);
 }
 
 void writeNetworkDefaults(QSettings &settings)

@@ -43,8 +43,8 @@ int run(QApplication &app)
 
     int code = 0;
     for (;;) {
-        const QMetaObject::Connection routing
-            = QObject::connect(queue, &CommSend::returnStatus, &login, &DialogLogin::recieveData);
+        const QMetaObject::Connection routing =
+            QObject::connect(queue, &CommSend::returnStatus, &login, &DialogLogin::recieveData);
         const int accepted = login.exec();
         QObject::disconnect(routing);
         if (accepted != QDialog::Accepted) {

@@ -164,8 +164,8 @@ int main(int argc, char **argv)
     // Confirm as soon as the link is up; nothing polls after that.
     QObject::connect(&confirm, &QTimer::timeout, [&] {
         CommSend *queue = CommSend::instance();
-        if (!queue || !queue->link()
-            || queue->link()->socketState() != Communication::kConnectedState)
+        if (!queue || !queue->link() ||
+            queue->link()->socketState() != Communication::kConnectedState)
             return;
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (auto *login = qobject_cast<DialogLogin *>(widget)) {

@@ -27,8 +27,8 @@ void BootTransfer::start(int action)
     const int begin = Boot::kApplicationAddress;
     const auto step = static_cast<Boot::UpgradeStep>(action);
     // Without an image, erasing would leave the pump with no application.
-    const bool needsImage = step == Boot::UpgradeStep::Erase
-        || step == Boot::UpgradeStep::Download || step == Boot::UpgradeStep::Verify;
+    const bool needsImage = step == Boot::UpgradeStep::Erase ||
+        step == Boot::UpgradeStep::Download || step == Boot::UpgradeStep::Verify;
     if (needsImage && m_blockCount == 0) {
         qWarning() << "upgrade step" << action << "refused: no firmware image";
         m_queue.release();

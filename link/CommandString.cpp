@@ -5,7 +5,9 @@
 CommandString CommandString::parse(const QString &command)
 {
     const QStringList fields = command.split(QLatin1Char(' '), Qt::KeepEmptyParts);
-    const auto field = [&fields](int i) { return i < fields.size() ? fields.at(i).toInt(nullptr, 10) : 0; };
+    const auto field = [&fields](int i) {
+        return i < fields.size() ? fields.at(i).toInt(nullptr, 10) : 0;
+    };
     CommandString parsed;
     parsed.slave = field(0);
     parsed.function = field(1);

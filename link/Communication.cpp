@@ -216,8 +216,8 @@ bool Communication::awaitBootAnnouncement()
 void Communication::processModbusBytes(const QByteArray &bytes)
 {
     if (!m_pending) {
-        qDebug() << "dropping" << bytes.size() << "bytes with no request pending:"
-                 << bytes.toHex(' ');
+        qDebug() << "dropping" << bytes.size()
+                 << "bytes with no request pending:" << bytes.toHex(' ');
         Q_EMIT strayBytes(bytes.size());
         return;
     }

@@ -62,8 +62,7 @@ public:
     virtual qint64 sendRaw(const char *data, qint64 length, int timeoutMs) = 0;
     virtual qint64 sendRaw(const char *data, int timeoutMs) = 0;
     virtual qint64 sendTagged(int tag, const char *data, qint64 length, bool startTimer,
-                              int timeoutMs)
-        = 0;
+                              int timeoutMs) = 0;
     virtual qint64 sendTaggedByte(int tag, char byte, bool startTimer, int timeoutMs) = 0;
 
     // A function 6 write of an explicit value, tagged, without a pending

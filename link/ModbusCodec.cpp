@@ -79,8 +79,8 @@ bool isRead(int function)
 
 bool isWrite(int function)
 {
-    return function == WriteSingleCoil || function == WriteSingleRegister
-        || function == WriteMultipleCoils || function == WriteMultipleRegisters;
+    return function == WriteSingleCoil || function == WriteSingleRegister ||
+        function == WriteMultipleCoils || function == WriteMultipleRegisters;
 }
 
 } // namespace
@@ -138,8 +138,8 @@ QByteArray buildRead(quint8 slave, FunctionCode function, int index, int count)
 {
     if (!isRead(function) || !fitsTable(function, index, count))
         return {};
-    if ((function == ReadHoldingRegisters || function == ReadInputRegisters)
-        && count > kMaxRegistersPerRequest)
+    if ((function == ReadHoldingRegisters || function == ReadInputRegisters) &&
+        count > kMaxRegistersPerRequest)
         return {};
     QByteArray frame = header(slave, function, index, count);
     Crc16::appendModbus(frame);
@@ -272,8 +272,8 @@ bool decodeReply(const PendingRequest &request, const QByteArray &reply, Registe
     default: {
         if (reply.size() < 3 + 2 * count)
             return false;
-        int *table = function == ReadHoldingRegisters ? image.holdingRegisters
-                                                      : image.inputRegisters;
+        int *table =
+            function == ReadHoldingRegisters ? image.holdingRegisters : image.inputRegisters;
         for (int k = 0; k < count; ++k)
             table[index + k] = word(reply, 3 + 2 * k);
         return true;

@@ -64,8 +64,8 @@ const char *verdictName(Verdict verdict);
 // The request a reply is judged against, taken from the request's own bytes.
 struct PendingRequest
 {
-    int addr = 0;  // byte 0, slave address
-    int code = 0;  // byte 1, function code
+    int addr = 0; // byte 0, slave address
+    int code = 0; // byte 1, function code
     int raddr = 0; // bytes 2..3, wire address
     int count = 0; // bytes 4..5, quantity (1-4, 15, 16) or value (5, 6)
 

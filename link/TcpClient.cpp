@@ -11,10 +11,12 @@ TcpClient::TcpClient(QObject *parent)
     : Communication(parent)
 {
     QSettings &settings = AppSettings::store();
-    m_ip = settings.value(QLatin1String(AppSettings::kNetIp),
-                          QString::fromLatin1(AppSettings::kDefaultIp))
-               .toString();
-    m_port = settings.value(QLatin1String(AppSettings::kNetPort), AppSettings::kDefaultPort).toInt();
+    m_ip =
+        settings
+            .value(QLatin1String(AppSettings::kNetIp), QString::fromLatin1(AppSettings::kDefaultIp))
+            .toString();
+    m_port =
+        settings.value(QLatin1String(AppSettings::kNetPort), AppSettings::kDefaultPort).toInt();
     m_socket = new QTcpSocket;
 }
 
@@ -45,10 +47,10 @@ void TcpClient::connectToDevice()
     m_autoReconnect = true;
     disconnect(m_connectedConnection);
     disconnect(m_errorConnection);
-    m_connectedConnection
-        = connect(m_socket, &QTcpSocket::connected, this, &TcpClient::connectSuccess);
-    m_errorConnection
-        = connect(m_socket, &QTcpSocket::errorOccurred, this, &TcpClient::errorConnect);
+    m_connectedConnection =
+        connect(m_socket, &QTcpSocket::connected, this, &TcpClient::connectSuccess);
+    m_errorConnection =
+        connect(m_socket, &QTcpSocket::errorOccurred, this, &TcpClient::errorConnect);
     m_socket->connectToHost(m_ip, static_cast<quint16>(m_port));
     waitForConnection();
     disconnect(m_readyReadConnection);

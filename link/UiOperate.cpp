@@ -125,9 +125,10 @@ void UiOperate::storeFirmwareVersions()
     const int v = image.inputRegisters[kFirmwareAppVersionRegister];
     const int w = image.inputRegisters[kFirmwareBuildRegister];
     QSettings &settings = AppSettings::store();
-    settings.setValue(QLatin1String(AppSettings::kFirmwareAppVersion),
-                      tr("Firmvare App Version ")
-                          + QStringLiteral("%1.%2.%3").arg(v >> 12).arg((v >> 8) & 0xF).arg(v & 0xFF));
+    settings.setValue(
+        QLatin1String(AppSettings::kFirmwareAppVersion),
+        tr("Firmvare App Version ") +
+            QStringLiteral("%1.%2.%3").arg(v >> 12).arg((v >> 8) & 0xF).arg(v & 0xFF));
     settings.setValue(QLatin1String(AppSettings::kFirmwareVersion),
                       tr("Firmvare Version ") + QString::number(w + kFirmwareBuildOffset));
 }
@@ -192,8 +193,8 @@ void UiOperate::operateFailure(int status)
         Q_EMIT launchStateChanged(m_launchState);
         return;
     }
-    if (m_readStep == m_currentDevice + 1
-        && addDevice(QStringLiteral("Slave%1").arg(m_currentDevice), false))
+    if (m_readStep == m_currentDevice + 1 &&
+        addDevice(QStringLiteral("Slave%1").arg(m_currentDevice), false))
         return;
     showMainWindow();
 }

@@ -58,7 +58,8 @@ void DialogIpPort::btnReConnect_Clicked()
     const QString ip = m_ui->leIp->text();
     const int port = portFromText(m_ui->lePort->text());
     QMetaObject::invokeMethod(
-        link, [link, ip, port] {
+        link,
+        [link, ip, port] {
             link->setIp(ip);
             link->setPort(port);
         },

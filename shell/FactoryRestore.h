@@ -14,8 +14,8 @@ struct RegisterImage;
 namespace FactoryRestore {
 
 constexpr int kMasterAddress = 1;
-constexpr int kWrittenCoilCount = 47;       // coils 0..46
-constexpr int kWrittenRegisterCount = 350;  // holding registers 0..349
+constexpr int kWrittenCoilCount = 47; // coils 0..46
+constexpr int kWrittenRegisterCount = 350; // holding registers 0..349
 constexpr int kCommitCoilClock = 33;
 constexpr int kCommitCoilSettings = 34;
 

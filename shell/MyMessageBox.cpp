@@ -161,8 +161,8 @@ bool MyMessageBox::ask(QWidget *parent, const QString &text, const QString &okTe
 {
     if (g_questionAnswerer)
         return g_questionAnswerer(parent, text);
-    QMessageBox box(QMessageBox::Information, tr("Prompt"), text, QMessageBox::Ok | QMessageBox::Cancel,
-                    parent);
+    QMessageBox box(QMessageBox::Information, tr("Prompt"), text,
+                    QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.button(QMessageBox::Ok)->setText(okText);
     box.button(QMessageBox::Cancel)->setText(cancelText);
     return box.exec() == QMessageBox::Ok;

@@ -24,8 +24,8 @@ constexpr int kPlanVolumeRegister = kPlanBlockRegister + kMaxPlans;
 
 float registerFloat(const RegisterImage &device, int high)
 {
-    return floatFromBits(quint32(device.holdingRegisters[high] & 0xFFFF) << 16
-                         | quint32(device.holdingRegisters[high + 1] & 0xFFFF));
+    return floatFromBits(quint32(device.holdingRegisters[high] & 0xFFFF) << 16 |
+                         quint32(device.holdingRegisters[high + 1] & 0xFFFF));
 }
 
 int highByte(int value)

@@ -8,12 +8,11 @@
 
 ClientFixture::ClientFixture()
 {
-    MyMessageBox::setPromptObserver(
-        [this](QWidget *parent, int number) {
-            m_prompts.append({number, parent,
-                              parent ? QString::fromLatin1(parent->metaObject()->className())
-                                     : QString()});
-        });
+    MyMessageBox::setPromptObserver([this](QWidget *parent, int number) {
+        m_prompts.append(
+            {number, parent,
+             parent ? QString::fromLatin1(parent->metaObject()->className()) : QString()});
+    });
     MyMessageBox::setQuestionAnswerer([this](QWidget *, const QString &text) {
         m_questions.append(text);
         return m_answer;

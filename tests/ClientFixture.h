@@ -44,8 +44,7 @@ public:
     void answerQuestionsWith(bool ok) { m_answer = ok; }
 
     // The first visible top-level window of type T, or null.
-    template<typename T>
-    static T *visibleWindow()
+    template<typename T> static T *visibleWindow()
     {
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (auto *window = qobject_cast<T *>(widget)) {

@@ -71,10 +71,7 @@ Q_COREAPP_STARTUP_FUNCTION(reinstallOnFirstTurn)
 
 struct Installer
 {
-    Installer()
-    {
-        isolateSettings();
-    }
+    Installer() { isolateSettings(); }
 } g_installer;
 
 } // namespace

@@ -124,8 +124,7 @@ void TestCodec::buildersRefuseRequestsOutsideTheirTable_data()
     RegisterImage image;
     QTest::newRow("holding past end") << buildRead(1, ReadHoldingRegisters, 380, 10);
     QTest::newRow("coils past end") << buildRead(1, ReadCoils, 59, 2);
-    QTest::newRow("read of 128 registers")
-        << buildRead(1, ReadHoldingRegisters, 0, 128);
+    QTest::newRow("read of 128 registers") << buildRead(1, ReadHoldingRegisters, 0, 128);
     QTest::newRow("discrete past end") << buildRead(1, ReadDiscreteInputs, 10, 7);
     QTest::newRow("input past end") << buildRead(1, ReadInputRegisters, 39, 2);
     QTest::newRow("negative index") << buildRead(1, ReadHoldingRegisters, -1, 2);

@@ -35,8 +35,7 @@ private Q_SLOTS:
     void networkDialogReconnectLeavesTheSettingsAlone();
 
 private:
-    template<typename T>
-    T *child(const char *name)
+    template<typename T> T *child(const char *name)
     {
         return m_login->findChild<T *>(QLatin1String(name));
     }
@@ -69,8 +68,8 @@ void TestLogin::cleanupTestCase()
 
 void TestLogin::waitForLink()
 {
-    QTRY_VERIFY(Communication::current()
-                && Communication::current()->socketState() == Communication::kConnectedState);
+    QTRY_VERIFY(Communication::current() &&
+                Communication::current()->socketState() == Communication::kConnectedState);
 }
 
 void TestLogin::init()

@@ -124,7 +124,8 @@ void TestOrchestrator::masterOnlyIsOneBatchOf23Requests()
     QCOMPARE(m_fixture.sim().requestCount(), 23);
     QStringList seen;
     for (const PumpSimulator::Request &r : m_fixture.sim().requests())
-        seen << QStringLiteral("%1 %2 %3 %4").arg(r.slave).arg(r.function).arg(r.index).arg(r.count);
+        seen
+            << QStringLiteral("%1 %2 %3 %4").arg(r.slave).arg(r.function).arg(r.index).arg(r.count);
     QCOMPARE(seen, UiOperate::fullReadCommands(1));
     QCOMPARE(m_host->devices.size(), 1);
     QCOMPARE(m_host->devices[0].name, QStringLiteral("Master"));
@@ -200,7 +201,7 @@ void TestOrchestrator::silentSlaveGetsAnOfflineTab()
     QCOMPARE(m_host->devices[1].name, QStringLiteral("Slave2"));
     QCOMPARE(m_host->devices[1].address, 3);
     // The pages count tabs, not the slaves of the settings: Slave2 is the second tab.
-    QCOMPARE(m_host->offline, (QVector<QPair<int, bool>>{{1, false}}));
+    QCOMPARE(m_host->offline, (QVector<QPair<int, bool>> {{1, false}}));
     // Nothing of the master, whose replies the register image still holds.
     QCOMPARE(RegisterImage::shared()->holdingRegisters[161], 6);
     QCOMPARE(m_host->devices[1].copy.holdingRegisters[161], 0);

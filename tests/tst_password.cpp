@@ -78,8 +78,8 @@ void TestPassword::initTestCase()
     m_login = new DialogLogin;
     connect(CommSend::instance(), &CommSend::returnStatus, m_login, &DialogLogin::recieveData);
     QVERIFY(connected.wait(5000));
-    QTRY_VERIFY(Communication::current()
-                && Communication::current()->socketState() == Communication::kConnectedState);
+    QTRY_VERIFY(Communication::current() &&
+                Communication::current()->socketState() == Communication::kConnectedState);
 }
 
 void TestPassword::cleanupTestCase()

@@ -99,8 +99,8 @@ void TestTimeTemp::initTestCase()
     m_login = new DialogLogin;
     connect(CommSend::instance(), &CommSend::returnStatus, m_login, &DialogLogin::recieveData);
     QVERIFY(connected.wait(5000));
-    QTRY_VERIFY(Communication::current()
-                && Communication::current()->socketState() == Communication::kConnectedState);
+    QTRY_VERIFY(Communication::current() &&
+                Communication::current()->socketState() == Communication::kConnectedState);
     RegisterImage::setWorking(&m_image);
 }
 

@@ -29,8 +29,9 @@ void TestTransport::initTestCase()
 {
     QVERIFY(m_fixture.start());
     QVERIFY(m_fixture.link());
-    connect(m_fixture.link(), &Communication::conStatus, this,
-            [this](int state) { m_states.append(state); }, Qt::QueuedConnection);
+    connect(
+        m_fixture.link(), &Communication::conStatus, this,
+        [this](int state) { m_states.append(state); }, Qt::QueuedConnection);
 }
 
 void TestTransport::connectsAndReportsConnected()

@@ -311,8 +311,8 @@ int run(int language)
     login.show();
     if (!waitFor(
             [] {
-                return Communication::current()
-                    && Communication::current()->socketState() == Communication::kConnectedState;
+                return Communication::current() &&
+                    Communication::current()->socketState() == Communication::kConnectedState;
             },
             10000)) {
         say(QStringLiteral("the client did not connect to the simulator"));
