@@ -37,7 +37,7 @@ struct Options
 // Takes an option's text into its place in Options; false when the text is not acceptable.
 using Reader = std::function<bool(const QString &text)>;
 
-struct OptionSpec
+struct OptionEntry
 {
     const char *name;
     const char *valueName; // nullptr for a switch
@@ -153,7 +153,7 @@ Reader flag(bool *value)
 }
 
 // In the order of the help text, which is also the order they are checked in.
-QVector<OptionSpec> optionSpecs(Options *o)
+QVector<OptionEntry> optionEntries(Options *o)
 {
     SimFaults &faults = o->faults;
     StandardBehaviours::Settings &parts = o->behaviours;
@@ -231,13 +231,13 @@ QVector<OptionSpec> optionSpecs(Options *o)
     };
 }
 
-QCommandLineOption commandLineOption(const OptionSpec &spec)
+QCommandLineOption commandLineOption(const OptionEntry &entry)
 {
-    const QString name = QString::fromLatin1(spec.name);
-    const QString help = QString::fromLatin1(spec.help);
-    if (!spec.valueName)
+    const QString name = QString::fromLatin1(entry.name);
+    const QString help = QString::fromLatin1(entry.help);
+    if (!entry.valueName)
         return QCommandLineOption(name, help);
-    return QCommandLineOption(name, help, QString::fromLatin1(spec.valueName), spec.defaultValue);
+    return QCommandLineOption(name, help, QString::fromLatin1(entry.valueName), entry.defaultValue);
 }
 
 // False, with the reason on stderr, when the command line asks for what cannot be.
@@ -248,21 +248,21 @@ bool parseOptions(const QCoreApplication &app, Options *options)
         "Simulates the four-channel dosing pump behind its WiFi bridge: Modbus RTU over one TCP "
         "connection on 127.0.0.1."));
     parser.addHelpOption();
-    const QVector<OptionSpec> specs = optionSpecs(options);
-    for (const OptionSpec &spec : specs)
-        parser.addOption(commandLineOption(spec));
+    const QVector<OptionEntry> entries = optionEntries(options);
+    for (const OptionEntry &entry : entries)
+        parser.addOption(commandLineOption(entry));
     parser.process(app);
 
     if (!parser.positionalArguments().isEmpty()) {
         fail(QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));
         return false;
     }
-    for (const OptionSpec &spec : specs) {
-        const QString name = QString::fromLatin1(spec.name);
-        if (spec.defaultValue.isNull() && !parser.isSet(name))
+    for (const OptionEntry &entry : entries) {
+        const QString name = QString::fromLatin1(entry.name);
+        if (entry.defaultValue.isNull() && !parser.isSet(name))
             continue;
-        if (!spec.read(parser.value(name))) {
-            fail(spec.error);
+        if (!entry.read(parser.value(name))) {
+            fail(entry.error);
             return false;
         }
     }

@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 
 #include <QSignalSpy>
+#include <QTest>
 
 LinkFixture::LinkFixture()
 {
@@ -43,8 +44,12 @@ bool LinkFixture::start()
     return connected.wait(5000);
 }
 
-QSettings &LinkFixture::firstRunSettings(int language)
+bool LinkFixture::resetForClientTest(int language)
 {
+    // A batch may still end its retries, and a reconnect take its time.
+    constexpr int kSettleMs = 15000;
+    if (!QTest::qWaitFor([this] { return m_queue->isIdle() && m_sim.hasClient(); }, kSettleMs))
+        return false;
     QSettings &settings = AppSettings::store();
     settings.clear();
     AppSettings::writeNetworkDefaults(settings);
@@ -52,7 +57,9 @@ QSettings &LinkFixture::firstRunSettings(int language)
     settings.setValue(QLatin1String(AppSettings::kNetPort), m_sim.port());
     settings.setValue(QLatin1String(AppSettings::kLanguage), language);
     AppSettings::writeClientDefaults(settings);
-    return settings;
+    m_sim.setFaults(SimFaults());
+    m_sim.clearRequests();
+    return true;
 }
 
 Communication *LinkFixture::link() const

@@ -43,9 +43,11 @@ public:
     // Returns false (queueing nothing) when the queue is busy.
     bool runBatch(const QStringList &commands, CommBackOperate *callback);
 
-    // The settings a user has after the first run, pointed at the simulator
-    // and in the given language, in place of whatever a test left.
-    QSettings &firstRunSettings(int language);
+    // Before each client test: waits for an idle queue connected to the
+    // simulator, gives the settings a user has after the first run, pointed
+    // at the simulator and in the given language, and clears the simulator's
+    // faults and request log. False when the link did not settle.
+    bool resetForClientTest(int language);
 
     // Leaves routing the outcomes to someone else (the orchestrator).
     void stopRouting() { disconnect(m_routing); }

@@ -88,9 +88,8 @@ void TestLanguages::initTestCase()
 
 void TestLanguages::init()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(m_link.queue().isIdle(), 15000);
-    QTRY_VERIFY(m_link.sim().hasClient());
-    QSettings &settings = m_link.firstRunSettings(Language::kEnglish);
+    QVERIFY(m_link.resetForClientTest(Language::kEnglish));
+    QSettings &settings = AppSettings::store();
     settings.beginWriteArray("group_slaves");
     settings.setArrayIndex(0);
     settings.setValue("slave_address", 2);

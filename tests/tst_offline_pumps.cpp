@@ -77,11 +77,7 @@ void TestOfflinePumps::initTestCase()
 
 void TestOfflinePumps::init()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(m_link.queue().isIdle(), 15000);
-    QTRY_VERIFY(m_link.sim().hasClient());
-    m_link.firstRunSettings(31);
-    m_link.sim().setFaults(SimFaults());
-    m_link.sim().clearRequests();
+    QVERIFY(m_link.resetForClientTest(31));
     m_client.clearPrompts();
 }
 
