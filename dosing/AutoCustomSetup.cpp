@@ -1,7 +1,6 @@
 #include "AutoCustomSetup.h"
 
 #include "MyMessageBox.h"
-#include "ui_AutoCustomSetup.h"
 
 namespace {
 // A plan doses at least this much.
@@ -10,21 +9,15 @@ constexpr double kMinPlanVolume = 1.0;
 
 AutoCustomSetup::AutoCustomSetup(QWidget *parent)
     : QWidget(parent)
-    , m_ui(new Ui::AutoCustomSetup)
 {
-    m_ui->setupUi(this);
-    m_ui->sbPlanIndex->setToolTip(MyMessageBox::helpText(23));
-    m_ui->dtStartTime->setToolTip(MyMessageBox::helpText(24));
-    m_ui->dbVolume->setToolTip(MyMessageBox::helpText(25));
-    m_ui->btnConfirm->setToolTip(MyMessageBox::helpText(26));
-    m_ui->btnDelete->setToolTip(MyMessageBox::helpText(27));
-    connect(m_ui->btnConfirm, &QPushButton::clicked, this, &AutoCustomSetup::btnConfirm_Clicked);
-    connect(m_ui->btnDelete, &QPushButton::clicked, this, &AutoCustomSetup::btnDelete_Clicked);
-}
-
-AutoCustomSetup::~AutoCustomSetup()
-{
-    delete m_ui;
+    m_ui.setupUi(this);
+    m_ui.sbPlanIndex->setToolTip(MyMessageBox::helpText(23));
+    m_ui.dtStartTime->setToolTip(MyMessageBox::helpText(24));
+    m_ui.dbVolume->setToolTip(MyMessageBox::helpText(25));
+    m_ui.btnConfirm->setToolTip(MyMessageBox::helpText(26));
+    m_ui.btnDelete->setToolTip(MyMessageBox::helpText(27));
+    connect(m_ui.btnConfirm, &QPushButton::clicked, this, &AutoCustomSetup::btnConfirm_Clicked);
+    connect(m_ui.btnDelete, &QPushButton::clicked, this, &AutoCustomSetup::btnDelete_Clicked);
 }
 
 void AutoCustomSetup::setControlsEnabled(bool enabled)
@@ -32,23 +25,23 @@ void AutoCustomSetup::setControlsEnabled(bool enabled)
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
-    m_ui->sbPlanIndex->setEnabled(enabled);
-    m_ui->dtStartTime->setEnabled(enabled);
-    m_ui->dbVolume->setEnabled(enabled);
-    m_ui->btnConfirm->setEnabled(enabled);
-    m_ui->btnDelete->setEnabled(enabled);
+    m_ui.sbPlanIndex->setEnabled(enabled);
+    m_ui.dtStartTime->setEnabled(enabled);
+    m_ui.dbVolume->setEnabled(enabled);
+    m_ui.btnConfirm->setEnabled(enabled);
+    m_ui.btnDelete->setEnabled(enabled);
 }
 
 void AutoCustomSetup::btnConfirm_Clicked()
 {
-    if (m_ui->dbVolume->value() < kMinPlanVolume) {
+    if (m_ui.dbVolume->value() < kMinPlanVolume) {
         MyMessageBox::prompt(this, 25);
         return;
     }
-    Q_EMIT editPlan(m_ui->sbPlanIndex->value(), m_ui->dtStartTime->time(), m_ui->dbVolume->value());
+    Q_EMIT editPlan(m_ui.sbPlanIndex->value(), m_ui.dtStartTime->time(), m_ui.dbVolume->value());
 }
 
 void AutoCustomSetup::btnDelete_Clicked()
 {
-    Q_EMIT deletePlan(m_ui->sbPlanIndex->value());
+    Q_EMIT deletePlan(m_ui.sbPlanIndex->value());
 }

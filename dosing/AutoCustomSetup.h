@@ -1,11 +1,8 @@
 #pragma once
 
+#include "ui_AutoCustomSetup.h"
 #include <QTime>
 #include <QWidget>
-
-namespace Ui {
-class AutoCustomSetup;
-}
 
 // The entry form for one custom plan of a channel: index, start time and
 // volume, with Confirm (add or edit) and Remove.
@@ -14,7 +11,6 @@ class AutoCustomSetup : public QWidget
     Q_OBJECT
 public:
     explicit AutoCustomSetup(QWidget *parent = nullptr);
-    ~AutoCustomSetup() override;
 
     // All controls together; a request that changes nothing is ignored.
     void setControlsEnabled(bool enabled);
@@ -29,6 +25,6 @@ public Q_SLOTS:
     void btnDelete_Clicked();
 
 private:
-    Ui::AutoCustomSetup *m_ui;
+    Ui::AutoCustomSetup m_ui;
     bool m_enabled = true;
 };

@@ -2,14 +2,11 @@
 
 #include "DoseProgramme.h"
 
+#include "ui_AutoModeUnit.h"
 #include <QStringList>
 #include <QTime>
 #include <QVector>
 #include <QWidget>
-
-namespace Ui {
-class AutoModeUnit;
-}
 
 // The editor of one pump channel's programme: the automatic editors (switch,
 // run mode, speed, reagent, doses, volume, times, week days) or the custom
@@ -22,7 +19,6 @@ public:
     enum DisplayMode { DisplayWeek = 0, DisplayPlan };
 
     explicit AutoModeUnit(QWidget *parent = nullptr);
-    ~AutoModeUnit() override;
 
     int channelOnOff() const;
     int runMode() const;
@@ -68,7 +64,7 @@ public Q_SLOTS:
     void deleteCustomPlan(int index);
 
 private:
-    Ui::AutoModeUnit *m_ui;
+    Ui::AutoModeUnit m_ui;
     int m_runModeCode = 1; // run-mode index + 1; 4 is "Week"
     int m_setupMode = DoseProgramme::SetupAuto;
     int m_displayMode = DisplayWeek;

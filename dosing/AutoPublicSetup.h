@@ -1,11 +1,8 @@
 #pragma once
 
+#include "ui_AutoPublicSetup.h"
 #include <QStringList>
 #include <QWidget>
-
-namespace Ui {
-class AutoPublicSetup;
-}
 
 // A channel's switch, run mode, speed and reagent, under its title.
 class AutoPublicSetup : public QWidget
@@ -13,7 +10,6 @@ class AutoPublicSetup : public QWidget
     Q_OBJECT
 public:
     explicit AutoPublicSetup(QWidget *parent = nullptr);
-    ~AutoPublicSetup() override;
 
     // Title, reagent, run mode and speed; the switch itself stays enabled.
     void setDependentEnabled(bool enabled);
@@ -42,6 +38,6 @@ public Q_SLOTS:
     void combSetupMode_CurrentIndexChanged(int index);
 
 private:
-    Ui::AutoPublicSetup *m_ui;
+    Ui::AutoPublicSetup m_ui;
     bool m_enabled = true;
 };

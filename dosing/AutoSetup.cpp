@@ -1,19 +1,12 @@
 #include "AutoSetup.h"
 
 #include "DoseSetGroup.h"
-#include "ui_AutoSetup.h"
 
 AutoSetup::AutoSetup(QWidget *parent)
     : DeviceTabs(parent)
-    , m_ui(new Ui::AutoSetup)
 {
-    m_ui->setupUi(this);
-    setTabWidget(m_ui->tabWidget);
-}
-
-AutoSetup::~AutoSetup()
-{
-    delete m_ui;
+    m_ui.setupUi(this);
+    setTabWidget(m_ui.tabWidget);
 }
 
 DoseSetGroup *AutoSetup::page(int index) const

@@ -1,12 +1,9 @@
 #pragma once
 
 #include "DeviceTabs.h"
+#include "ui_AutoSetup.h"
 
 class DoseSetGroup;
-
-namespace Ui {
-class AutoSetup;
-}
 
 // The "Dose Settings" page: one dose settings tab per pump in use, master
 // first, each bound to its pump's address and device image.
@@ -15,7 +12,6 @@ class AutoSetup : public DeviceTabs
     Q_OBJECT
 public:
     explicit AutoSetup(QWidget *parent = nullptr);
-    ~AutoSetup() override;
 
     DoseSetGroup *page(int index) const;
     void retranslate();
@@ -31,5 +27,5 @@ protected:
     void setPageToolTips(QWidget *page, bool shown) override;
 
 private:
-    Ui::AutoSetup *m_ui;
+    Ui::AutoSetup m_ui;
 };

@@ -1,31 +1,24 @@
 #include "AutoSetupParameter.h"
 
 #include "DoseProgramme.h"
-#include "ui_AutoSetupParameter.h"
 
 #include <QSignalBlocker>
 
 AutoSetupParameter::AutoSetupParameter(QWidget *parent)
     : QWidget(parent)
-    , m_ui(new Ui::AutoSetupParameter)
 {
-    m_ui->setupUi(this);
-    connect(m_ui->dbVolume, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
+    m_ui.setupUi(this);
+    connect(m_ui.dbVolume, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
             &AutoSetupParameter::dSpinBox_ValueChanged);
-    connect(m_ui->combTimes, qOverload<int>(&QComboBox::currentIndexChanged), this,
+    connect(m_ui.combTimes, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &AutoSetupParameter::combTimes_CurrentIndexChanged);
-    connect(m_ui->tEStartTime, &QTimeEdit::timeChanged, this,
+    connect(m_ui.tEStartTime, &QTimeEdit::timeChanged, this,
             &AutoSetupParameter::tEStartTime_TimeChanged);
-    connect(m_ui->tEStopTime, &QTimeEdit::timeChanged, this,
+    connect(m_ui.tEStopTime, &QTimeEdit::timeChanged, this,
             &AutoSetupParameter::tEStopTime_TimeChanged);
-    m_start = m_ui->tEStartTime->time();
-    m_stop = m_ui->tEStopTime->time();
+    m_start = m_ui.tEStartTime->time();
+    m_stop = m_ui.tEStopTime->time();
     showPerDose(totalVolume());
-}
-
-AutoSetupParameter::~AutoSetupParameter()
-{
-    delete m_ui;
 }
 
 void AutoSetupParameter::setControlsEnabled(bool enabled)
@@ -33,46 +26,46 @@ void AutoSetupParameter::setControlsEnabled(bool enabled)
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
-    m_ui->combTimes->setEnabled(enabled);
-    m_ui->dbVolume->setEnabled(enabled);
-    m_ui->lbMl->setEnabled(enabled);
-    m_ui->lbPerDose->setEnabled(enabled);
-    m_ui->tEStartTime->setEnabled(enabled);
-    m_ui->tEStopTime->setEnabled(enabled);
+    m_ui.combTimes->setEnabled(enabled);
+    m_ui.dbVolume->setEnabled(enabled);
+    m_ui.lbMl->setEnabled(enabled);
+    m_ui.lbPerDose->setEnabled(enabled);
+    m_ui.tEStartTime->setEnabled(enabled);
+    m_ui.tEStopTime->setEnabled(enabled);
 }
 
 void AutoSetupParameter::rebuildDoseChoices()
 {
     m_choices.clear();
     const QVector<int> choices =
-        DoseProgramme::dosesPerDayChoices(m_ui->tEStartTime->time(), m_ui->tEStopTime->time());
+        DoseProgramme::dosesPerDayChoices(m_ui.tEStartTime->time(), m_ui.tEStopTime->time());
     for (int doses : choices)
         m_choices << QStringLiteral("%1").arg(doses);
     {
-        const QSignalBlocker blocker(m_ui->combTimes);
-        m_ui->combTimes->clear();
-        m_ui->combTimes->addItems(m_choices);
+        const QSignalBlocker blocker(m_ui.combTimes);
+        m_ui.combTimes->clear();
+        m_ui.combTimes->addItems(m_choices);
     }
     showPerDose(totalVolume());
 }
 
 void AutoSetupParameter::setDosesPerDay(int doses)
 {
-    const int index = m_ui->combTimes->findText(QString::number(doses));
+    const int index = m_ui.combTimes->findText(QString::number(doses));
     if (index >= 0)
-        m_ui->combTimes->setCurrentIndex(index);
+        m_ui.combTimes->setCurrentIndex(index);
     showPerDose(totalVolume());
 }
 
 int AutoSetupParameter::dosesPerDay() const
 {
-    return m_ui->combTimes->currentText().toInt();
+    return m_ui.combTimes->currentText().toInt();
 }
 
 void AutoSetupParameter::setTotalVolume(double volume, bool marked)
 {
     m_settingVolume = true;
-    m_ui->dbVolume->setValue(volume);
+    m_ui.dbVolume->setValue(volume);
     m_settingVolume = false;
     showMark(marked);
     showPerDose(totalVolume());
@@ -80,27 +73,27 @@ void AutoSetupParameter::setTotalVolume(double volume, bool marked)
 
 double AutoSetupParameter::totalVolume() const
 {
-    return m_ui->dbVolume->value();
+    return m_ui.dbVolume->value();
 }
 
 void AutoSetupParameter::setStartTime(const QTime &time)
 {
-    m_ui->tEStartTime->setTime(time);
+    m_ui.tEStartTime->setTime(time);
 }
 
 void AutoSetupParameter::setStopTime(const QTime &time)
 {
-    m_ui->tEStopTime->setTime(time);
+    m_ui.tEStopTime->setTime(time);
 }
 
 QTime AutoSetupParameter::startTime() const
 {
-    return m_ui->tEStartTime->time();
+    return m_ui.tEStartTime->time();
 }
 
 QTime AutoSetupParameter::stopTime() const
 {
-    return m_ui->tEStopTime->time();
+    return m_ui.tEStopTime->time();
 }
 
 void AutoSetupParameter::dSpinBox_ValueChanged(double value)
@@ -123,7 +116,7 @@ void AutoSetupParameter::tEStartTime_TimeChanged(const QTime &time)
     m_start = snapped;
     if (snapped != time) {
         // Setting it again lands here with the whole hour, which rebuilds.
-        m_ui->tEStartTime->setTime(snapped);
+        m_ui.tEStartTime->setTime(snapped);
         return;
     }
     rebuildDoseChoices();
@@ -134,7 +127,7 @@ void AutoSetupParameter::tEStopTime_TimeChanged(const QTime &time)
     const QTime snapped = DoseProgramme::snappedStop(time);
     m_stop = snapped;
     if (snapped != time) {
-        m_ui->tEStopTime->setTime(snapped);
+        m_ui.tEStopTime->setTime(snapped);
         return;
     }
     rebuildDoseChoices();
@@ -144,8 +137,8 @@ void AutoSetupParameter::showPerDose(double total)
 {
     const std::optional<double> perDose = DoseProgramme::perDoseVolume(total, dosesPerDay());
     // No number while there is nothing to divide by.
-    m_ui->lbPerDose->setText(perDose ? QStringLiteral("%1 ml").arg(*perDose, 0, 'f', 1)
-                                     : QStringLiteral("-- ml"));
+    m_ui.lbPerDose->setText(perDose ? QStringLiteral("%1 ml").arg(*perDose, 0, 'f', 1)
+                                    : QStringLiteral("-- ml"));
 }
 
 void AutoSetupParameter::showMark(bool marked)
@@ -153,8 +146,8 @@ void AutoSetupParameter::showMark(bool marked)
     if (marked == m_marked)
         return;
     m_marked = marked;
-    m_ui->dbVolume->setStyleSheet(marked ? QStringLiteral("background-color:#ffd0d0") : QString());
-    m_ui->dbVolume->setToolTip(
+    m_ui.dbVolume->setStyleSheet(marked ? QStringLiteral("background-color:#ffd0d0") : QString());
+    m_ui.dbVolume->setToolTip(
         marked ? tr("The pump holds a volume that cannot be shown; Save writes the value shown.")
                : QString());
 }

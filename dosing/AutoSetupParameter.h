@@ -1,12 +1,9 @@
 #pragma once
 
+#include "ui_AutoSetupParameter.h"
 #include <QStringList>
 #include <QTime>
 #include <QWidget>
-
-namespace Ui {
-class AutoSetupParameter;
-}
 
 // A channel's automatic programme: doses per day, total volume, start and
 // stop time, and the volume of one dose that follows from them.
@@ -15,7 +12,6 @@ class AutoSetupParameter : public QWidget
     Q_OBJECT
 public:
     explicit AutoSetupParameter(QWidget *parent = nullptr);
-    ~AutoSetupParameter() override;
 
     void setControlsEnabled(bool enabled);
     bool controlsEnabled() const { return m_enabled; }
@@ -46,7 +42,7 @@ private:
     void showPerDose(double total);
     void showMark(bool marked);
 
-    Ui::AutoSetupParameter *m_ui;
+    Ui::AutoSetupParameter m_ui;
     bool m_enabled = true;
     bool m_marked = false;
     bool m_settingVolume = false;

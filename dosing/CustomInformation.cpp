@@ -1,21 +1,14 @@
 #include "CustomInformation.h"
 
 #include "MyMessageBox.h"
-#include "ui_CustomInformation.h"
 
 #include <QFont>
 #include <QLabel>
 
 CustomInformation::CustomInformation(QWidget *parent)
     : QWidget(parent)
-    , m_ui(new Ui::CustomInformation)
 {
-    m_ui->setupUi(this);
-}
-
-CustomInformation::~CustomInformation()
-{
-    delete m_ui;
+    m_ui.setupUi(this);
 }
 
 QVector<DoseProgramme::Plan> CustomInformation::plans() const
@@ -71,10 +64,10 @@ void CustomInformation::deletePlan(int index)
 
 void CustomInformation::addPlan(const QTime &time, double volume)
 {
-    auto *label = new QLabel(m_ui->scrollAreaWidgetContents);
+    auto *label = new QLabel(m_ui.scrollAreaWidgetContents);
     label->setFont(QFont(QStringLiteral("Microsoft yahei"), 10));
     // Below the last plan, above the spacer that keeps the rows at the top.
-    m_ui->planLayout->insertWidget(m_labels.size(), label);
+    m_ui.planLayout->insertWidget(m_labels.size(), label);
     label->show();
     m_labels.append(label);
     m_times.append(time);

@@ -2,15 +2,12 @@
 
 #include "DoseProgramme.h"
 
+#include "ui_CustomInformation.h"
 #include <QTime>
 #include <QVector>
 #include <QWidget>
 
 class QLabel;
-
-namespace Ui {
-class CustomInformation;
-}
 
 // The custom plans of one channel, one label per plan in plan order, with
 // the plans' times and volumes beside the labels.
@@ -19,7 +16,6 @@ class CustomInformation : public QWidget
     Q_OBJECT
 public:
     explicit CustomInformation(QWidget *parent = nullptr);
-    ~CustomInformation() override;
 
     // index is 1-based: one past the last plan appends, further is refused.
     void editPlan(int index, const QTime &time, double volume);
@@ -39,7 +35,7 @@ public:
 private:
     void relabel(int position);
 
-    Ui::CustomInformation *m_ui;
+    Ui::CustomInformation m_ui;
     QVector<QLabel *> m_labels;
     QVector<QTime> m_times;
     QVector<double> m_volumes;

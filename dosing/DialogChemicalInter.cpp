@@ -6,26 +6,23 @@
 #include "MyMessageBox.h"
 #include "PumpNames.h"
 #include "RegisterImage.h"
-#include "ui_DialogChemicalInter.h"
 
 DialogChemicalInter::DialogChemicalInter(QWidget *parent)
     : QDialog(parent)
-    , m_ui(new Ui::DialogChemicalInter)
 {
-    m_ui->setupUi(this);
+    m_ui.setupUi(this);
     setWindowTitle(tr("Chemical Interval"));
     if (CommSend *queue = CommSend::instance())
         connect(this, &DialogChemicalInter::transmission, queue, &CommSend::transmission,
                 Qt::QueuedConnection);
-    connect(m_ui->btnRead, &QPushButton::clicked, this, &DialogChemicalInter::btnRead_Clicked);
-    connect(m_ui->btnConfirm, &QPushButton::clicked, this,
-            &DialogChemicalInter::btnConfirm_Clicked);
-    connect(m_ui->btnCancel, &QPushButton::clicked, this, &DialogChemicalInter::btnCancel_Clicked);
+    connect(m_ui.btnRead, &QPushButton::clicked, this, &DialogChemicalInter::btnRead_Clicked);
+    connect(m_ui.btnConfirm, &QPushButton::clicked, this, &DialogChemicalInter::btnConfirm_Clicked);
+    connect(m_ui.btnCancel, &QPushButton::clicked, this, &DialogChemicalInter::btnCancel_Clicked);
 
-    m_boxes[0] = m_ui->sbInterval1;
-    m_boxes[1] = m_ui->sbInterval2;
-    m_boxes[2] = m_ui->sbInterval3;
-    m_boxes[3] = m_ui->sbInterval4;
+    m_boxes[0] = m_ui.sbInterval1;
+    m_boxes[1] = m_ui.sbInterval2;
+    m_boxes[2] = m_ui.sbInterval3;
+    m_boxes[3] = m_ui.sbInterval4;
     for (int i = 0; i < ChemicalInterval::kChannelCount; ++i)
         m_boxes[i]->setRange(ChemicalInterval::kMinimum[i], ChemicalInterval::kMaximum);
 
@@ -36,15 +33,10 @@ DialogChemicalInter::DialogChemicalInter(QWidget *parent)
     showIntervals(ChemicalInterval::load(master ? *master : *RegisterImage::shared()));
 
     const QStringList names = PumpNames::names(AppSettings::store());
-    QLabel *const captions[] = {m_ui->lbInterval1, m_ui->lbInterval2, m_ui->lbInterval3,
-                                m_ui->lbInterval4};
+    QLabel *const captions[] = {m_ui.lbInterval1, m_ui.lbInterval2, m_ui.lbInterval3,
+                                m_ui.lbInterval4};
     for (int i = 0; i < ChemicalInterval::kChannelCount; ++i)
         captions[i]->setText(names.value(i));
-}
-
-DialogChemicalInter::~DialogChemicalInter()
-{
-    delete m_ui;
 }
 
 void DialogChemicalInter::showIntervals(const ChemicalInterval::Intervals &intervals)

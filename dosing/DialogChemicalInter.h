@@ -8,13 +8,10 @@
 #include "ChemicalInterval.h"
 #include "CommBackOperate.h"
 
+#include "ui_DialogChemicalInter.h"
 #include <QDialog>
 
 class QSpinBox;
-
-namespace Ui {
-class DialogChemicalInter;
-}
 
 class DialogChemicalInter : public QDialog, public CommBackOperate
 {
@@ -23,7 +20,6 @@ public:
     enum State { StateIdle = 0, StateSaving, StateReading };
 
     explicit DialogChemicalInter(QWidget *parent = nullptr);
-    ~DialogChemicalInter() override;
 
     int state() const { return m_state; }
 
@@ -42,7 +38,7 @@ private:
     void showIntervals(const ChemicalInterval::Intervals &intervals);
     ChemicalInterval::Intervals intervals() const;
 
-    Ui::DialogChemicalInter *m_ui;
+    Ui::DialogChemicalInter m_ui;
     QSpinBox *m_boxes[ChemicalInterval::kChannelCount];
     int m_state = StateIdle;
 };

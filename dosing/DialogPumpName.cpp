@@ -2,34 +2,27 @@
 
 #include "AppSettings.h"
 #include "PumpNames.h"
-#include "ui_DialogPumpName.h"
 
 DialogPumpName::DialogPumpName(QWidget *parent)
     : QDialog(parent)
-    , m_ui(new Ui::DialogPumpName)
 {
-    m_ui->setupUi(this);
+    m_ui.setupUi(this);
     setWindowTitle(tr("Pump Name Setup"));
-    connect(m_ui->btnConfirm, &QPushButton::clicked, this, &DialogPumpName::btnConfirm_Clicked);
-    connect(m_ui->btnCancel, &QPushButton::clicked, this, &DialogPumpName::btnCancel_Clicked);
+    connect(m_ui.btnConfirm, &QPushButton::clicked, this, &DialogPumpName::btnConfirm_Clicked);
+    connect(m_ui.btnCancel, &QPushButton::clicked, this, &DialogPumpName::btnCancel_Clicked);
     const QStringList names = PumpNames::names(AppSettings::store());
-    QLineEdit *const edits[] = {m_ui->lePump1, m_ui->lePump2, m_ui->lePump3, m_ui->lePump4};
+    QLineEdit *const edits[] = {m_ui.lePump1, m_ui.lePump2, m_ui.lePump3, m_ui.lePump4};
     for (int i = 0; i < PumpNames::kChannelCount; ++i) {
         edits[i]->setMaxLength(PumpNames::kMaxNameLength);
         edits[i]->setText(names.value(i));
     }
 }
 
-DialogPumpName::~DialogPumpName()
-{
-    delete m_ui;
-}
-
 void DialogPumpName::btnConfirm_Clicked()
 {
-    PumpNames::setNames(AppSettings::store(),
-                        {m_ui->lePump1->text(), m_ui->lePump2->text(), m_ui->lePump3->text(),
-                         m_ui->lePump4->text()});
+    PumpNames::setNames(
+        AppSettings::store(),
+        {m_ui.lePump1->text(), m_ui.lePump2->text(), m_ui.lePump3->text(), m_ui.lePump4->text()});
     accept();
 }
 

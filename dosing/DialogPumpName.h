@@ -1,10 +1,7 @@
 #pragma once
 
+#include "ui_DialogPumpName.h"
 #include <QDialog>
-
-namespace Ui {
-class DialogPumpName;
-}
 
 // Renames the four channels. The names live only on the PC.
 class DialogPumpName : public QDialog
@@ -12,12 +9,11 @@ class DialogPumpName : public QDialog
     Q_OBJECT
 public:
     explicit DialogPumpName(QWidget *parent = nullptr);
-    ~DialogPumpName() override;
 
 public Q_SLOTS:
     void btnConfirm_Clicked();
     void btnCancel_Clicked();
 
 private:
-    Ui::DialogPumpName *m_ui;
+    Ui::DialogPumpName m_ui;
 };

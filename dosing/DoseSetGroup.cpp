@@ -8,7 +8,6 @@
 #include "MyMessageBox.h"
 #include "PumpNames.h"
 #include "RegisterImage.h"
-#include "ui_DoseSetGroup.h"
 
 #include <QMessageBox>
 #include <QSignalBlocker>
@@ -26,44 +25,38 @@ void DoseSetGroup::setRefusalObserver(RefusalObserver observer)
 
 DoseSetGroup::DoseSetGroup(int address, RegisterImage *image, QWidget *parent)
     : QWidget(parent)
-    , m_ui(new Ui::DoseSetGroup)
     , m_image(image)
     , m_address(address)
     , m_pending(std::make_unique<RegisterImage>())
 {
-    m_ui->setupUi(this);
+    m_ui.setupUi(this);
     if (CommSend *queue = CommSend::instance())
         connect(this, &DoseSetGroup::transmission, queue, &CommSend::transmission,
                 Qt::QueuedConnection);
-    connect(m_ui->btnRead, &QPushButton::clicked, this, &DoseSetGroup::btnRead_clicked);
-    connect(m_ui->btnSave, &QPushButton::clicked, this, &DoseSetGroup::btnSave_clicked);
-    connect(m_ui->combAutoCustom, qOverload<int>(&QComboBox::currentIndexChanged), this,
+    connect(m_ui.btnRead, &QPushButton::clicked, this, &DoseSetGroup::btnRead_clicked);
+    connect(m_ui.btnSave, &QPushButton::clicked, this, &DoseSetGroup::btnSave_clicked);
+    connect(m_ui.combAutoCustom, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &DoseSetGroup::combAutoCustom_CurrentIndexChanged);
     m_waiting = new DialogWaiting(this);
-    m_units = {m_ui->wgPump1, m_ui->wgPump2, m_ui->wgPump3, m_ui->wgPump4};
+    m_units = {m_ui.wgPump1, m_ui.wgPump2, m_ui.wgPump3, m_ui.wgPump4};
     decodeAndShow();
-}
-
-DoseSetGroup::~DoseSetGroup()
-{
-    delete m_ui;
 }
 
 void DoseSetGroup::showToolTips()
 {
-    m_ui->btnRead->setToolTip(MyMessageBox::helpText(5));
-    m_ui->btnSave->setToolTip(MyMessageBox::helpText(6));
+    m_ui.btnRead->setToolTip(MyMessageBox::helpText(5));
+    m_ui.btnSave->setToolTip(MyMessageBox::helpText(6));
 }
 
 void DoseSetGroup::clearToolTips()
 {
-    m_ui->btnRead->setToolTip(QString());
-    m_ui->btnSave->setToolTip(QString());
+    m_ui.btnRead->setToolTip(QString());
+    m_ui.btnSave->setToolTip(QString());
 }
 
 void DoseSetGroup::retranslate()
 {
-    m_ui->retranslateUi(this);
+    m_ui.retranslateUi(this);
 }
 
 void DoseSetGroup::reloadReagents()
@@ -81,12 +74,12 @@ void DoseSetGroup::showProgramme(const Programme &programme)
 {
     reloadReagents();
     const int mode = programme.setupMode;
-    if (mode >= 0 && mode < m_ui->combAutoCustom->count()) {
+    if (mode >= 0 && mode < m_ui.combAutoCustom->count()) {
         for (AutoModeUnit *unit : m_units)
             unit->setDisplayMode(mode);
         {
-            const QSignalBlocker blocker(m_ui->combAutoCustom);
-            m_ui->combAutoCustom->setCurrentIndex(mode);
+            const QSignalBlocker blocker(m_ui.combAutoCustom);
+            m_ui.combAutoCustom->setCurrentIndex(mode);
         }
         combAutoCustom_CurrentIndexChanged(mode);
     }
@@ -113,7 +106,7 @@ void DoseSetGroup::showProgramme(const Programme &programme)
 Programme DoseSetGroup::collect() const
 {
     Programme programme;
-    programme.setupMode = m_ui->combAutoCustom->currentIndex();
+    programme.setupMode = m_ui.combAutoCustom->currentIndex();
     for (int i = 0; i < m_units.size(); ++i) {
         const AutoModeUnit *unit = m_units.at(i);
         Channel &channel = programme.channels[i];

@@ -15,16 +15,13 @@
 #include <QVector>
 #include <QWidget>
 
+#include "ui_DoseSetGroup.h"
 #include <functional>
 #include <memory>
 
 class AutoModeUnit;
 class DialogWaiting;
 struct RegisterImage;
-
-namespace Ui {
-class DoseSetGroup;
-}
 
 class DoseSetGroup : public QWidget, public CommBackOperate
 {
@@ -33,7 +30,6 @@ public:
     enum State { StateIdle = 0, StateReading, StateSaving };
 
     DoseSetGroup(int address, RegisterImage *image, QWidget *parent = nullptr);
-    ~DoseSetGroup() override;
 
     int address() const { return m_address; }
     RegisterImage *deviceImage() const { return m_image; }
@@ -70,7 +66,7 @@ private:
     void reloadReagents();
     void refuse(const QString &text);
 
-    Ui::DoseSetGroup *m_ui;
+    Ui::DoseSetGroup m_ui;
     RegisterImage *m_image;
     int m_address;
     DialogWaiting *m_waiting;

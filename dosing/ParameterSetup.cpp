@@ -6,66 +6,59 @@
 #include "DialogWaiting.h"
 #include "MyMessageBox.h"
 #include "RegisterImage.h"
-#include "ui_ParameterSetup.h"
 
 ParameterSetup::ParameterSetup(QWidget *parent)
     : QWidget(parent)
-    , m_ui(new Ui::ParameterSetup)
 {
-    m_ui->setupUi(this);
+    m_ui.setupUi(this);
     if (CommSend *queue = CommSend::instance())
         connect(this, &ParameterSetup::transmission, queue, &CommSend::transmission,
                 Qt::QueuedConnection);
-    connect(m_ui->btnCalculate, &QPushButton::clicked, this, &ParameterSetup::btnCalculate_Click);
-    connect(m_ui->btnReset, &QPushButton::clicked, this, &ParameterSetup::btnReset_Click);
-    connect(m_ui->btnSetup, &QPushButton::clicked, this, &ParameterSetup::btnSetup_Click);
-    connect(m_ui->cbCustom, &QCheckBox::stateChanged, this, &ParameterSetup::cbCustom_StateChanged);
+    connect(m_ui.btnCalculate, &QPushButton::clicked, this, &ParameterSetup::btnCalculate_Click);
+    connect(m_ui.btnReset, &QPushButton::clicked, this, &ParameterSetup::btnReset_Click);
+    connect(m_ui.btnSetup, &QPushButton::clicked, this, &ParameterSetup::btnSetup_Click);
+    connect(m_ui.cbCustom, &QCheckBox::stateChanged, this, &ParameterSetup::cbCustom_StateChanged);
     m_waiting = new DialogWaiting(this);
     btnReset_Click();
 }
 
-ParameterSetup::~ParameterSetup()
-{
-    delete m_ui;
-}
-
 QuickSetup::Inputs ParameterSetup::inputs() const
 {
-    return {m_ui->dsAquarium->value(), m_ui->dsConsumeCa->value(), m_ui->dsConsumeMg->value(),
-            m_ui->dsConsumeKh->value()};
+    return {m_ui.dsAquarium->value(), m_ui.dsConsumeCa->value(), m_ui.dsConsumeMg->value(),
+            m_ui.dsConsumeKh->value()};
 }
 
 QuickSetup::Results ParameterSetup::results() const
 {
     QuickSetup::Results r;
-    r.supplyCa = m_ui->dsSupplyCa->value();
-    r.supplyMg = m_ui->dsSupplyMg->value();
-    r.supplyKh = m_ui->dsSupplyKh->value();
-    r.maxCa = m_ui->dsMaxCa->value();
-    r.maxMg = m_ui->dsMaxMg->value();
-    r.maxKh = m_ui->dsMaxKh->value();
-    r.maxSr = m_ui->dsMaxSr->value();
-    r.maxColdHot = m_ui->dsMaxColdHot->value();
+    r.supplyCa = m_ui.dsSupplyCa->value();
+    r.supplyMg = m_ui.dsSupplyMg->value();
+    r.supplyKh = m_ui.dsSupplyKh->value();
+    r.maxCa = m_ui.dsMaxCa->value();
+    r.maxMg = m_ui.dsMaxMg->value();
+    r.maxKh = m_ui.dsMaxKh->value();
+    r.maxSr = m_ui.dsMaxSr->value();
+    r.maxColdHot = m_ui.dsMaxColdHot->value();
     return r;
 }
 
 void ParameterSetup::showResults(const QuickSetup::Results &r)
 {
-    m_ui->dsSupplyCa->setValue(r.supplyCa);
-    m_ui->dsSupplyMg->setValue(r.supplyMg);
-    m_ui->dsSupplyKh->setValue(r.supplyKh);
-    m_ui->dsMaxCa->setValue(r.maxCa);
-    m_ui->dsMaxMg->setValue(r.maxMg);
-    m_ui->dsMaxKh->setValue(r.maxKh);
-    m_ui->dsMaxSr->setValue(r.maxSr);
-    m_ui->dsMaxColdHot->setValue(r.maxColdHot);
+    m_ui.dsSupplyCa->setValue(r.supplyCa);
+    m_ui.dsSupplyMg->setValue(r.supplyMg);
+    m_ui.dsSupplyKh->setValue(r.supplyKh);
+    m_ui.dsMaxCa->setValue(r.maxCa);
+    m_ui.dsMaxMg->setValue(r.maxMg);
+    m_ui.dsMaxKh->setValue(r.maxKh);
+    m_ui.dsMaxSr->setValue(r.maxSr);
+    m_ui.dsMaxColdHot->setValue(r.maxColdHot);
 }
 
 void ParameterSetup::setResultsEnabled(bool enabled)
 {
-    QDoubleSpinBox *const fields[] = {m_ui->dsMaxCa,    m_ui->dsMaxMg,      m_ui->dsMaxKh,
-                                      m_ui->dsMaxSr,    m_ui->dsMaxColdHot, m_ui->dsSupplyCa,
-                                      m_ui->dsSupplyMg, m_ui->dsSupplyKh};
+    QDoubleSpinBox *const fields[] = {m_ui.dsMaxCa,    m_ui.dsMaxMg,      m_ui.dsMaxKh,
+                                      m_ui.dsMaxSr,    m_ui.dsMaxColdHot, m_ui.dsSupplyCa,
+                                      m_ui.dsSupplyMg, m_ui.dsSupplyKh};
     for (QDoubleSpinBox *field : fields)
         field->setEnabled(enabled);
 }
@@ -85,14 +78,14 @@ void ParameterSetup::cbCustom_StateChanged(int state)
 
 void ParameterSetup::btnReset_Click()
 {
-    m_ui->cbCustom->setChecked(false);
+    m_ui.cbCustom->setChecked(false);
     setResultsEnabled(false);
     const QuickSetup::Stored stored = QuickSetup::load(AppSettings::store());
-    m_ui->dsConsumeCa->setValue(stored.inputs.consumeCa);
-    m_ui->dsConsumeMg->setValue(stored.inputs.consumeMg);
-    m_ui->dsConsumeKh->setValue(stored.inputs.consumeKh);
+    m_ui.dsConsumeCa->setValue(stored.inputs.consumeCa);
+    m_ui.dsConsumeMg->setValue(stored.inputs.consumeMg);
+    m_ui.dsConsumeKh->setValue(stored.inputs.consumeKh);
     showResults(stored.results);
-    m_ui->dsAquarium->setValue(stored.inputs.volume);
+    m_ui.dsAquarium->setValue(stored.inputs.volume);
 }
 
 void ParameterSetup::btnSetup_Click()
@@ -104,7 +97,7 @@ void ParameterSetup::btnSetup_Click()
     // reported them, not as the last pump read left the register image.
     RegisterImage &image = *RegisterImage::shared();
     const RegisterImage *master = RegisterImage::working();
-    QuickSetup::prepare(master ? *master : image, image, results(), m_ui->dsAquarium->value());
+    QuickSetup::prepare(master ? *master : image, image, results(), m_ui.dsAquarium->value());
     m_state = StateWriting;
     BatchStart::queue(QuickSetup::commands(), this);
     Q_EMIT transmission();

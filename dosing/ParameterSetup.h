@@ -10,14 +10,11 @@
 #include "CommBackOperate.h"
 #include "QuickSetup.h"
 
+#include "ui_ParameterSetup.h"
 #include <QWidget>
 
 class DialogWaiting;
 class QDoubleSpinBox;
-
-namespace Ui {
-class ParameterSetup;
-}
 
 class ParameterSetup : public QWidget, public CommBackOperate
 {
@@ -26,7 +23,6 @@ public:
     enum State { StateIdle = 0, StateWriting };
 
     explicit ParameterSetup(QWidget *parent = nullptr);
-    ~ParameterSetup() override;
 
     int state() const { return m_state; }
 
@@ -51,7 +47,7 @@ private:
     void showResults(const QuickSetup::Results &results);
     void setResultsEnabled(bool enabled);
 
-    Ui::ParameterSetup *m_ui;
+    Ui::ParameterSetup m_ui;
     DialogWaiting *m_waiting;
     int m_state = StateIdle;
 };

@@ -1,38 +1,30 @@
 #include "WeekWidget.h"
 
-#include "ui_WeekWidget.h"
-
 #include <QCheckBox>
 
 WeekWidget::WeekWidget(QWidget *parent)
     : QWidget(parent)
-    , m_ui(new Ui::WeekWidget)
 {
-    m_ui->setupUi(this);
-    connect(m_ui->cBoxMonday, &QCheckBox::stateChanged, this, &WeekWidget::cBoxMonday_CheckChanged);
-    connect(m_ui->cBoxTuesday, &QCheckBox::stateChanged, this,
+    m_ui.setupUi(this);
+    connect(m_ui.cBoxMonday, &QCheckBox::stateChanged, this, &WeekWidget::cBoxMonday_CheckChanged);
+    connect(m_ui.cBoxTuesday, &QCheckBox::stateChanged, this,
             &WeekWidget::cBoxTuesday_CheckChanged);
-    connect(m_ui->cBoxWednesday, &QCheckBox::stateChanged, this,
+    connect(m_ui.cBoxWednesday, &QCheckBox::stateChanged, this,
             &WeekWidget::cBoxWednesday_CheckChanged);
-    connect(m_ui->cBoxThursday, &QCheckBox::stateChanged, this,
+    connect(m_ui.cBoxThursday, &QCheckBox::stateChanged, this,
             &WeekWidget::cBoxThursday_CheckChanged);
-    connect(m_ui->cBoxFriday, &QCheckBox::stateChanged, this, &WeekWidget::cBoxFriday_CheckChanged);
-    connect(m_ui->cBoxSaturday, &QCheckBox::stateChanged, this,
+    connect(m_ui.cBoxFriday, &QCheckBox::stateChanged, this, &WeekWidget::cBoxFriday_CheckChanged);
+    connect(m_ui.cBoxSaturday, &QCheckBox::stateChanged, this,
             &WeekWidget::cBoxSaturday_CheckChanged);
-    connect(m_ui->cBoxSunday, &QCheckBox::stateChanged, this, &WeekWidget::cBoxSunday_CheckChanged);
-}
-
-WeekWidget::~WeekWidget()
-{
-    delete m_ui;
+    connect(m_ui.cBoxSunday, &QCheckBox::stateChanged, this, &WeekWidget::cBoxSunday_CheckChanged);
 }
 
 void WeekWidget::setMask(int mask)
 {
     m_mask = mask;
-    QCheckBox *const boxes[] = {m_ui->cBoxMonday,   m_ui->cBoxTuesday, m_ui->cBoxWednesday,
-                                m_ui->cBoxThursday, m_ui->cBoxFriday,  m_ui->cBoxSaturday,
-                                m_ui->cBoxSunday};
+    QCheckBox *const boxes[] = {m_ui.cBoxMonday,   m_ui.cBoxTuesday, m_ui.cBoxWednesday,
+                                m_ui.cBoxThursday, m_ui.cBoxFriday,  m_ui.cBoxSaturday,
+                                m_ui.cBoxSunday};
     for (int day = 0; day < 7; ++day)
         boxes[day]->setChecked(mask & (1 << day));
 }

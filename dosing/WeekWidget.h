@@ -1,10 +1,7 @@
 #pragma once
 
+#include "ui_WeekWidget.h"
 #include <QWidget>
-
-namespace Ui {
-class WeekWidget;
-}
 
 // The week days a channel doses on, as a mask: bit 0 Monday .. bit 6 Sunday.
 class WeekWidget : public QWidget
@@ -12,7 +9,6 @@ class WeekWidget : public QWidget
     Q_OBJECT
 public:
     explicit WeekWidget(QWidget *parent = nullptr);
-    ~WeekWidget() override;
 
     int mask() const { return m_mask; }
     // Bits above Sunday are kept as they came.
@@ -30,6 +26,6 @@ public Q_SLOTS:
 private:
     void applyState(int day, int state);
 
-    Ui::WeekWidget *m_ui;
+    Ui::WeekWidget m_ui;
     int m_mask = 0;
 };

@@ -1,10 +1,7 @@
 #pragma once
 
+#include "ui_DialogAbout.h"
 #include <QDialog>
-
-namespace Ui {
-class DialogAbout;
-}
 
 // The client's version and the firmware versions of the master pump as
 // recorded at the last successful read.
@@ -15,11 +12,10 @@ public:
     static const char kClientVersion[];
 
     explicit DialogAbout(QWidget *parent = nullptr);
-    ~DialogAbout() override;
 
 public Q_SLOTS:
     void btnClose_Clicked();
 
 private:
-    Ui::DialogAbout *m_ui;
+    Ui::DialogAbout m_ui;
 };

@@ -4,22 +4,20 @@
 #include "CommSend.h"
 #include "Communication.h"
 #include "MyMessageBox.h"
-#include "ui_DialogIpPort.h"
 
 DialogIpPort::DialogIpPort(QWidget *parent)
     : QDialog(parent)
-    , m_ui(new Ui::DialogIpPort)
 {
-    m_ui->setupUi(this);
+    m_ui.setupUi(this);
     setWindowTitle(tr("IP and PORT setup"));
     QSettings &settings = AppSettings::store();
-    m_ui->leIp->setText(settings.value(QLatin1String(AppSettings::kNetIp)).toString());
-    m_ui->lePort->setText(
+    m_ui.leIp->setText(settings.value(QLatin1String(AppSettings::kNetIp)).toString());
+    m_ui.lePort->setText(
         QString::number(settings.value(QLatin1String(AppSettings::kNetPort)).toInt()));
 
-    connect(m_ui->btnCancel, &QPushButton::clicked, this, &DialogIpPort::btnCancel_Clicked);
-    connect(m_ui->btnConfirm, &QPushButton::clicked, this, &DialogIpPort::btnConfirm_Clicked);
-    connect(m_ui->btnReConnect, &QPushButton::clicked, this, &DialogIpPort::btnReConnect_Clicked);
+    connect(m_ui.btnCancel, &QPushButton::clicked, this, &DialogIpPort::btnCancel_Clicked);
+    connect(m_ui.btnConfirm, &QPushButton::clicked, this, &DialogIpPort::btnConfirm_Clicked);
+    connect(m_ui.btnReConnect, &QPushButton::clicked, this, &DialogIpPort::btnReConnect_Clicked);
     if (CommSend *queue = CommSend::instance()) {
         connect(this, qOverload<>(&DialogIpPort::finished), queue, &CommSend::stop,
                 Qt::QueuedConnection);
@@ -30,11 +28,6 @@ DialogIpPort::DialogIpPort(QWidget *parent)
                 Qt::QueuedConnection);
 }
 
-DialogIpPort::~DialogIpPort()
-{
-    delete m_ui;
-}
-
 int DialogIpPort::portFromText(const QString &text)
 {
     return text.toInt();
@@ -43,8 +36,8 @@ int DialogIpPort::portFromText(const QString &text)
 void DialogIpPort::btnConfirm_Clicked()
 {
     QSettings &settings = AppSettings::store();
-    settings.setValue(QLatin1String(AppSettings::kNetIp), m_ui->leIp->text());
-    settings.setValue(QLatin1String(AppSettings::kNetPort), portFromText(m_ui->lePort->text()));
+    settings.setValue(QLatin1String(AppSettings::kNetIp), m_ui.leIp->text());
+    settings.setValue(QLatin1String(AppSettings::kNetPort), portFromText(m_ui.lePort->text()));
     accept();
 }
 
@@ -55,8 +48,8 @@ void DialogIpPort::btnReConnect_Clicked()
         return;
     // The link lives on its own thread: hand it the new address there, ahead
     // of the stop and start that follow in the same queue.
-    const QString ip = m_ui->leIp->text();
-    const int port = portFromText(m_ui->lePort->text());
+    const QString ip = m_ui.leIp->text();
+    const int port = portFromText(m_ui.lePort->text());
     QMetaObject::invokeMethod(
         link,
         [link, ip, port] {

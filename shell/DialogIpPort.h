@@ -1,10 +1,7 @@
 #pragma once
 
+#include "ui_DialogIpPort.h"
 #include <QDialog>
-
-namespace Ui {
-class DialogIpPort;
-}
 
 // The address and port of the pump's WiFi bridge. Confirm stores them for
 // the next start; Reconnect restarts the running link with them as typed,
@@ -14,7 +11,6 @@ class DialogIpPort : public QDialog
     Q_OBJECT
 public:
     explicit DialogIpPort(QWidget *parent = nullptr);
-    ~DialogIpPort() override;
 
     // The port as typed; 0 when it is not a number.
     static int portFromText(const QString &text);
@@ -30,5 +26,5 @@ public Q_SLOTS:
     void conStatus(int state);
 
 private:
-    Ui::DialogIpPort *m_ui;
+    Ui::DialogIpPort m_ui;
 };

@@ -9,7 +9,6 @@
 #include "MyMessageBox.h"
 #include "PasswordChange.h"
 #include "RegisterImage.h"
-#include "ui_DialogLogin.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -17,11 +16,10 @@
 
 DialogLogin::DialogLogin(QWidget *parent)
     : QDialog(parent)
-    , m_ui(new Ui::DialogLogin)
     , m_thread(new QThread)
     , m_queue(new CommSend)
 {
-    m_ui->setupUi(this);
+    m_ui.setupUi(this);
     setWindowTitle(tr("Login"));
     RegisterImage::shared();
 
@@ -35,16 +33,16 @@ DialogLogin::DialogLogin(QWidget *parent)
 
     QSettings &settings = AppSettings::store();
     if (settings.value(QLatin1String(AppSettings::kSavePassword)).toBool()) {
-        m_ui->lEPassword->setText(
+        m_ui.lEPassword->setText(
             settings.value(QLatin1String(AppSettings::kLoginPassword)).toString());
-        m_ui->cBoxSave->setChecked(true);
+        m_ui.cBoxSave->setChecked(true);
     }
 
-    connect(m_ui->btnCancel, &QPushButton::clicked, this, &DialogLogin::btnCancel_Clicked);
-    connect(m_ui->btnConfirm, &QPushButton::clicked, this, &DialogLogin::btnConfirm_Clicked);
-    connect(m_ui->btnUpgrade, &QPushButton::clicked, this, &DialogLogin::btnUpgrade_Clicked);
-    connect(m_ui->btnNetSetup, &QPushButton::clicked, this, &DialogLogin::btnNetSetup_Clicked);
-    connect(m_ui->cBoxSave, &QCheckBox::stateChanged, this, &DialogLogin::cBoxSave_StateChanged);
+    connect(m_ui.btnCancel, &QPushButton::clicked, this, &DialogLogin::btnCancel_Clicked);
+    connect(m_ui.btnConfirm, &QPushButton::clicked, this, &DialogLogin::btnConfirm_Clicked);
+    connect(m_ui.btnUpgrade, &QPushButton::clicked, this, &DialogLogin::btnUpgrade_Clicked);
+    connect(m_ui.btnNetSetup, &QPushButton::clicked, this, &DialogLogin::btnNetSetup_Clicked);
+    connect(m_ui.cBoxSave, &QCheckBox::stateChanged, this, &DialogLogin::cBoxSave_StateChanged);
     connect(this, &DialogLogin::transmission, m_queue, &CommSend::transmission,
             Qt::QueuedConnection);
 }
@@ -59,7 +57,6 @@ DialogLogin::~DialogLogin()
         CommSend::setInstance(nullptr);
     delete m_queue;
     delete m_thread;
-    delete m_ui;
 }
 
 int DialogLogin::linkState() const
@@ -101,14 +98,14 @@ void DialogLogin::operateSuccess()
     if (!m_awaitingReply)
         return;
     m_awaitingReply = false;
-    const QString typed = m_ui->lEPassword->text();
+    const QString typed = m_ui.lEPassword->text();
     if (!matchesDevicePassword(typed.toLatin1())) {
         MyMessageBox::prompt(this, 12);
         return;
     }
     // The password reaches the disk only while the user wants it saved.
     QSettings &settings = AppSettings::store();
-    if (m_ui->cBoxSave->isChecked())
+    if (m_ui.cBoxSave->isChecked())
         settings.setValue(QLatin1String(AppSettings::kLoginPassword), typed);
     accept();
 }
@@ -155,7 +152,7 @@ void DialogLogin::cBoxSave_StateChanged(int state)
 void DialogLogin::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
-        m_ui->retranslateUi(this);
+        m_ui.retranslateUi(this);
         setWindowTitle(tr("Login"));
     }
     QDialog::changeEvent(event);

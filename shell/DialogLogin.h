@@ -7,14 +7,11 @@
 
 #include "CommBackOperate.h"
 
+#include "ui_DialogLogin.h"
 #include <QDialog>
 
 class CommSend;
 class QThread;
-
-namespace Ui {
-class DialogLogin;
-}
 
 class DialogLogin : public QDialog, public CommBackOperate
 {
@@ -52,7 +49,7 @@ protected:
 private:
     int linkState() const;
 
-    Ui::DialogLogin *m_ui;
+    Ui::DialogLogin m_ui;
     QThread *m_thread;
     CommSend *m_queue;
     bool m_upgradeChosen = false;

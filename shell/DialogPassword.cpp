@@ -6,18 +6,16 @@
 #include "MyMessageBox.h"
 #include "PasswordChange.h"
 #include "RegisterImage.h"
-#include "ui_DialogPassword.h"
 
 #include <QEvent>
 
 DialogPassword::DialogPassword(QWidget *parent)
     : QDialog(parent)
-    , m_ui(new Ui::DialogPassword)
 {
     // setupUi connects the two buttons to the on_..._clicked slots.
-    m_ui->setupUi(this);
+    m_ui.setupUi(this);
     setWindowTitle(tr("Password Setup"));
-    m_ui->lbMessage->hide();
+    m_ui.lbMessage->hide();
     // The transport was created by the queue on its own thread when it
     // started; creating it here would put it on the wrong thread.
     if (CommSend *queue = CommSend::instance())
@@ -25,15 +23,10 @@ DialogPassword::DialogPassword(QWidget *parent)
                 Qt::QueuedConnection);
 }
 
-DialogPassword::~DialogPassword()
-{
-    delete m_ui;
-}
-
 void DialogPassword::showMessage(const QString &text)
 {
-    m_ui->lbMessage->setText(text);
-    m_ui->lbMessage->setVisible(!text.isEmpty());
+    m_ui.lbMessage->setText(text);
+    m_ui.lbMessage->setVisible(!text.isEmpty());
     // Grow to hold the message rather than squeeze the fields.
     if (height() < sizeHint().height())
         resize(width(), sizeHint().height());
@@ -52,7 +45,7 @@ void DialogPassword::on_btnConfirm_clicked()
     if (!BatchStart::isIdle())
         return;
     showMessage(QString());
-    if (!PasswordChange::isAscii(m_ui->leNewPassword->text())) {
+    if (!PasswordChange::isAscii(m_ui.leNewPassword->text())) {
         showMessage(tr("The new password can only use ASCII characters: English letters, digits "
                        "and the common symbols."));
         return;
@@ -65,10 +58,10 @@ void DialogPassword::operateSuccess()
 {
     if (m_step == StepRead) {
         m_step = StepWritten;
-        const QByteArray newPassword = m_ui->leNewPassword->text().toLatin1();
+        const QByteArray newPassword = m_ui.leNewPassword->text().toLatin1();
         const PasswordChange::Check result =
-            PasswordChange::check(*RegisterImage::shared(), m_ui->leOldPassword->text().toLatin1(),
-                                  newPassword, m_ui->leConfirm->text().toLatin1());
+            PasswordChange::check(*RegisterImage::shared(), m_ui.leOldPassword->text().toLatin1(),
+                                  newPassword, m_ui.leConfirm->text().toLatin1());
         if (result != PasswordChange::Check::Passed) {
             MyMessageBox::prompt(this, static_cast<int>(result));
             return;
@@ -84,7 +77,7 @@ void DialogPassword::operateSuccess()
         QSettings &settings = AppSettings::store();
         if (settings.value(QLatin1String(AppSettings::kSavePassword)).toBool())
             settings.setValue(QLatin1String(AppSettings::kLoginPassword),
-                              m_ui->leNewPassword->text());
+                              m_ui.leNewPassword->text());
         MyMessageBox::prompt(this, 17);
         accept();
         m_step = StepIdle;
@@ -107,7 +100,7 @@ void DialogPassword::on_btnCancel_clicked()
 void DialogPassword::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
-        m_ui->retranslateUi(this);
+        m_ui.retranslateUi(this);
         setWindowTitle(tr("Password Setup"));
     }
     QDialog::changeEvent(event);

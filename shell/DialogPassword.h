@@ -7,11 +7,8 @@
 
 #include "CommBackOperate.h"
 
+#include "ui_DialogPassword.h"
 #include <QDialog>
-
-namespace Ui {
-class DialogPassword;
-}
 
 class DialogPassword : public QDialog, public CommBackOperate
 {
@@ -20,7 +17,6 @@ public:
     enum Step { StepIdle = 0, StepRead = 1, StepWritten = 2 };
 
     explicit DialogPassword(QWidget *parent = nullptr);
-    ~DialogPassword() override;
 
     int step() const { return m_step; }
 
@@ -42,6 +38,6 @@ private:
     void showMessage(const QString &text);
     bool startBatch(const QStringList &commands);
 
-    Ui::DialogPassword *m_ui;
+    Ui::DialogPassword m_ui;
     int m_step = StepIdle;
 };

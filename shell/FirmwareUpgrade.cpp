@@ -3,7 +3,6 @@
 #include "BootProtocol.h"
 #include "CommSend.h"
 #include "MyMessageBox.h"
-#include "ui_FirmwareUpgrade.h"
 
 #include <QEvent>
 #include <QFileDialog>
@@ -20,16 +19,15 @@ void FirmwareUpgrade::setFileChooser(FileChooser chooser)
 
 FirmwareUpgrade::FirmwareUpgrade(QWidget *parent)
     : QWidget(parent)
-    , m_ui(new Ui::FirmwareUpgrade)
 {
-    m_ui->setupUi(this);
-    m_ui->pbProgress->setRange(0, 100);
-    m_ui->pbProgress->setValue(0);
+    m_ui.setupUi(this);
+    m_ui.pbProgress->setRange(0, 100);
+    m_ui.pbProgress->setValue(0);
 
-    connect(m_ui->btnSelectFile, &QPushButton::clicked, this,
+    connect(m_ui.btnSelectFile, &QPushButton::clicked, this,
             &FirmwareUpgrade::btnSelectFile_Clicked);
-    connect(m_ui->btnConnect, &QPushButton::clicked, this, &FirmwareUpgrade::btnConnect_Clicked);
-    connect(m_ui->cbEraseAll, &QCheckBox::stateChanged, this,
+    connect(m_ui.btnConnect, &QPushButton::clicked, this, &FirmwareUpgrade::btnConnect_Clicked);
+    connect(m_ui.cbEraseAll, &QCheckBox::stateChanged, this,
             &FirmwareUpgrade::cbEraseAll_StateChanged);
     if (CommSend *queue = CommSend::instance()) {
         connect(this, &FirmwareUpgrade::upgradeAction, queue, &CommSend::upgradeAction,
@@ -42,23 +40,18 @@ FirmwareUpgrade::FirmwareUpgrade(QWidget *parent)
     showState(State::Ready);
 }
 
-FirmwareUpgrade::~FirmwareUpgrade()
-{
-    delete m_ui;
-}
-
 void FirmwareUpgrade::showToolTips()
 {
-    m_ui->btnConnect->setToolTip(MyMessageBox::helpText(32));
-    m_ui->btnSelectFile->setToolTip(MyMessageBox::helpText(31));
-    m_ui->cbEraseAll->setToolTip(MyMessageBox::helpText(30));
+    m_ui.btnConnect->setToolTip(MyMessageBox::helpText(32));
+    m_ui.btnSelectFile->setToolTip(MyMessageBox::helpText(31));
+    m_ui.cbEraseAll->setToolTip(MyMessageBox::helpText(30));
 }
 
 void FirmwareUpgrade::clearToolTips()
 {
-    m_ui->btnConnect->setToolTip(QString());
-    m_ui->btnSelectFile->setToolTip(QString());
-    m_ui->cbEraseAll->setToolTip(QString());
+    m_ui.btnConnect->setToolTip(QString());
+    m_ui.btnSelectFile->setToolTip(QString());
+    m_ui.cbEraseAll->setToolTip(QString());
 }
 
 void FirmwareUpgrade::showState(State state)
@@ -66,27 +59,27 @@ void FirmwareUpgrade::showState(State state)
     m_state = state;
     switch (state) {
     case State::Ready:
-        m_ui->btnSelectFile->setEnabled(true);
-        m_ui->btnConnect->setEnabled(false);
-        m_ui->cbEraseAll->setEnabled(true);
+        m_ui.btnSelectFile->setEnabled(true);
+        m_ui.btnConnect->setEnabled(false);
+        m_ui.cbEraseAll->setEnabled(true);
         break;
     case State::FileLoaded:
-        m_ui->btnSelectFile->setEnabled(false);
-        m_ui->btnConnect->setEnabled(true);
+        m_ui.btnSelectFile->setEnabled(false);
+        m_ui.btnConnect->setEnabled(true);
         break;
     case State::Running:
-        m_ui->btnSelectFile->setEnabled(false);
-        m_ui->btnConnect->setEnabled(false);
-        m_ui->cbEraseAll->setEnabled(false);
+        m_ui.btnSelectFile->setEnabled(false);
+        m_ui.btnConnect->setEnabled(false);
+        m_ui.cbEraseAll->setEnabled(false);
         break;
     }
 }
 
 void FirmwareUpgrade::appendLog(const QString &line)
 {
-    m_ui->textBrowserLog->moveCursor(QTextCursor::End);
-    m_ui->textBrowserLog->insertPlainText(line + QStringLiteral("\n"));
-    m_ui->textBrowserLog->moveCursor(QTextCursor::End);
+    m_ui.textBrowserLog->moveCursor(QTextCursor::End);
+    m_ui.textBrowserLog->insertPlainText(line + QStringLiteral("\n"));
+    m_ui.textBrowserLog->moveCursor(QTextCursor::End);
 }
 
 bool FirmwareUpgrade::requestStep(Boot::UpgradeStep step)
@@ -106,7 +99,7 @@ void FirmwareUpgrade::btnSelectFile_Clicked()
         ? g_fileChooser(this)
         : QFileDialog::getOpenFileName(this, tr("Open Binary File"), QStringLiteral("."),
                                        tr("Binary File(*.bin)"));
-    m_ui->leFilePath->setText(path);
+    m_ui.leFilePath->setText(path);
     if (path.isEmpty())
         return;
     m_path = path;
@@ -126,8 +119,8 @@ void FirmwareUpgrade::btnSelectFile_Clicked()
         return;
     }
     queue->setFirmware(image);
-    m_ui->pbProgress->setRange(0, queue->blockCount());
-    m_ui->pbProgress->setValue(0);
+    m_ui.pbProgress->setRange(0, queue->blockCount());
+    m_ui.pbProgress->setValue(0);
     showState(State::FileLoaded);
 }
 
@@ -135,7 +128,7 @@ void FirmwareUpgrade::btnConnect_Clicked()
 {
     if (m_state != State::FileLoaded || !requestStep(Boot::UpgradeStep::Connect))
         return;
-    m_ui->textBrowserLog->clear();
+    m_ui.textBrowserLog->clear();
     showState(State::Running);
 }
 
@@ -154,7 +147,7 @@ void FirmwareUpgrade::cbEraseAll_StateChanged(int state)
 
 void FirmwareUpgrade::upgradeReturnProgress(int block)
 {
-    m_ui->pbProgress->setValue(block);
+    m_ui.pbProgress->setValue(block);
 }
 
 void FirmwareUpgrade::finish(const QString &line)
@@ -183,7 +176,7 @@ void FirmwareUpgrade::upgradeReturnAcction(int code)
     case Boot::ResultDownloaded:
         appendLog(tr("Application Download successfully"));
         if (CommSend *queue = CommSend::instance())
-            m_ui->pbProgress->setValue(queue->blockCount());
+            m_ui.pbProgress->setValue(queue->blockCount());
         if (m_state == State::Running)
             btnVerify_Clicked();
         break;
@@ -224,20 +217,20 @@ void FirmwareUpgrade::btnVerify_Clicked()
     CommSend *queue = CommSend::instance();
     if (!queue)
         return;
-    m_ui->pbProgress->setRange(0, queue->blockCount());
-    m_ui->pbProgress->setValue(0);
+    m_ui.pbProgress->setRange(0, queue->blockCount());
+    m_ui.pbProgress->setValue(0);
     if (!requestStep(Boot::UpgradeStep::Verify) && m_state == State::Running)
         finish(tr("Operate Failed"));
 }
 
 void FirmwareUpgrade::btnClear_Clicked()
 {
-    m_ui->textBrowserLog->clear();
+    m_ui.textBrowserLog->clear();
 }
 
 void FirmwareUpgrade::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
-        m_ui->retranslateUi(this);
+        m_ui.retranslateUi(this);
     QWidget::changeEvent(event);
 }

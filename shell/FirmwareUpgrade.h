@@ -11,11 +11,8 @@
 #include <QFile>
 #include <QWidget>
 
+#include "ui_FirmwareUpgrade.h"
 #include <functional>
-
-namespace Ui {
-class FirmwareUpgrade;
-}
 
 class FirmwareUpgrade : public QWidget
 {
@@ -24,7 +21,6 @@ public:
     enum class State { Ready, FileLoaded, Running };
 
     explicit FirmwareUpgrade(QWidget *parent = nullptr);
-    ~FirmwareUpgrade() override;
 
     void showToolTips();
     void clearToolTips();
@@ -61,7 +57,7 @@ private:
     bool requestStep(Boot::UpgradeStep step);
     void finish(const QString &line);
 
-    Ui::FirmwareUpgrade *m_ui;
+    Ui::FirmwareUpgrade m_ui;
     State m_state = State::Ready;
     QString m_path;
     QFile m_file;

@@ -21,7 +21,6 @@
 #include "RegisterImage.h"
 #include "SensorStatus.h"
 #include "TimeTempSetup.h"
-#include "ui_MainWindowConn.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -51,9 +50,8 @@ const PageEntry kPages[MainWindowConn::PageCount] = {
 
 MainWindowConn::MainWindowConn(QWidget *parent)
     : QMainWindow(parent)
-    , m_ui(new Ui::MainWindowConn)
 {
-    m_ui->setupUi(this);
+    m_ui.setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":images/app_icon.jpg")));
     setWindowTitle(tr("Dosing Pump"));
 
@@ -64,40 +62,40 @@ MainWindowConn::MainWindowConn(QWidget *parent)
     for (const PageEntry &entry : kPages) {
         auto *item = new QListWidgetItem(tr(entry.text));
         m_items.append(item);
-        m_ui->listWidgetSetup->addItem(item);
+        m_ui.listWidgetSetup->addItem(item);
     }
-    connect(m_ui->listWidgetSetup, &QListWidget::itemClicked, this,
+    connect(m_ui.listWidgetSetup, &QListWidget::itemClicked, this,
             &MainWindowConn::listWidgetSetupItemClicked);
-    connect(m_ui->wgParameterSetup, &ParameterSetup::quikSetup, this,
+    connect(m_ui.wgParameterSetup, &ParameterSetup::quikSetup, this,
             &MainWindowConn::parameterUpdate);
 
-    connect(m_ui->actionQuit, &QAction::triggered, this, &MainWindowConn::actionQuit);
-    connect(m_ui->actionAbout, &QAction::triggered, this, &MainWindowConn::actionAbout);
-    connect(m_ui->actionPumpName, &QAction::triggered, this, &MainWindowConn::actionPumpName);
-    connect(m_ui->actionChemicalInterval, &QAction::triggered, this,
+    connect(m_ui.actionQuit, &QAction::triggered, this, &MainWindowConn::actionQuit);
+    connect(m_ui.actionAbout, &QAction::triggered, this, &MainWindowConn::actionAbout);
+    connect(m_ui.actionPumpName, &QAction::triggered, this, &MainWindowConn::actionPumpName);
+    connect(m_ui.actionChemicalInterval, &QAction::triggered, this,
             &MainWindowConn::actionChemicalInterval);
-    connect(m_ui->actionIpPort, &QAction::triggered, this, &MainWindowConn::actionIpPortSetup);
-    connect(m_ui->actionRestoreSetup, &QAction::triggered, this,
+    connect(m_ui.actionIpPort, &QAction::triggered, this, &MainWindowConn::actionIpPortSetup);
+    connect(m_ui.actionRestoreSetup, &QAction::triggered, this,
             &MainWindowConn::actionRestoreSetup);
-    connect(m_ui->actionDisplayPrompt, &QAction::triggered, this,
+    connect(m_ui.actionDisplayPrompt, &QAction::triggered, this,
             &MainWindowConn::actionDisplayPrompt);
-    connect(m_ui->actionPassword, &QAction::triggered, this, &MainWindowConn::actionPasswordSetup);
-    connect(m_ui->languageEnglish, &QAction::triggered, this, &MainWindowConn::languageEnglish);
-    connect(m_ui->languageChinese, &QAction::triggered, this, &MainWindowConn::languageChinese);
-    connect(m_ui->languageFrench, &QAction::triggered, this, &MainWindowConn::languageFrench);
-    connect(m_ui->languageGerman, &QAction::triggered, this, &MainWindowConn::languageGerman);
+    connect(m_ui.actionPassword, &QAction::triggered, this, &MainWindowConn::actionPasswordSetup);
+    connect(m_ui.languageEnglish, &QAction::triggered, this, &MainWindowConn::languageEnglish);
+    connect(m_ui.languageChinese, &QAction::triggered, this, &MainWindowConn::languageChinese);
+    connect(m_ui.languageFrench, &QAction::triggered, this, &MainWindowConn::languageFrench);
+    connect(m_ui.languageGerman, &QAction::triggered, this, &MainWindowConn::languageGerman);
 
     const QColor window = palette().brush(QPalette::Window).color();
-    m_ui->listWidgetSetup->setStyleSheet(
+    m_ui.listWidgetSetup->setStyleSheet(
         QStringLiteral("border-style:none;background-color:rgba(%1,%2,%3,%4)")
             .arg(window.red())
             .arg(window.green())
             .arg(window.blue())
             .arg(window.alpha()));
-    m_ui->lbSpliteLine->setStyleSheet(QStringLiteral("background-color:rgba(128,128,128,255)"));
-    m_ui->statusbar->setStyleSheet(
+    m_ui.lbSpliteLine->setStyleSheet(QStringLiteral("background-color:rgba(128,128,128,255)"));
+    m_ui.statusbar->setStyleSheet(
         QStringLiteral("border-top-color:#808080;border-top-width:1px;border-top-style:solid"));
-    m_statusLabel = new QLabel(m_ui->statusbar);
+    m_statusLabel = new QLabel(m_ui.statusbar);
     m_statusLabel->setGeometry(4, 0, 403, 19);
     m_statusLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_statusLabel->setStyleSheet(QStringLiteral("border-style:none"));
@@ -108,20 +106,15 @@ MainWindowConn::MainWindowConn(QWidget *parent)
     QSettings &settings = AppSettings::store();
     checkLanguageAction(settings.value(QLatin1String(AppSettings::kLanguage)).toInt());
     const bool prompts = settings.value(QLatin1String(AppSettings::kDisplayPrompt), 1).toInt() == 1;
-    m_ui->actionDisplayPrompt->setChecked(prompts);
+    m_ui.actionDisplayPrompt->setChecked(prompts);
     setPromptsShown(prompts);
     if (prompts)
-        m_ui->wgFirmwareUpgrade->showToolTips();
+        m_ui.wgFirmwareUpgrade->showToolTips();
     else
-        m_ui->wgFirmwareUpgrade->clearToolTips();
+        m_ui.wgFirmwareUpgrade->clearToolTips();
 
     connectLinkStatus();
     m_restoreStep = RestoreStep::None;
-}
-
-MainWindowConn::~MainWindowConn()
-{
-    delete m_ui;
 }
 
 void MainWindowConn::connectLinkStatus()
@@ -139,13 +132,13 @@ void MainWindowConn::disconnectLinkStatus()
 
 int MainWindowConn::currentPage() const
 {
-    return m_ui->stackedWidgetSetup->currentIndex();
+    return m_ui.stackedWidgetSetup->currentIndex();
 }
 
 void MainWindowConn::showPage(int page)
 {
-    m_ui->stackedWidgetSetup->setCurrentIndex(page);
-    m_ui->listWidgetSetup->setCurrentItem(m_items.at(page));
+    m_ui.stackedWidgetSetup->setCurrentIndex(page);
+    m_ui.listWidgetSetup->setCurrentItem(m_items.at(page));
 }
 
 void MainWindowConn::setLaunchMode(int mode)
@@ -164,20 +157,20 @@ void MainWindowConn::setLaunchMode(int mode)
 
 void MainWindowConn::addDevice(const QString &name, int address, RegisterImage *image)
 {
-    m_ui->wgAutoSetup->addDevice(name, address, image);
-    m_ui->wgManualControl->addDevice(name, address, image);
-    m_ui->wgLiquidStatusSetup->addDevice(name, address, image);
-    m_ui->wgSensorStatus->addDevice(name, address, image);
+    m_ui.wgAutoSetup->addDevice(name, address, image);
+    m_ui.wgManualControl->addDevice(name, address, image);
+    m_ui.wgLiquidStatusSetup->addDevice(name, address, image);
+    m_ui.wgSensorStatus->addDevice(name, address, image);
 }
 
 void MainWindowConn::setDeviceOnline(int index, bool online)
 {
-    m_ui->wgAutoSetup->setDeviceOnline(index, online);
-    m_ui->wgManualControl->setDeviceOnline(index, online);
-    m_ui->wgLiquidStatusSetup->setDeviceOnline(index, online);
+    m_ui.wgAutoSetup->setDeviceOnline(index, online);
+    m_ui.wgManualControl->setDeviceOnline(index, online);
+    m_ui.wgLiquidStatusSetup->setDeviceOnline(index, online);
     // Its Read would go to a pump that did not answer, and its lamps would
     // show every sensor normal.
-    m_ui->wgSensorStatus->setDeviceOnline(index, online);
+    m_ui.wgSensorStatus->setDeviceOnline(index, online);
 }
 
 void MainWindowConn::showFixedSize(int width, int height)
@@ -189,15 +182,15 @@ void MainWindowConn::showFixedSize(int width, int height)
 void MainWindowConn::setPromptsShown(bool shown)
 {
     if (shown) {
-        m_ui->wgTimeTempSetup->showToolTips();
-        m_ui->wgAutoSetup->showToolTips();
-        m_ui->wgManualControl->showToolTips();
-        m_ui->wgLiquidStatusSetup->showToolTips();
+        m_ui.wgTimeTempSetup->showToolTips();
+        m_ui.wgAutoSetup->showToolTips();
+        m_ui.wgManualControl->showToolTips();
+        m_ui.wgLiquidStatusSetup->showToolTips();
     } else {
-        m_ui->wgTimeTempSetup->clearToolTips();
-        m_ui->wgAutoSetup->clearToolTips();
-        m_ui->wgManualControl->clearToolTips();
-        m_ui->wgLiquidStatusSetup->clearToolTips();
+        m_ui.wgTimeTempSetup->clearToolTips();
+        m_ui.wgAutoSetup->clearToolTips();
+        m_ui.wgManualControl->clearToolTips();
+        m_ui.wgLiquidStatusSetup->clearToolTips();
     }
     for (int page = 0; page < PageCount; ++page) {
         const int help = kPages[page].helpText;
@@ -208,7 +201,7 @@ void MainWindowConn::setPromptsShown(bool shown)
 
 void MainWindowConn::actionDisplayPrompt()
 {
-    const bool shown = m_ui->actionDisplayPrompt->isChecked();
+    const bool shown = m_ui.actionDisplayPrompt->isChecked();
     setPromptsShown(shown);
     AppSettings::store().setValue(QLatin1String(AppSettings::kDisplayPrompt), shown ? 1 : 0);
 }
@@ -216,7 +209,7 @@ void MainWindowConn::actionDisplayPrompt()
 void MainWindowConn::listWidgetSetupItemClicked(QListWidgetItem *item)
 {
     if (m_launchMode == 1) {
-        m_ui->listWidgetSetup->setCurrentItem(m_items.at(PageFirmwareUpgrade));
+        m_ui.listWidgetSetup->setCurrentItem(m_items.at(PageFirmwareUpgrade));
         return;
     }
     const int page = m_items.indexOf(item);
@@ -225,7 +218,7 @@ void MainWindowConn::listWidgetSetupItemClicked(QListWidgetItem *item)
     if (Communication *link = Communication::current())
         link->setMode(page == PageFirmwareUpgrade ? Communication::BootMode
                                                   : Communication::ModbusMode);
-    m_ui->stackedWidgetSetup->setCurrentIndex(page);
+    m_ui.stackedWidgetSetup->setCurrentIndex(page);
 }
 
 void MainWindowConn::parameterUpdate()
@@ -234,7 +227,7 @@ void MainWindowConn::parameterUpdate()
     if (!working)
         return;
     FactoryRestore::copyQuickSetupRanges(*RegisterImage::shared(), *working);
-    m_ui->wgAutoSetup->parameterUpdate();
+    m_ui.wgAutoSetup->parameterUpdate();
 }
 
 void MainWindowConn::connectStatusSlot(int state)
@@ -339,10 +332,10 @@ void MainWindowConn::operateFailure(int status)
 
 void MainWindowConn::checkLanguageAction(int code)
 {
-    m_ui->languageChinese->setChecked(code == Language::kChinese);
-    m_ui->languageEnglish->setChecked(code == Language::kEnglish);
-    m_ui->languageFrench->setChecked(code == Language::kFrench);
-    m_ui->languageGerman->setChecked(code == Language::kGerman);
+    m_ui.languageChinese->setChecked(code == Language::kChinese);
+    m_ui.languageEnglish->setChecked(code == Language::kEnglish);
+    m_ui.languageFrench->setChecked(code == Language::kFrench);
+    m_ui.languageGerman->setChecked(code == Language::kGerman);
 }
 
 void MainWindowConn::switchLanguage(int code)

@@ -8,15 +8,12 @@
 #include "CommBackOperate.h"
 #include "DeviceHost.h"
 
+#include "ui_MainWindowConn.h"
 #include <QMainWindow>
 #include <QVector>
 
 class QLabel;
 class QListWidgetItem;
-
-namespace Ui {
-class MainWindowConn;
-}
 
 class MainWindowConn : public QMainWindow, public CommBackOperate, public DeviceHost
 {
@@ -38,7 +35,6 @@ public:
     };
 
     explicit MainWindowConn(QWidget *parent = nullptr);
-    ~MainWindowConn() override;
 
     void setLaunchMode(int mode) override;
     void addDevice(const QString &name, int address, RegisterImage *image) override;
@@ -89,7 +85,7 @@ private:
     void disconnectLinkStatus();
     void queueRestoreStep(RestoreStep step, const QStringList &commands);
 
-    Ui::MainWindowConn *m_ui;
+    Ui::MainWindowConn m_ui;
     QLabel *m_statusLabel;
     QVector<QListWidgetItem *> m_items;
     int m_launchMode = 0;

@@ -8,8 +8,6 @@
 #include "MyMessageBox.h"
 #include "RegisterImage.h"
 
-#include "ui_LiquidStatus.h"
-
 #include <QShowEvent>
 
 namespace {
@@ -24,47 +22,37 @@ constexpr int kFifthBottle = 4;
 
 LiquidStatus::LiquidStatus(int address, RegisterImage *image, QWidget *parent)
     : QWidget(parent)
-    , m_ui(new Ui::LiquidStatus)
     , m_address(address)
     , m_image(image)
     , m_waiting(new DialogWaiting(this))
 {
-    m_ui->setupUi(this);
-    m_units = {m_ui->wgPump1, m_ui->wgPump2, m_ui->wgPump3, m_ui->wgPump4};
+    m_ui.setupUi(this);
+    m_units = {m_ui.wgPump1, m_ui.wgPump2, m_ui.wgPump3, m_ui.wgPump4};
     refreshLists();
     for (int pump = 0; pump < m_units.size(); ++pump)
         refreshUnit(pump);
 
-    connect(m_ui->wgPump1, &LiquidStatusUnit::updataUnitData, this,
-            &LiquidStatus::btnPump1_Clicked);
-    connect(m_ui->wgPump2, &LiquidStatusUnit::updataUnitData, this,
-            &LiquidStatus::btnPump2_Clicked);
-    connect(m_ui->wgPump3, &LiquidStatusUnit::updataUnitData, this,
-            &LiquidStatus::btnPump3_Clicked);
-    connect(m_ui->wgPump4, &LiquidStatusUnit::updataUnitData, this,
-            &LiquidStatus::btnPump4_Clicked);
-    connect(m_ui->btnRead, &QPushButton::clicked, this, &LiquidStatus::btnRead_Clicked);
-    connect(m_ui->btnSave, &QPushButton::clicked, this, &LiquidStatus::btnSave_Clicked);
+    connect(m_ui.wgPump1, &LiquidStatusUnit::updataUnitData, this, &LiquidStatus::btnPump1_Clicked);
+    connect(m_ui.wgPump2, &LiquidStatusUnit::updataUnitData, this, &LiquidStatus::btnPump2_Clicked);
+    connect(m_ui.wgPump3, &LiquidStatusUnit::updataUnitData, this, &LiquidStatus::btnPump3_Clicked);
+    connect(m_ui.wgPump4, &LiquidStatusUnit::updataUnitData, this, &LiquidStatus::btnPump4_Clicked);
+    connect(m_ui.btnRead, &QPushButton::clicked, this, &LiquidStatus::btnRead_Clicked);
+    connect(m_ui.btnSave, &QPushButton::clicked, this, &LiquidStatus::btnSave_Clicked);
     if (CommSend *queue = CommSend::instance())
         connect(this, &LiquidStatus::transmission, queue, &CommSend::transmission,
                 Qt::QueuedConnection);
 }
 
-LiquidStatus::~LiquidStatus()
-{
-    delete m_ui;
-}
-
 void LiquidStatus::showToolTips()
 {
-    m_ui->btnRead->setToolTip(MyMessageBox::helpText(kReadHelp));
-    m_ui->btnSave->setToolTip(MyMessageBox::helpText(kSaveHelp));
+    m_ui.btnRead->setToolTip(MyMessageBox::helpText(kReadHelp));
+    m_ui.btnSave->setToolTip(MyMessageBox::helpText(kSaveHelp));
 }
 
 void LiquidStatus::clearToolTips()
 {
-    m_ui->btnRead->setToolTip(QString());
-    m_ui->btnSave->setToolTip(QString());
+    m_ui.btnRead->setToolTip(QString());
+    m_ui.btnSave->setToolTip(QString());
 }
 
 void LiquidStatus::showEvent(QShowEvent *event)

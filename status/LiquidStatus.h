@@ -11,21 +11,17 @@
 #include <QWidget>
 
 #include "LiquidBottles.h"
+#include "ui_LiquidStatus.h"
 
 class DialogWaiting;
 class LiquidStatusUnit;
 struct RegisterImage;
-
-namespace Ui {
-class LiquidStatus;
-}
 
 class LiquidStatus : public QWidget, public CommBackOperate
 {
     Q_OBJECT
 public:
     LiquidStatus(int address, RegisterImage *image, QWidget *parent = nullptr);
-    ~LiquidStatus() override;
 
     int address() const { return m_address; }
     void showToolTips();
@@ -58,7 +54,7 @@ private:
     void refreshUnit(int pump);
     void showNames();
 
-    Ui::LiquidStatus *m_ui;
+    Ui::LiquidStatus m_ui;
     int m_address;
     RegisterImage *m_image;
     DialogWaiting *m_waiting;

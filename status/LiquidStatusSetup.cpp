@@ -2,19 +2,11 @@
 
 #include "LiquidStatus.h"
 
-#include "ui_LiquidStatusSetup.h"
-
 LiquidStatusSetup::LiquidStatusSetup(QWidget *parent)
     : DeviceTabs(parent)
-    , m_ui(new Ui::LiquidStatusSetup)
 {
-    m_ui->setupUi(this);
-    setTabWidget(m_ui->tabWidget);
-}
-
-LiquidStatusSetup::~LiquidStatusSetup()
-{
-    delete m_ui;
+    m_ui.setupUi(this);
+    setTabWidget(m_ui.tabWidget);
 }
 
 LiquidStatus *LiquidStatusSetup::tab(int index) const

@@ -4,19 +4,15 @@
 // first, with the help texts of its buttons switched by "display_prompt".
 
 #include "DeviceTabs.h"
+#include "ui_LiquidStatusSetup.h"
 
 class LiquidStatus;
-
-namespace Ui {
-class LiquidStatusSetup;
-}
 
 class LiquidStatusSetup : public DeviceTabs
 {
     Q_OBJECT
 public:
     explicit LiquidStatusSetup(QWidget *parent = nullptr);
-    ~LiquidStatusSetup() override;
 
     LiquidStatus *tab(int index) const;
 
@@ -26,5 +22,5 @@ protected:
     void setPageToolTips(QWidget *page, bool shown) override;
 
 private:
-    Ui::LiquidStatusSetup *m_ui;
+    Ui::LiquidStatusSetup m_ui;
 };

@@ -2,57 +2,49 @@
 
 #include "LiquidBottles.h"
 
-#include "ui_LiquidStatusUnit.h"
-
 LiquidStatusUnit::LiquidStatusUnit(QWidget *parent)
     : QWidget(parent)
-    , m_ui(new Ui::LiquidStatusUnit)
 {
-    m_ui->setupUi(this);
-    m_ui->dsCapacity->setRange(0, LiquidBottles::kMaxCapacityMl);
-    m_ui->dsCapacity->setEnabled(false);
-    connect(m_ui->btnPump, &MyLabel::clicked, this, &LiquidStatusUnit::btnPump_Clicked);
-    connect(m_ui->cbPump, &QCheckBox::stateChanged, this, &LiquidStatusUnit::cbPump_StateChanged);
-}
-
-LiquidStatusUnit::~LiquidStatusUnit()
-{
-    delete m_ui;
+    m_ui.setupUi(this);
+    m_ui.dsCapacity->setRange(0, LiquidBottles::kMaxCapacityMl);
+    m_ui.dsCapacity->setEnabled(false);
+    connect(m_ui.btnPump, &MyLabel::clicked, this, &LiquidStatusUnit::btnPump_Clicked);
+    connect(m_ui.cbPump, &QCheckBox::stateChanged, this, &LiquidStatusUnit::cbPump_StateChanged);
 }
 
 void LiquidStatusUnit::setName(const QString &name)
 {
-    m_ui->lbName->setText(name);
+    m_ui.lbName->setText(name);
 }
 
 void LiquidStatusUnit::setLiquidLeft(int ml)
 {
-    m_ui->lbLiquidLeft->setText(tr("%1 ml").arg(QString::number(double(ml), 'f', 1)));
+    m_ui.lbLiquidLeft->setText(tr("%1 ml").arg(QString::number(double(ml), 'f', 1)));
 }
 
 void LiquidStatusUnit::setDaysLeft(const QString &days)
 {
-    m_ui->lbDaysLeft->setText(tr("%1").arg(days));
+    m_ui.lbDaysLeft->setText(tr("%1").arg(days));
 }
 
 void LiquidStatusUnit::setCapacity(double ml)
 {
-    m_ui->dsCapacity->setValue(ml);
+    m_ui.dsCapacity->setValue(ml);
 }
 
 double LiquidStatusUnit::capacity() const
 {
-    return m_ui->dsCapacity->value();
+    return m_ui.dsCapacity->value();
 }
 
 void LiquidStatusUnit::setChecked(bool checked)
 {
-    m_ui->cbPump->setChecked(checked);
+    m_ui.cbPump->setChecked(checked);
 }
 
 bool LiquidStatusUnit::isChecked() const
 {
-    return m_ui->cbPump->isChecked();
+    return m_ui.cbPump->isChecked();
 }
 
 void LiquidStatusUnit::btnPump_Clicked()
@@ -62,7 +54,7 @@ void LiquidStatusUnit::btnPump_Clicked()
 
 void LiquidStatusUnit::cbPump_StateChanged(int state)
 {
-    m_ui->dsCapacity->setEnabled(state == Qt::Checked);
+    m_ui.dsCapacity->setEnabled(state == Qt::Checked);
 }
 
 void LiquidStatusUnit::combWarnMode_CurrentIndexChanged(int index)

@@ -1,10 +1,7 @@
 #pragma once
 
+#include "ui_LiquidStatusUnit.h"
 #include <QWidget>
-
-namespace Ui {
-class LiquidStatusUnit;
-}
 
 // One bottle of the liquid status page: pump name, bottle picture (a click
 // reads that bottle), liquid left, days left, and the capacity that a save
@@ -14,7 +11,6 @@ class LiquidStatusUnit : public QWidget
     Q_OBJECT
 public:
     explicit LiquidStatusUnit(QWidget *parent = nullptr);
-    ~LiquidStatusUnit() override;
 
     void setName(const QString &name);
     // Whole ml, shown with one decimal.
@@ -35,5 +31,5 @@ public Q_SLOTS:
     void combWarnMode_CurrentIndexChanged(int index);
 
 private:
-    Ui::LiquidStatusUnit *m_ui;
+    Ui::LiquidStatusUnit m_ui;
 };

@@ -10,8 +10,6 @@
 #include "MyMessageBox.h"
 #include "RegisterImage.h"
 
-#include "ui_ManuControl.h"
-
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -99,17 +97,16 @@ private:
 
 ManuControl::ManuControl(int address, RegisterImage *image, QWidget *parent)
     : QWidget(parent)
-    , m_ui(new Ui::ManuControl)
     , m_address(address)
     , m_image(image)
     , m_waiting(new DialogWaiting(this))
     , m_caliTimer(new QTimer(this))
     , m_autoStop(std::make_unique<AutoStop>(this))
 {
-    m_ui->setupUi(this);
+    m_ui.setupUi(this);
     for (int pump = 0; pump < ManualDosing::kPumpCount; ++pump) {
-        auto *unit = new ManualControlUnit(address, pump, image, m_ui->gBoxManual);
-        m_ui->gridUnits->addWidget(unit, 0, pump);
+        auto *unit = new ManualControlUnit(address, pump, image, m_ui.gBoxManual);
+        m_ui.gridUnits->addWidget(unit, 0, pump);
         m_units.append(unit);
     }
 
@@ -119,25 +116,24 @@ ManuControl::ManuControl(int address, RegisterImage *image, QWidget *parent)
     // Thirty ticks must make thirty seconds: the work time is what the
     // calibration divides by.
     m_caliTimer->setTimerType(Qt::PreciseTimer);
-    m_ui->btnStartCali->setEnabled(false);
-    m_ui->btnCaliRead->setEnabled(false);
-    m_ui->btnSaveCali->setEnabled(false);
-    m_ui->combCaliPump->addItems(pumpNames());
-    m_ui->dsCaliTime->setRange(ManualDosing::kMinWorkTimeSeconds,
-                               ManualDosing::kMaxWorkTimeSeconds);
-    m_ui->dsCaliTime->setValue(ManualDosing::kDefaultWorkTimeSeconds);
-    m_ui->lbWorkTime->setText(tr("%1 S").arg(0));
-    m_ui->lbEverage->setText(tr("%1 ml/min").arg(QStringLiteral("0.00")));
-    m_ui->lbCaliHint->hide();
+    m_ui.btnStartCali->setEnabled(false);
+    m_ui.btnCaliRead->setEnabled(false);
+    m_ui.btnSaveCali->setEnabled(false);
+    m_ui.combCaliPump->addItems(pumpNames());
+    m_ui.dsCaliTime->setRange(ManualDosing::kMinWorkTimeSeconds, ManualDosing::kMaxWorkTimeSeconds);
+    m_ui.dsCaliTime->setValue(ManualDosing::kDefaultWorkTimeSeconds);
+    m_ui.lbWorkTime->setText(tr("%1 S").arg(0));
+    m_ui.lbEverage->setText(tr("%1 ml/min").arg(QStringLiteral("0.00")));
+    m_ui.lbCaliHint->hide();
 
     connect(m_caliTimer, &QTimer::timeout, this, &ManuControl::timeoutCalibrate);
-    connect(m_ui->cBoxCaliMode, &QCheckBox::stateChanged, this,
+    connect(m_ui.cBoxCaliMode, &QCheckBox::stateChanged, this,
             &ManuControl::cBoxCaliMode_CheckChanged);
-    connect(m_ui->combCaliPump, qOverload<int>(&QComboBox::currentIndexChanged), this,
+    connect(m_ui.combCaliPump, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &ManuControl::combCaliPump_CurrentIndexChanged);
-    connect(m_ui->btnCaliRead, &QPushButton::clicked, this, &ManuControl::btnCaliRead_Clicked);
-    connect(m_ui->btnStartCali, &QPushButton::clicked, this, &ManuControl::btnStartCali_Clicked);
-    connect(m_ui->btnSaveCali, &QPushButton::clicked, this, &ManuControl::btnSaveResult_Clicked);
+    connect(m_ui.btnCaliRead, &QPushButton::clicked, this, &ManuControl::btnCaliRead_Clicked);
+    connect(m_ui.btnStartCali, &QPushButton::clicked, this, &ManuControl::btnStartCali_Clicked);
+    connect(m_ui.btnSaveCali, &QPushButton::clicked, this, &ManuControl::btnSaveResult_Clicked);
     if (CommSend *queue = CommSend::instance())
         connect(this, &ManuControl::transmission, queue, &CommSend::transmission,
                 Qt::QueuedConnection);
@@ -146,7 +142,6 @@ ManuControl::ManuControl(int address, RegisterImage *image, QWidget *parent)
 ManuControl::~ManuControl()
 {
     m_autoStop->release();
-    delete m_ui;
 }
 
 int ManuControl::completedWorkTimeMs() const
@@ -179,8 +174,8 @@ void ManuControl::showEvent(QShowEvent *event)
         unit->setSpeed(ManualDosing::gear(*m_image, pump));
     }
     showRunStates();
-    for (int i = 0; i < names.size() && i < m_ui->combCaliPump->count(); ++i)
-        m_ui->combCaliPump->setItemText(i, names.at(i));
+    for (int i = 0; i < names.size() && i < m_ui.combCaliPump->count(); ++i)
+        m_ui.combCaliPump->setItemText(i, names.at(i));
     m_caliGear = quint8(ManualDosing::gear(*m_image, m_caliPump));
 }
 
@@ -194,27 +189,27 @@ void ManuControl::showFlowOfEntry()
 {
     const int value = ManualDosing::calibration(*m_image, m_caliPump, m_caliGear);
     if (const std::optional<double> flow = ManualDosing::flowFromCalibration(value))
-        m_ui->lbEverage->setText(tr("%1 ml/min").arg(QString::number(*flow, 'f', 1)));
+        m_ui.lbEverage->setText(tr("%1 ml/min").arg(QString::number(*flow, 'f', 1)));
 }
 
 void ManuControl::showHint(const QString &text)
 {
-    m_ui->lbCaliHint->setText(text);
-    m_ui->lbCaliHint->setVisible(!text.isEmpty());
+    m_ui.lbCaliHint->setText(text);
+    m_ui.lbCaliHint->setVisible(!text.isEmpty());
 }
 
 void ManuControl::lockRunChoice(bool locked)
 {
-    m_ui->combCaliPump->setEnabled(!locked);
-    m_ui->cBoxCaliMode->setEnabled(!locked);
+    m_ui.combCaliPump->setEnabled(!locked);
+    m_ui.cBoxCaliMode->setEnabled(!locked);
 }
 
 void ManuControl::cBoxCaliMode_CheckChanged(int state)
 {
     const bool on = state == Qt::Checked;
-    m_ui->btnStartCali->setEnabled(on);
-    m_ui->btnCaliRead->setEnabled(on);
-    m_ui->btnSaveCali->setEnabled(on);
+    m_ui.btnStartCali->setEnabled(on);
+    m_ui.btnCaliRead->setEnabled(on);
+    m_ui.btnSaveCali->setEnabled(on);
 }
 
 void ManuControl::combCaliPump_CurrentIndexChanged(int pump)
@@ -246,7 +241,7 @@ void ManuControl::btnStartCali_Clicked()
     if (!m_caliRunning) {
         m_runPump = m_caliPump;
         m_runGear = m_caliGear;
-        m_workTimeMs = int(m_ui->dsCaliTime->value()) * kMsPerSecond;
+        m_workTimeMs = int(m_ui.dsCaliTime->value()) * kMsPerSecond;
         // A new run makes the measurement of the last one void.
         m_completedRun.reset();
         showHint(QString());
@@ -265,12 +260,12 @@ void ManuControl::btnStartCali_Clicked()
 void ManuControl::timeoutCalibrate()
 {
     ++m_elapsedSeconds;
-    m_ui->lbWorkTime->setText(tr("%1 S").arg(m_elapsedSeconds));
+    m_ui.lbWorkTime->setText(tr("%1 S").arg(m_elapsedSeconds));
     if (m_elapsedSeconds * kMsPerSecond < m_workTimeMs)
         return;
     m_caliTimer->stop();
     m_caliRunning = false;
-    m_ui->btnStartCali->setText(tr("Start"));
+    m_ui.btnStartCali->setText(tr("Start"));
     // Only a run nobody stopped before its time measured the work time.
     m_stoppingRun.reset();
     if (ManualDosing::isRunning(*m_image, m_runPump))
@@ -313,7 +308,7 @@ void ManuControl::btnSaveResult_Clicked()
         return;
     }
     const ManualDosing::CalibrationResult result =
-        ManualDosing::calibrate(m_completedRun->workTimeMs, m_ui->dsCaliGet->value());
+        ManualDosing::calibrate(m_completedRun->workTimeMs, m_ui.dsCaliGet->value());
     if (result.error != ManualDosing::CalibrationError::None) {
         showHint(tr("Enter the volume the pump delivered before saving."));
         return;
@@ -326,7 +321,7 @@ void ManuControl::btnSaveResult_Clicked()
     m_savedEntryValue = ManualDosing::calibration(*m_image, m_caliPump, m_caliGear);
     const QStringList commands = ManualDosing::calibrationSave(
         *m_image, *RegisterImage::shared(), m_address, m_caliPump, m_caliGear, result.value);
-    m_ui->lbEverage->setText(tr("%1 ml/min").arg(QString::number(result.flowMlPerMin, 'f', 2)));
+    m_ui.lbEverage->setText(tr("%1 ml/min").arg(QString::number(result.flowMlPerMin, 'f', 2)));
     BatchStart::queue(commands, this);
     Q_EMIT transmission();
 }
@@ -346,15 +341,15 @@ void ManuControl::operateSuccess()
     case StartStop:
         if (m_caliRunning) {
             // Stopped by hand before its time: the run measured nothing.
-            m_ui->btnStartCali->setText(tr("Start"));
+            m_ui.btnStartCali->setText(tr("Start"));
             m_caliRunning = false;
             m_caliTimer->stop();
             lockRunChoice(false);
         } else {
             m_caliRunning = true;
-            m_ui->btnStartCali->setText(tr("Stop"));
+            m_ui.btnStartCali->setText(tr("Stop"));
             m_elapsedSeconds = 0;
-            m_ui->lbWorkTime->setText(tr("%1 S").arg(m_elapsedSeconds));
+            m_ui.lbWorkTime->setText(tr("%1 S").arg(m_elapsedSeconds));
             m_caliTimer->start(kTickMs);
         }
         m_waiting->close();

@@ -18,6 +18,7 @@
 #include <QVector>
 #include <QWidget>
 
+#include "ui_ManuControl.h"
 #include <memory>
 #include <optional>
 
@@ -25,10 +26,6 @@ class DialogWaiting;
 class ManualControlUnit;
 class QTimer;
 struct RegisterImage;
-
-namespace Ui {
-class ManuControl;
-}
 
 class ManuControl : public QWidget, public CommBackOperate
 {
@@ -86,7 +83,7 @@ private:
     QStringList stopCommands();
     void autoStopFinished(int status);
 
-    Ui::ManuControl *m_ui;
+    Ui::ManuControl m_ui;
     int m_address;
     RegisterImage *m_image;
     QVector<ManualControlUnit *> m_units;

@@ -2,19 +2,11 @@
 
 #include "ManuControl.h"
 
-#include "ui_ManualControl.h"
-
 ManualControl::ManualControl(QWidget *parent)
     : DeviceTabs(parent)
-    , m_ui(new Ui::ManualControl)
 {
-    m_ui->setupUi(this);
-    setTabWidget(m_ui->tabWidgetManuControl);
-}
-
-ManualControl::~ManualControl()
-{
-    delete m_ui;
+    m_ui.setupUi(this);
+    setTabWidget(m_ui.tabWidgetManuControl);
 }
 
 ManuControl *ManualControl::tab(int index) const

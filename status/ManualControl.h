@@ -5,19 +5,15 @@
 // have no help texts of their own.
 
 #include "DeviceTabs.h"
+#include "ui_ManualControl.h"
 
 class ManuControl;
-
-namespace Ui {
-class ManualControl;
-}
 
 class ManualControl : public DeviceTabs
 {
     Q_OBJECT
 public:
     explicit ManualControl(QWidget *parent = nullptr);
-    ~ManualControl() override;
 
     ManuControl *tab(int index) const;
 
@@ -26,5 +22,5 @@ protected:
                         QWidget *parent) override;
 
 private:
-    Ui::ManualControl *m_ui;
+    Ui::ManualControl m_ui;
 };

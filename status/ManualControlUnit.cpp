@@ -5,68 +5,60 @@
 #include "ManualDosing.h"
 #include "RegisterImage.h"
 
-#include "ui_ManualControlUnit.h"
-
 #include <QMovie>
 #include <QSignalBlocker>
 #include <QTimer>
 
 ManualControlUnit::ManualControlUnit(int address, int pump, RegisterImage *image, QWidget *parent)
     : QWidget(parent)
-    , m_ui(new Ui::ManualControlUnit)
     , m_address(address)
     , m_pump(pump)
     , m_image(image)
     , m_runTimer(new QTimer(this))
     , m_movie(new QMovie(QStringLiteral(":/images/motor_run.gif"), QByteArray(), this))
 {
-    m_ui->setupUi(this);
-    m_ui->dsVolume->setRange(0, ManualDosing::kMaxManualVolume);
+    m_ui.setupUi(this);
+    m_ui.dsVolume->setRange(0, ManualDosing::kMaxManualVolume);
     // The button shows the pump stopped within a few ms of the pump itself.
     m_runTimer->setTimerType(Qt::PreciseTimer);
-    m_ui->lbPump->setMovie(m_movie);
+    m_ui.lbPump->setMovie(m_movie);
     // Started and stopped at once, so the label shows the first frame.
     m_movie->start();
     m_movie->stop();
 
     connect(m_runTimer, &QTimer::timeout, this, &ManualControlUnit::timeout);
-    connect(m_ui->btnStart, &QPushButton::clicked, this, &ManualControlUnit::btnStart_Clicked);
-    connect(m_ui->combSpeed, qOverload<int>(&QComboBox::currentIndexChanged), this,
+    connect(m_ui.btnStart, &QPushButton::clicked, this, &ManualControlUnit::btnStart_Clicked);
+    connect(m_ui.combSpeed, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &ManualControlUnit::combSpeed_Changed);
     if (CommSend *queue = CommSend::instance())
         connect(this, &ManualControlUnit::transmisson, queue, &CommSend::transmission,
                 Qt::QueuedConnection);
 }
 
-ManualControlUnit::~ManualControlUnit()
-{
-    delete m_ui;
-}
-
 void ManualControlUnit::setPumpName(const QString &name)
 {
-    m_ui->gBoxPump->setTitle(name);
+    m_ui.gBoxPump->setTitle(name);
 }
 
 void ManualControlUnit::setSpeed(int gear)
 {
-    const QSignalBlocker blocker(m_ui->combSpeed);
-    m_ui->combSpeed->setCurrentIndex(gear);
+    const QSignalBlocker blocker(m_ui.combSpeed);
+    m_ui.combSpeed->setCurrentIndex(gear);
 }
 
 int ManualControlUnit::speed() const
 {
-    return m_ui->combSpeed->currentIndex();
+    return m_ui.combSpeed->currentIndex();
 }
 
 double ManualControlUnit::volume() const
 {
-    return m_ui->dsVolume->value();
+    return m_ui.dsVolume->value();
 }
 
 void ManualControlUnit::setVolume(double ml)
 {
-    m_ui->dsVolume->setValue(ml);
+    m_ui.dsVolume->setValue(ml);
 }
 
 bool ManualControlUnit::isRunTimerActive() const
@@ -82,7 +74,7 @@ int ManualControlUnit::runTimerInterval() const
 void ManualControlUnit::showRunning(bool running)
 {
     m_shownRunning = running;
-    m_ui->btnStart->setText(running ? tr("Stop") : tr("Start"));
+    m_ui.btnStart->setText(running ? tr("Stop") : tr("Start"));
     if (running) {
         m_movie->start();
     } else {
@@ -109,7 +101,7 @@ void ManualControlUnit::btnStart_Clicked()
     // the image has it stopped already, and never starts it.
     const ManualDosing::RunWrite write =
         ManualDosing::startOrStop(*m_image, *RegisterImage::shared(), m_address, m_pump,
-                                  !m_shownRunning, int(m_ui->dsVolume->value()));
+                                  !m_shownRunning, int(m_ui.dsVolume->value()));
     m_wasRunning = write.wasRunning;
     BatchStart::queue(write.commands, this);
     Q_EMIT transmisson();

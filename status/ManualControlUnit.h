@@ -9,22 +9,18 @@
 
 #include "CommBackOperate.h"
 
+#include "ui_ManualControlUnit.h"
 #include <QWidget>
 
 class QMovie;
 class QTimer;
 struct RegisterImage;
 
-namespace Ui {
-class ManualControlUnit;
-}
-
 class ManualControlUnit : public QWidget, public CommBackOperate
 {
     Q_OBJECT
 public:
     ManualControlUnit(int address, int pump, RegisterImage *image, QWidget *parent = nullptr);
-    ~ManualControlUnit() override;
 
     int pumpIndex() const { return m_pump; }
     void setPumpName(const QString &name);
@@ -56,7 +52,7 @@ private:
 
     void showRunning(bool running);
 
-    Ui::ManualControlUnit *m_ui;
+    Ui::ManualControlUnit m_ui;
     int m_address;
     int m_pump;
     RegisterImage *m_image;

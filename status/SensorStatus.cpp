@@ -2,19 +2,11 @@
 
 #include "SensorStatusSetup.h"
 
-#include "ui_SensorStatus.h"
-
 SensorStatus::SensorStatus(QWidget *parent)
     : DeviceTabs(parent)
-    , m_ui(new Ui::SensorStatus)
 {
-    m_ui->setupUi(this);
-    setTabWidget(m_ui->tabWidget);
-}
-
-SensorStatus::~SensorStatus()
-{
-    delete m_ui;
+    m_ui.setupUi(this);
+    setTabWidget(m_ui.tabWidget);
 }
 
 SensorStatusSetup *SensorStatus::tab(int index) const

@@ -5,19 +5,15 @@
 // "display_prompt".
 
 #include "DeviceTabs.h"
+#include "ui_SensorStatus.h"
 
 class SensorStatusSetup;
-
-namespace Ui {
-class SensorStatus;
-}
 
 class SensorStatus : public DeviceTabs
 {
     Q_OBJECT
 public:
     explicit SensorStatus(QWidget *parent = nullptr);
-    ~SensorStatus() override;
 
     SensorStatusSetup *tab(int index) const;
 
@@ -27,5 +23,5 @@ protected:
     void setPageToolTips(QWidget *page, bool shown) override;
 
 private:
-    Ui::SensorStatus *m_ui;
+    Ui::SensorStatus m_ui;
 };

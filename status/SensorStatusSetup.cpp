@@ -7,8 +7,6 @@
 #include "MyMessageBox.h"
 #include "RegisterImage.h"
 
-#include "ui_SensorStatusSetup.h"
-
 namespace {
 
 // Help text of the prompt catalogue.
@@ -18,44 +16,38 @@ constexpr int kReadHelp = 29;
 
 SensorStatusSetup::SensorStatusSetup(int address, RegisterImage *image, QWidget *parent)
     : QWidget(parent)
-    , m_ui(new Ui::SensorStatusSetup)
     , m_address(address)
     , m_image(image)
     , m_waiting(new DialogWaiting(this))
 {
-    m_ui->setupUi(this);
-    m_items = {m_ui->wgItem1, m_ui->wgItem2, m_ui->wgItem3, m_ui->wgItem4};
+    m_ui.setupUi(this);
+    m_items = {m_ui.wgItem1, m_ui.wgItem2, m_ui.wgItem3, m_ui.wgItem4};
     // The names count down while the inputs count up.
-    m_ui->wgItem1->setName(tr("Sensor4"));
-    m_ui->wgItem2->setName(tr("Sensor3"));
-    m_ui->wgItem3->setName(tr("Sensor2"));
-    m_ui->wgItem4->setName(tr("Sensor1"));
+    m_ui.wgItem1->setName(tr("Sensor4"));
+    m_ui.wgItem2->setName(tr("Sensor3"));
+    m_ui.wgItem3->setName(tr("Sensor2"));
+    m_ui.wgItem4->setName(tr("Sensor1"));
     showStates();
 
-    connect(m_ui->btnRead, &QPushButton::clicked, this, &SensorStatusSetup::btnRead_Clicked);
+    connect(m_ui.btnRead, &QPushButton::clicked, this, &SensorStatusSetup::btnRead_Clicked);
     if (CommSend *queue = CommSend::instance())
         connect(this, &SensorStatusSetup::transmission, queue, &CommSend::transmission,
                 Qt::QueuedConnection);
 }
 
-SensorStatusSetup::~SensorStatusSetup()
-{
-    delete m_ui;
-}
-
 void SensorStatusSetup::setTitle(const QString &title)
 {
-    m_ui->gBoxSensor->setTitle(title);
+    m_ui.gBoxSensor->setTitle(title);
 }
 
 void SensorStatusSetup::showToolTips()
 {
-    m_ui->btnRead->setToolTip(MyMessageBox::helpText(kReadHelp));
+    m_ui.btnRead->setToolTip(MyMessageBox::helpText(kReadHelp));
 }
 
 void SensorStatusSetup::clearToolTips()
 {
-    m_ui->btnRead->setToolTip(QString());
+    m_ui.btnRead->setToolTip(QString());
 }
 
 void SensorStatusSetup::showStates()

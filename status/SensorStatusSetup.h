@@ -5,6 +5,7 @@
 
 #include "CommBackOperate.h"
 
+#include "ui_SensorStatusSetup.h"
 #include <QVector>
 #include <QWidget>
 
@@ -12,16 +13,11 @@ class DialogWaiting;
 class SensorStatusItem;
 struct RegisterImage;
 
-namespace Ui {
-class SensorStatusSetup;
-}
-
 class SensorStatusSetup : public QWidget, public CommBackOperate
 {
     Q_OBJECT
 public:
     SensorStatusSetup(int address, RegisterImage *image, QWidget *parent = nullptr);
-    ~SensorStatusSetup() override;
 
     int address() const { return m_address; }
     void setTitle(const QString &title);
@@ -42,7 +38,7 @@ private:
 
     void showStates();
 
-    Ui::SensorStatusSetup *m_ui;
+    Ui::SensorStatusSetup m_ui;
     int m_address;
     RegisterImage *m_image;
     DialogWaiting *m_waiting;

@@ -5,7 +5,6 @@
 #include "CommSend.h"
 #include "DialogWaiting.h"
 #include "MyMessageBox.h"
-#include "ui_TimeTempSetup.h"
 
 #include <QDateTime>
 #include <QEvent>
@@ -52,25 +51,24 @@ QwtPlotCurve *makeCurve(const QString &title, const QColor &colour)
 
 TimeTempSetup::TimeTempSetup(QWidget *parent)
     : QWidget(parent)
-    , m_ui(new Ui::TimeTempSetup)
 {
-    m_ui->setupUi(this);
+    m_ui.setupUi(this);
     m_waiting = new DialogWaiting(this);
     m_timer = new QTimer(this);
     m_timer->setInterval(kClockIntervalMs);
     m_timer->start();
-    m_ui->dateEditDate->setDate(QDate::currentDate());
-    m_ui->timeEditTime->setTime(QTime::currentTime());
+    m_ui.dateEditDate->setDate(QDate::currentDate());
+    m_ui.timeEditTime->setTime(QTime::currentTime());
 
     fillTempModeItems();
 
     QSettings &settings = AppSettings::store();
     const TimeTemp::TemperatureSettings stored = TimeTemp::decodeSettings(workingImage());
     if (stored.alarmOn)
-        m_ui->cBoxTempAlarm->setChecked(*stored.alarmOn);
+        m_ui.cBoxTempAlarm->setChecked(*stored.alarmOn);
     const Unit shown = TimeTemp::unitFromSetting(
         settings.value(QLatin1String(AppSettings::kTemperatureMode)).toInt());
-    m_ui->combTempMode->setCurrentIndex(int(shown));
+    m_ui.combTempMode->setCurrentIndex(int(shown));
     takeSettings(stored);
     m_current = TimeTemp::decodeTemperature(
         workingImage().inputRegisters[TimeTemp::kCurrentTemperatureRegister]);
@@ -83,15 +81,15 @@ TimeTempSetup::TimeTempSetup(QWidget *parent)
                                             QPen(kHistoryColour), kSampleDotSize));
     m_curveHigh = makeCurve(QString(), kThresholdColour);
     m_curveLow = makeCurve(QString(), kThresholdColour);
-    m_ui->qwtPlotTemp->setAxisScale(QwtPlot::xBottom, TimeTemp::kXAxisMinimum,
-                                    TimeTemp::kXAxisMaximum);
+    m_ui.qwtPlotTemp->setAxisScale(QwtPlot::xBottom, TimeTemp::kXAxisMinimum,
+                                   TimeTemp::kXAxisMaximum);
     updateYAxis();
     updateThresholdLines();
-    m_curveHistory->attach(m_ui->qwtPlotTemp);
-    m_curveHigh->attach(m_ui->qwtPlotTemp);
-    m_curveLow->attach(m_ui->qwtPlotTemp);
+    m_curveHistory->attach(m_ui.qwtPlotTemp);
+    m_curveHigh->attach(m_ui.qwtPlotTemp);
+    m_curveLow->attach(m_ui.qwtPlotTemp);
     if (!temperatureRefresh())
-        m_ui->qwtPlotTemp->replot();
+        m_ui.qwtPlotTemp->replot();
 
     if (settings.value(QLatin1String(AppSettings::kDisplayPrompt)).toInt() == 1)
         showToolTips();
@@ -99,23 +97,21 @@ TimeTempSetup::TimeTempSetup(QWidget *parent)
     if (CommSend *queue = CommSend::instance())
         connect(this, &TimeTempSetup::transmission, queue, &CommSend::transmission,
                 Qt::QueuedConnection);
-    connect(m_ui->qwtPlotTemp, &MyQwtPlot::clicked, this, &TimeTempSetup::btnReadTemp_Clicked);
-    connect(m_ui->btnDateSetup, &QPushButton::clicked, this, &TimeTempSetup::btnDateSetup_Clicked);
-    connect(m_ui->btnTimeUpdate, &QPushButton::clicked, this,
-            &TimeTempSetup::btnTimeUpdate_Clicked);
-    connect(m_ui->btnReadTempSettings, &QPushButton::clicked, this,
+    connect(m_ui.qwtPlotTemp, &MyQwtPlot::clicked, this, &TimeTempSetup::btnReadTemp_Clicked);
+    connect(m_ui.btnDateSetup, &QPushButton::clicked, this, &TimeTempSetup::btnDateSetup_Clicked);
+    connect(m_ui.btnTimeUpdate, &QPushButton::clicked, this, &TimeTempSetup::btnTimeUpdate_Clicked);
+    connect(m_ui.btnReadTempSettings, &QPushButton::clicked, this,
             &TimeTempSetup::btnReadTempSettings_Clicked);
-    connect(m_ui->btnSaveTemSet, &QPushButton::clicked, this,
-            &TimeTempSetup::btnSaveTemSet_Clicked);
-    connect(m_ui->cBoxTempAlarm, &QCheckBox::stateChanged, this,
+    connect(m_ui.btnSaveTemSet, &QPushButton::clicked, this, &TimeTempSetup::btnSaveTemSet_Clicked);
+    connect(m_ui.cBoxTempAlarm, &QCheckBox::stateChanged, this,
             &TimeTempSetup::cBoxTempAlarm_CheckChanged);
-    connect(m_ui->combTempMode, qOverload<int>(&QComboBox::currentIndexChanged), this,
+    connect(m_ui.combTempMode, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &TimeTempSetup::combTempMode_CurrentIndexChanged);
-    connect(m_ui->dSTempCalibrate, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
+    connect(m_ui.dSTempCalibrate, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
             &TimeTempSetup::dSTempCalibrate_ValueChanged);
-    connect(m_ui->dSpinTempLow, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
+    connect(m_ui.dSpinTempLow, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
             &TimeTempSetup::dSpinTempLow_ValueChanged);
-    connect(m_ui->dSpinTempHigh, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
+    connect(m_ui.dSpinTempHigh, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
             &TimeTempSetup::dSpinTempHigh_ValueChanged);
     connect(m_timer, &QTimer::timeout, this, &TimeTempSetup::timerOutTime);
 }
@@ -124,28 +120,27 @@ TimeTempSetup::~TimeTempSetup()
 {
     if (CommSend *queue = CommSend::instance())
         queue->forget(this);
-    delete m_ui;
 }
 
 void TimeTempSetup::showToolTips()
 {
-    m_ui->qwtPlotTemp->setToolTip(MyMessageBox::helpText(kHelpPlot));
-    m_ui->btnReadTempSettings->setToolTip(MyMessageBox::helpText(kHelpReadSettings));
-    m_ui->btnSaveTemSet->setToolTip(MyMessageBox::helpText(kHelpSaveSettings));
-    m_ui->btnTimeUpdate->setToolTip(MyMessageBox::helpText(kHelpTimeUpdate));
+    m_ui.qwtPlotTemp->setToolTip(MyMessageBox::helpText(kHelpPlot));
+    m_ui.btnReadTempSettings->setToolTip(MyMessageBox::helpText(kHelpReadSettings));
+    m_ui.btnSaveTemSet->setToolTip(MyMessageBox::helpText(kHelpSaveSettings));
+    m_ui.btnTimeUpdate->setToolTip(MyMessageBox::helpText(kHelpTimeUpdate));
 }
 
 void TimeTempSetup::clearToolTips()
 {
-    m_ui->qwtPlotTemp->setToolTip(QString());
-    m_ui->btnReadTempSettings->setToolTip(QString());
-    m_ui->btnSaveTemSet->setToolTip(QString());
-    m_ui->btnTimeUpdate->setToolTip(QString());
+    m_ui.qwtPlotTemp->setToolTip(QString());
+    m_ui.btnReadTempSettings->setToolTip(QString());
+    m_ui.btnSaveTemSet->setToolTip(QString());
+    m_ui.btnTimeUpdate->setToolTip(QString());
 }
 
 Unit TimeTempSetup::unit() const
 {
-    return TimeTemp::unitFromSetting(m_ui->combTempMode->currentIndex());
+    return TimeTemp::unitFromSetting(m_ui.combTempMode->currentIndex());
 }
 
 RegisterImage &TimeTempSetup::workingImage()
@@ -156,14 +151,14 @@ RegisterImage &TimeTempSetup::workingImage()
 
 void TimeTempSetup::fillTempModeItems()
 {
-    const QSignalBlocker blocker(m_ui->combTempMode);
+    const QSignalBlocker blocker(m_ui.combTempMode);
     const QStringList items = {tr("℃ Celsius degrees"), tr("℉ Fahrenheit scale")};
-    if (m_ui->combTempMode->count() == 0) {
-        m_ui->combTempMode->addItems(items);
+    if (m_ui.combTempMode->count() == 0) {
+        m_ui.combTempMode->addItems(items);
         return;
     }
     for (int i = 0; i < items.size(); ++i)
-        m_ui->combTempMode->setItemText(i, items.at(i));
+        m_ui.combTempMode->setItemText(i, items.at(i));
 }
 
 // The device's settings (in Celsius) into the members, in the shown unit.
@@ -177,23 +172,23 @@ void TimeTempSetup::takeSettings(const TimeTemp::TemperatureSettings &settings)
 void TimeTempSetup::showUnitLabels()
 {
     const QString symbol = unitSymbol(unit());
-    m_ui->lbTemUnit1->setText(symbol);
-    m_ui->lbTemUnit2->setText(symbol);
-    m_ui->lbTemUnit3->setText(symbol);
+    m_ui.lbTemUnit1->setText(symbol);
+    m_ui.lbTemUnit2->setText(symbol);
+    m_ui.lbTemUnit3->setText(symbol);
 }
 
 void TimeTempSetup::showSettingsInSpinBoxes()
 {
     // The spin boxes round to one decimal; the members keep the exact value.
-    const QSignalBlocker calibrate(m_ui->dSTempCalibrate);
-    const QSignalBlocker low(m_ui->dSpinTempLow);
-    const QSignalBlocker high(m_ui->dSpinTempHigh);
+    const QSignalBlocker calibrate(m_ui.dSTempCalibrate);
+    const QSignalBlocker low(m_ui.dSpinTempLow);
+    const QSignalBlocker high(m_ui.dSpinTempHigh);
     // The same corrections span more Fahrenheit degrees than Celsius ones.
     const TimeTemp::Range calibration = TimeTemp::calibrationRange(unit());
-    m_ui->dSTempCalibrate->setRange(calibration.minimum, calibration.maximum);
-    m_ui->dSTempCalibrate->setValue(m_tempCalibrate);
-    m_ui->dSpinTempLow->setValue(m_tempLow);
-    m_ui->dSpinTempHigh->setValue(m_tempHigh);
+    m_ui.dSTempCalibrate->setRange(calibration.minimum, calibration.maximum);
+    m_ui.dSTempCalibrate->setValue(m_tempCalibrate);
+    m_ui.dSpinTempLow->setValue(m_tempLow);
+    m_ui.dSpinTempHigh->setValue(m_tempHigh);
     showAlarmState();
 }
 
@@ -214,14 +209,14 @@ void TimeTempSetup::updateThresholdLines()
 void TimeTempSetup::updateYAxis()
 {
     const TimeTemp::AxisBounds bounds = TimeTemp::yAxisBounds(m_tempLow, m_tempHigh);
-    m_ui->qwtPlotTemp->setAxisScale(QwtPlot::yLeft, bounds.minimum, bounds.maximum);
+    m_ui.qwtPlotTemp->setAxisScale(QwtPlot::yLeft, bounds.minimum, bounds.maximum);
 }
 
 void TimeTempSetup::showAlarmState()
 {
     const std::optional<float> current =
         m_currentValid ? std::optional<float>(m_current) : std::nullopt;
-    const bool alarm = TimeTemp::isOutsideAlarmRange(m_ui->cBoxTempAlarm->isChecked(), current,
+    const bool alarm = TimeTemp::isOutsideAlarmRange(m_ui.cBoxTempAlarm->isChecked(), current,
                                                      m_tempLow, m_tempHigh);
     // A palette change restyles and repaints the label: only when it turns.
     if (alarm == m_alarmShown)
@@ -229,12 +224,12 @@ void TimeTempSetup::showAlarmState()
     m_alarmShown = alarm;
     if (!alarm) {
         // An empty palette lets the label take its colours from the page again.
-        m_ui->lbTempActive->setPalette(QPalette());
+        m_ui.lbTempActive->setPalette(QPalette());
         return;
     }
-    QPalette palette = m_ui->lbTempActive->palette();
+    QPalette palette = m_ui.lbTempActive->palette();
     palette.setColor(QPalette::WindowText, kAlarmColour);
-    m_ui->lbTempActive->setPalette(palette);
+    m_ui.lbTempActive->setPalette(palette);
 }
 
 bool TimeTempSetup::temperatureRefresh()
@@ -256,22 +251,22 @@ bool TimeTempSetup::temperatureRefresh()
     const bool fahrenheit = unit() == Unit::Fahrenheit;
     const auto number = [](float value) { return QString::number(value, 'f', 1); };
     const QString nothing = tr("Nothing");
-    m_ui->lbTempLow->setText(!m_historyValid  ? nothing
-                                 : fahrenheit ? tr("Low:%1 ℉").arg(number(m_lowest))
-                                              : tr("Low:%1 ℃").arg(number(m_lowest)));
-    m_ui->lbTempHigh->setText(!m_historyValid  ? nothing
-                                  : fahrenheit ? tr("High:%1 ℉").arg(number(m_highest))
-                                               : tr("High:%1 ℃").arg(number(m_highest)));
-    m_ui->lbTempActive->setText(!m_currentValid  ? nothing
-                                    : fahrenheit ? tr("Active:%1 ℉").arg(number(m_current))
-                                                 : tr("Active:%1 ℃").arg(number(m_current)));
+    m_ui.lbTempLow->setText(!m_historyValid  ? nothing
+                                : fahrenheit ? tr("Low:%1 ℉").arg(number(m_lowest))
+                                             : tr("Low:%1 ℃").arg(number(m_lowest)));
+    m_ui.lbTempHigh->setText(!m_historyValid  ? nothing
+                                 : fahrenheit ? tr("High:%1 ℉").arg(number(m_highest))
+                                              : tr("High:%1 ℃").arg(number(m_highest)));
+    m_ui.lbTempActive->setText(!m_currentValid  ? nothing
+                                   : fahrenheit ? tr("Active:%1 ℉").arg(number(m_current))
+                                                : tr("Active:%1 ℃").arg(number(m_current)));
     showAlarmState();
 
     // With no sample at all the plot keeps the curve it had.
     if (m_historyX.isEmpty())
         return false;
     m_curveHistory->setSamples(m_historyX, m_historyTemperatures);
-    m_ui->qwtPlotTemp->replot();
+    m_ui.qwtPlotTemp->replot();
     return true;
 }
 
@@ -291,17 +286,17 @@ void TimeTempSetup::finishOperation()
 
 void TimeTempSetup::caledarSetup(QDate date)
 {
-    m_ui->dateEditDate->setDate(date);
+    m_ui.dateEditDate->setDate(date);
 }
 
 void TimeTempSetup::timerOutTime()
 {
     // While "Setup Time" is checked the user types a date and time of their own.
-    if (m_ui->combSetupTime->isChecked())
+    if (m_ui.combSetupTime->isChecked())
         return;
     const QDateTime now = QDateTime::currentDateTime();
-    m_ui->timeEditTime->setTime(now.time());
-    m_ui->dateEditDate->setDate(now.date());
+    m_ui.timeEditTime->setTime(now.time());
+    m_ui.dateEditDate->setDate(now.date());
 }
 
 void TimeTempSetup::btnReadTemp_Clicked()
@@ -321,8 +316,8 @@ void TimeTempSetup::btnTimeUpdate_Clicked()
 {
     if (!BatchStart::isIdle())
         return;
-    const QDateTime moment = m_ui->combSetupTime->isChecked()
-        ? QDateTime(m_ui->dateEditDate->date(), m_ui->timeEditTime->time())
+    const QDateTime moment = m_ui.combSetupTime->isChecked()
+        ? QDateTime(m_ui.dateEditDate->date(), m_ui.timeEditTime->time())
         : QDateTime::currentDateTime();
     TimeTemp::stageClockUpdate(workingImage(), *RegisterImage::shared(), moment);
     const QVector<int> slaves = TimeTemp::slavesInUse(AppSettings::store());
@@ -348,7 +343,7 @@ void TimeTempSetup::btnSaveTemSet_Clicked()
         return;
     // The members stay in the shown unit; the pump gets Celsius codes.
     TimeTemp::stageSettingsSave(
-        workingImage(), *RegisterImage::shared(), m_ui->cBoxTempAlarm->isChecked(),
+        workingImage(), *RegisterImage::shared(), m_ui.cBoxTempAlarm->isChecked(),
         TimeTemp::offsetFromUnit(m_tempCalibrate, unit()), TimeTemp::fromUnit(m_tempLow, unit()),
         TimeTemp::fromUnit(m_tempHigh, unit()));
     startOperation(PendingSaveSettings, TimeTemp::saveSettingsCommands());
@@ -371,7 +366,7 @@ void TimeTempSetup::combTempMode_CurrentIndexChanged(int index)
     updateThresholdLines();
     updateYAxis();
     if (!temperatureRefresh())
-        m_ui->qwtPlotTemp->replot();
+        m_ui.qwtPlotTemp->replot();
     showSettingsInSpinBoxes();
 }
 
@@ -405,12 +400,12 @@ void TimeTempSetup::operateSuccess()
         TimeTemp::copySettings(*RegisterImage::shared(), image);
         const TimeTemp::TemperatureSettings settings = TimeTemp::decodeSettings(image);
         if (settings.alarmOn)
-            m_ui->cBoxTempAlarm->setChecked(*settings.alarmOn);
+            m_ui.cBoxTempAlarm->setChecked(*settings.alarmOn);
         {
             // The stored unit comes back without converting the old values:
             // they are replaced by the ones just read.
-            const QSignalBlocker blocker(m_ui->combTempMode);
-            m_ui->combTempMode->setCurrentIndex(int(TimeTemp::unitFromSetting(
+            const QSignalBlocker blocker(m_ui.combTempMode);
+            m_ui.combTempMode->setCurrentIndex(int(TimeTemp::unitFromSetting(
                 AppSettings::store().value(QLatin1String(AppSettings::kTemperatureMode)).toInt())));
         }
         takeSettings(settings);
@@ -420,14 +415,14 @@ void TimeTempSetup::operateSuccess()
         updateYAxis();
         // The unit may have changed with it; one replot shows it all.
         if (!temperatureRefresh())
-            m_ui->qwtPlotTemp->replot();
+            m_ui.qwtPlotTemp->replot();
         MyMessageBox::prompt(this, kPromptReadDone);
         break;
     }
     case PendingSaveSettings:
         updateYAxis();
         updateThresholdLines();
-        m_ui->qwtPlotTemp->replot();
+        m_ui.qwtPlotTemp->replot();
         AppSettings::store().setValue(QLatin1String(AppSettings::kTemperatureMode),
                                       TimeTemp::settingFromUnit(unit()));
         MyMessageBox::prompt(this, kPromptSaved);
@@ -455,7 +450,7 @@ void TimeTempSetup::operateFailure(int status)
 void TimeTempSetup::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange && m_curveHistory) {
-        m_ui->retranslateUi(this);
+        m_ui.retranslateUi(this);
         fillTempModeItems();
         m_curveHistory->setTitle(tr("Temp."));
         temperatureRefresh();

@@ -13,6 +13,7 @@
 #include "RegisterImage.h"
 #include "TimeTempDomain.h"
 
+#include "ui_TimeTempSetup.h"
 #include <QDate>
 #include <QVector>
 #include <QWidget>
@@ -20,10 +21,6 @@
 class DialogWaiting;
 class QTimer;
 class QwtPlotCurve;
-
-namespace Ui {
-class TimeTempSetup;
-}
 
 class TimeTempSetup : public QWidget, public CommBackOperate
 {
@@ -88,7 +85,7 @@ private:
     void showAlarmState();
     void fillTempModeItems();
 
-    Ui::TimeTempSetup *m_ui;
+    Ui::TimeTempSetup m_ui;
     DialogWaiting *m_waiting;
     QTimer *m_timer;
     // Used only when no login cycle has published the master's image.

@@ -1,26 +1,22 @@
 #include "DialogWaiting.h"
 
-#include "ui_DialogWaiting.h"
-
 #include <QMovie>
 
 DialogWaiting::DialogWaiting(QWidget *parent)
     : QDialog(parent)
-    , m_ui(new Ui::DialogWaiting)
     , m_movie(new QMovie(QStringLiteral(":/Images/waiting.gif"), QByteArray(), this))
 {
-    m_ui->setupUi(this);
+    m_ui.setupUi(this);
     setWindowTitle(tr("Dialog"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(kSize, kSize);
-    m_ui->lbWaiting->setMovie(m_movie);
-    m_ui->lbWaiting->hide();
+    m_ui.lbWaiting->setMovie(m_movie);
+    m_ui.lbWaiting->hide();
 }
 
 DialogWaiting::~DialogWaiting()
 {
     m_movie->stop();
-    delete m_ui;
 }
 
 bool DialogWaiting::isAnimating() const
@@ -42,7 +38,7 @@ int DialogWaiting::exec()
     // Shown without a modal loop: the page goes on and closes it when its
     // batch outcome arrives.
     centreOverParent();
-    m_ui->lbWaiting->show();
+    m_ui.lbWaiting->show();
     m_movie->start();
     show();
     raise();
@@ -52,7 +48,7 @@ int DialogWaiting::exec()
 bool DialogWaiting::close()
 {
     m_movie->stop();
-    m_ui->lbWaiting->hide();
+    m_ui.lbWaiting->hide();
     hide();
     return true;
 }

@@ -1,12 +1,9 @@
 #pragma once
 
+#include "ui_DialogWaiting.h"
 #include <QDialog>
 
 class QMovie;
-
-namespace Ui {
-class DialogWaiting;
-}
 
 // The busy indicator a page shows over itself while its batch runs. It is
 // not modal: exec() shows it and returns at once, close() hides it again.
@@ -28,6 +25,6 @@ public Q_SLOTS:
 private:
     void centreOverParent();
 
-    Ui::DialogWaiting *m_ui;
+    Ui::DialogWaiting m_ui;
     QMovie *m_movie;
 };
