@@ -22,6 +22,10 @@ ManualControlUnit::ManualControlUnit(int address, int pump, RegisterImage *image
     // The button shows the pump stopped within a few ms of the pump itself.
     m_runTimer->setTimerType(Qt::PreciseTimer);
     m_ui.lbPump->setMovie(m_movie);
+    // An opaque label repaints alone on each frame of the motor's animation;
+    // a transparent one would make every group box behind it paint too.
+    m_ui.lbPump->setAutoFillBackground(true);
+    m_movie->setCacheMode(QMovie::CacheAll);
     // Started and stopped at once, so the label shows the first frame.
     m_movie->start();
     m_movie->stop();

@@ -10,6 +10,8 @@ DialogWaiting::DialogWaiting(QWidget *parent)
     setWindowTitle(tr("Dialog"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(kSize, kSize);
+    // Decoded once: a restart then costs no image reading.
+    m_movie->setCacheMode(QMovie::CacheAll);
     m_ui.lbWaiting->setMovie(m_movie);
     m_ui.lbWaiting->hide();
 }
