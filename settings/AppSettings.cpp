@@ -1,6 +1,7 @@
 #include "AppSettings.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace AppSettings {
 
@@ -107,6 +108,33 @@ void factoryReset(QSettings &settings)
     settings.setValue(QLatin1String(kNetIp), QString::fromLatin1(kDefaultIp));
     settings.setValue(QLatin1String(kNetPort), kDefaultPort);
     settings.setValue(QLatin1String(kSavePassword), 1);
+}
+
+bool isValidBridgeHost(const QString &text)
+{
+    // Host names are at most 253 characters, each label 1 to 63.
+    static const QRegularExpression hostName(
+        QStringLiteral("^(?=.{1,253}$)([A-Za-z0-9]([A-Za-z0-9-]{0,61}[A-Za-z0-9])?)"
+                       "(\\.[A-Za-z0-9]([A-Za-z0-9-]{0,61}[A-Za-z0-9])?)*$"));
+    static const QRegularExpression digitsAndDots(QStringLiteral("^[0-9.]+$"));
+    static const QRegularExpression ipv4(
+        QStringLiteral("^((25[0-5]|2[0-4][0-9]|1[0-9][0-9]|[1-9]?[0-9])\\.){3}"
+                       "(25[0-5]|2[0-4][0-9]|1[0-9][0-9]|[1-9]?[0-9])$"));
+    if (digitsAndDots.match(text).hasMatch())
+        return ipv4.match(text).hasMatch();
+    return hostName.match(text).hasMatch();
+}
+
+std::optional<int> bridgePort(const QString &text)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,5}$"));
+    const QString trimmed = text.trimmed();
+    if (!digits.match(trimmed).hasMatch())
+        return std::nullopt;
+    const int port = trimmed.toInt();
+    if (port < 1 || port > 65535)
+        return std::nullopt;
+    return port;
 }
 
 } // namespace AppSettings

@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QString>
 
+#include <optional>
+
 namespace AppSettings {
 
 inline const char kMarkerKey[] = "TIDEWELL_D4";
@@ -66,5 +68,12 @@ void writeClientDefaults(QSettings &settings);
 // Factory restore: clears the whole store, then keeps only the bridge
 // address, port and the password-saving flag.
 void factoryReset(QSettings &settings);
+
+// What the network dialog may store or dial. A bridge is named by a dotted
+// IPv4 address or a host name (letters, digits and hyphens in dot-separated
+// labels); anything of digits and dots alone must be a whole IPv4 address.
+bool isValidBridgeHost(const QString &text);
+// The port as typed, when it is a whole number from 1 to 65535.
+std::optional<int> bridgePort(const QString &text);
 
 } // namespace AppSettings

@@ -28,16 +28,37 @@ DialogIpPort::DialogIpPort(QWidget *parent)
                 Qt::QueuedConnection);
 }
 
-int DialogIpPort::portFromText(const QString &text)
+bool DialogIpPort::checkEntry(QString *ip, int *port)
 {
-    return text.toInt();
+    const QString host = m_ui.leIp->text().trimmed();
+    if (!AppSettings::isValidBridgeHost(host)) {
+        MyMessageBox::warn(
+            this,
+            tr("IP: \"%1\" is neither an IPv4 address nor a host name.").arg(m_ui.leIp->text()));
+        m_ui.leIp->setFocus();
+        return false;
+    }
+    const std::optional<int> number = AppSettings::bridgePort(m_ui.lePort->text());
+    if (!number) {
+        MyMessageBox::warn(
+            this, tr("PORT: \"%1\" is not a number from 1 to 65535.").arg(m_ui.lePort->text()));
+        m_ui.lePort->setFocus();
+        return false;
+    }
+    *ip = host;
+    *port = *number;
+    return true;
 }
 
 void DialogIpPort::btnConfirm_Clicked()
 {
+    QString ip;
+    int port = 0;
+    if (!checkEntry(&ip, &port))
+        return;
     QSettings &settings = AppSettings::store();
-    settings.setValue(QLatin1String(AppSettings::kNetIp), m_ui.leIp->text());
-    settings.setValue(QLatin1String(AppSettings::kNetPort), portFromText(m_ui.lePort->text()));
+    settings.setValue(QLatin1String(AppSettings::kNetIp), ip);
+    settings.setValue(QLatin1String(AppSettings::kNetPort), port);
     accept();
 }
 
@@ -46,10 +67,12 @@ void DialogIpPort::btnReConnect_Clicked()
     Communication *link = Communication::current();
     if (!link)
         return;
+    QString ip;
+    int port = 0;
+    if (!checkEntry(&ip, &port))
+        return;
     // The link lives on its own thread: hand it the new address there, ahead
     // of the stop and start that follow in the same queue.
-    const QString ip = m_ui.leIp->text();
-    const int port = portFromText(m_ui.lePort->text());
     QMetaObject::invokeMethod(
         link,
         [link, ip, port] {

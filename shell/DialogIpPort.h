@@ -5,15 +5,13 @@
 
 // The address and port of the pump's WiFi bridge. Confirm stores them for
 // the next start; Reconnect restarts the running link with them as typed,
-// without storing anything.
+// without storing anything. Neither does anything with an entry that is not
+// an address or port.
 class DialogIpPort : public QDialog
 {
     Q_OBJECT
 public:
     explicit DialogIpPort(QWidget *parent = nullptr);
-
-    // The port as typed; 0 when it is not a number.
-    static int portFromText(const QString &text);
 
 Q_SIGNALS:
     void finished();
@@ -26,5 +24,9 @@ public Q_SLOTS:
     void conStatus(int state);
 
 private:
+    // The address and port as typed, when both may be stored and dialled;
+    // otherwise a message naming the field, and false.
+    bool checkEntry(QString *ip, int *port);
+
     Ui::DialogIpPort m_ui;
 };

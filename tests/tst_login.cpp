@@ -4,6 +4,7 @@
 #include "Communication.h"
 #include "DialogIpPort.h"
 #include "DialogLogin.h"
+#include "MyMessageBox.h"
 #include "TestSupport.h"
 
 #include <QCheckBox>
@@ -31,7 +32,7 @@ private Q_SLOTS:
     void passwordIsStoredOnlyWhileSavingIsOn();
     void savedPasswordIsFilledInAtStart();
     void noLinkRaisesPrompt11AndSendsNothing();
-    void networkDialogStoresANonNumericPortAsZero();
+    void networkDialogRefusesWhatIsNotAnAddressOrPort();
     void networkDialogReconnectLeavesTheSettingsAlone();
 
 private:
@@ -70,6 +71,8 @@ void TestLogin::waitForLink()
 {
     QTRY_VERIFY(Communication::current() &&
                 Communication::current()->socketState() == Communication::kConnectedState);
+    // The simulator takes the connection on this thread, after the link sees it.
+    QTRY_VERIFY(m_fixture.sim().hasClient());
 }
 
 void TestLogin::init()
@@ -242,23 +245,68 @@ void TestLogin::noLinkRaisesPrompt11AndSendsNothing()
     waitForLink();
 }
 
-void TestLogin::networkDialogStoresANonNumericPortAsZero()
+void TestLogin::networkDialogRefusesWhatIsNotAnAddressOrPort()
 {
     QSettings &settings = AppSettings::store();
     const QVariant port = settings.value("net_port");
     const QVariant ip = settings.value("net_ip");
+    QStringList warnings;
+    MyMessageBox::setWarningObserver(
+        [&warnings](QWidget *, const QString &text) { warnings << text; });
+    // A stop or a dial would change the link's state.
+    QSignalSpy linkStates(Communication::current(), &Communication::conStatus);
+
     DialogIpPort dialog(m_login);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("IP and PORT setup"));
     QCOMPARE(dialog.findChild<QLineEdit *>("lePort")->text(), port.toString());
     dialog.show();
-    dialog.findChild<QLineEdit *>("lePort")->setText(QStringLiteral("abc"));
+    auto *ipEdit = dialog.findChild<QLineEdit *>("leIp");
+    auto *portEdit = dialog.findChild<QLineEdit *>("lePort");
+    const struct
+    {
+        const char *ip;
+        const char *port;
+        const char *field;
+    } entries[] = {{"127.0.0.1", "99999x", "PORT"},
+                   {"127.0.0.1", "0", "PORT"},
+                   {"127.0.0.1", "65536", "PORT"},
+                   {"127.0.0.1", "", "PORT"},
+                   {"127.0.0.999", "8899", "IP"},
+                   {"reef bridge", "8899", "IP"},
+                   {"", "8899", "IP"}};
+    for (const auto &entry : entries) {
+        for (const char *button : {"btnConfirm", "btnReConnect"}) {
+            warnings.clear();
+            ipEdit->setText(QLatin1String(entry.ip));
+            portEdit->setText(QLatin1String(entry.port));
+            QTest::mouseClick(dialog.findChild<QPushButton *>(button), Qt::LeftButton);
+            QCOMPARE(warnings.size(), 1);
+            QVERIFY2(warnings.first().startsWith(QLatin1String(entry.field)),
+                     qPrintable(warnings.first()));
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(settings.value("net_port"), port);
+            QCOMPARE(settings.value("net_ip"), ip);
+        }
+    }
+    // Nothing was dialled: the link still holds its one connection.
+    QTest::qWait(200); // a reconnect would have closed and dialled by now
+    QCOMPARE(linkStates.count(), 0);
+    QCOMPARE(Communication::current()->socketState(), 3);
+
+    // A host name and a port in range are stored as typed, trimmed.
+    warnings.clear();
+    ipEdit->setText(QStringLiteral(" localhost "));
+    portEdit->setText(QStringLiteral("502"));
     QTest::mouseClick(dialog.findChild<QPushButton *>("btnConfirm"), Qt::LeftButton);
+    QVERIFY(warnings.isEmpty());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(settings.value("net_port").toInt(), 0);
-    QCOMPARE(settings.value("net_ip"), ip);
+    QCOMPARE(settings.value("net_ip").toString(), QStringLiteral("localhost"));
+    QCOMPARE(settings.value("net_port").toInt(), 502);
     // The running link is not changed by Confirm.
     QCOMPARE(Communication::current()->socketState(), 3);
+    MyMessageBox::setWarningObserver(nullptr);
     settings.setValue("net_port", port);
+    settings.setValue("net_ip", ip);
 }
 
 void TestLogin::networkDialogReconnectLeavesTheSettingsAlone()

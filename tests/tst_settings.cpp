@@ -33,6 +33,10 @@ private Q_SLOTS:
     void factoryResetKeepsOnlyNetworkKeys();
     void stateAfterFactoryResetIsAFirstRunWithoutPassword();
     void storeIsOneProcessWideObject();
+    void bridgeHostIsAnIpv4AddressOrAHostName_data();
+    void bridgeHostIsAnIpv4AddressOrAHostName();
+    void bridgePortIsAWholeNumberFrom1To65535_data();
+    void bridgePortIsAWholeNumberFrom1To65535();
 };
 
 void TestSettings::markerDecidesFirstRun_data()
@@ -161,6 +165,62 @@ void TestSettings::storeIsOneProcessWideObject()
     QCOMPARE(store().applicationName(), QStringLiteral("TIDEWELL_D4"));
     // The store must live in the test's own directory, never the user's.
     QVERIFY(store().fileName().startsWith(QStringLiteral("/tmp/tidewell-test-settings-")));
+}
+
+void TestSettings::bridgeHostIsAnIpv4AddressOrAHostName_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("loopback") << "127.0.0.1" << true;
+    QTest::newRow("loopback range") << "127.10.100.254" << true;
+    QTest::newRow("all zeros") << "0.0.0.0" << true;
+    QTest::newRow("host name") << "reef-bridge" << true;
+    QTest::newRow("dotted host name") << "bridge.home.lan" << true;
+    QTest::newRow("label starting with a digit") << "4pumps.lan" << true;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("octet too big") << "127.0.0.256" << false;
+    QTest::newRow("three octets") << "127.0.0" << false;
+    QTest::newRow("five octets") << "127.0.0.1.1" << false;
+    QTest::newRow("one number") << "2130706433" << false;
+    QTest::newRow("trailing dot") << "127.0.0.1." << false;
+    QTest::newRow("space inside") << "127.0. 0.1" << false;
+    QTest::newRow("underscore") << "reef_bridge" << false;
+    QTest::newRow("leading hyphen") << "-bridge" << false;
+    QTest::newRow("empty label") << "bridge..lan" << false;
+    QTest::newRow("label of 64") << QString(64, QLatin1Char('a')) << false;
+    QTest::newRow("port in the address") << "127.0.0.1:8899" << false;
+}
+
+void TestSettings::bridgeHostIsAnIpv4AddressOrAHostName()
+{
+    QFETCH(QString, host);
+    QFETCH(bool, valid);
+    QCOMPARE(AppSettings::isValidBridgeHost(host), valid);
+}
+
+void TestSettings::bridgePortIsAWholeNumberFrom1To65535_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("port");
+    QTest::newRow("default") << "8899" << 8899;
+    QTest::newRow("lowest") << "1" << 1;
+    QTest::newRow("highest") << "65535" << 65535;
+    QTest::newRow("spaces around") << " 502 " << 502;
+    QTest::newRow("zero") << "0" << -1;
+    QTest::newRow("one past the highest") << "65536" << -1;
+    QTest::newRow("digits then a letter") << "99999x" << -1;
+    QTest::newRow("letters") << "abc" << -1;
+    QTest::newRow("empty") << "" << -1;
+    QTest::newRow("negative") << "-1" << -1;
+    QTest::newRow("sign") << "+80" << -1;
+    QTest::newRow("six digits") << "100000" << -1;
+}
+
+void TestSettings::bridgePortIsAWholeNumberFrom1To65535()
+{
+    QFETCH(QString, text);
+    QFETCH(int, port);
+    QCOMPARE(AppSettings::bridgePort(text).value_or(-1), port);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

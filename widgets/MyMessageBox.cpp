@@ -7,6 +7,7 @@ namespace {
 
 MyMessageBox::PromptObserver g_promptObserver;
 MyMessageBox::QuestionAnswerer g_questionAnswerer;
+MyMessageBox::WarningObserver g_warningObserver;
 
 // Prompt 2 is shown as it stands, in every language.
 const char kCommunicationFailed[] = "Communication failed";
@@ -21,6 +22,22 @@ void MyMessageBox::setPromptObserver(PromptObserver observer)
 void MyMessageBox::setQuestionAnswerer(QuestionAnswerer answerer)
 {
     g_questionAnswerer = std::move(answerer);
+}
+
+void MyMessageBox::setWarningObserver(WarningObserver observer)
+{
+    g_warningObserver = std::move(observer);
+}
+
+void MyMessageBox::warn(QWidget *parent, const QString &text)
+{
+    if (g_warningObserver) {
+        g_warningObserver(parent, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, tr("Prompt"), text, QMessageBox::NoButton, parent);
+    box.addButton(tr("Okey"), QMessageBox::AcceptRole);
+    box.exec();
 }
 
 QString MyMessageBox::promptText(int number)

@@ -26,6 +26,10 @@ public:
     static bool ask(QWidget *parent, const QString &text, const QString &okText,
                     const QString &cancelText);
 
+    // A box with a warning icon and a text of its own, for what the user
+    // must put right before anything happens.
+    static void warn(QWidget *parent, const QString &text);
+
     // Test seams. With an observer set, prompts are handed to it instead of
     // being shown; with an answerer set, questions are answered by it. The
     // product never sets either.
@@ -33,4 +37,6 @@ public:
     using QuestionAnswerer = std::function<bool(QWidget *parent, const QString &text)>;
     static void setPromptObserver(PromptObserver observer);
     static void setQuestionAnswerer(QuestionAnswerer answerer);
+    using WarningObserver = std::function<void(QWidget *parent, const QString &text)>;
+    static void setWarningObserver(WarningObserver observer);
 };

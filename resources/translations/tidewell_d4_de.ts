@@ -213,6 +213,14 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>IP: &quot;%1&quot; is neither an IPv4 address nor a host name.</source>
+        <translation>IP: „%1“ ist weder eine IPv4-Adresse noch ein Hostname.</translation>
+    </message>
+    <message>
+        <source>PORT: &quot;%1&quot; is not a number from 1 to 65535.</source>
+        <translation>Port: „%1“ ist keine Zahl von 1 bis 65535.</translation>
+    </message>
 </context>
 <context>
     <name>DialogLogin</name>

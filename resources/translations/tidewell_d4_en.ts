@@ -213,6 +213,14 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>IP: &quot;%1&quot; is neither an IPv4 address nor a host name.</source>
+        <translation>IP: "%1" is neither an IPv4 address nor a host name.</translation>
+    </message>
+    <message>
+        <source>PORT: &quot;%1&quot; is not a number from 1 to 65535.</source>
+        <translation>PORT: "%1" is not a number from 1 to 65535.</translation>
+    </message>
 </context>
 <context>
     <name>DialogLogin</name>

@@ -213,6 +213,14 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>IP: &quot;%1&quot; is neither an IPv4 address nor a host name.</source>
+        <translation>IP : « %1 » n'est ni une adresse IPv4 ni un nom d'hôte.</translation>
+    </message>
+    <message>
+        <source>PORT: &quot;%1&quot; is not a number from 1 to 65535.</source>
+        <translation>Port : « %1 » n'est pas un nombre de 1 à 65535.</translation>
+    </message>
 </context>
 <context>
     <name>DialogLogin</name>

@@ -213,6 +213,14 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>IP: &quot;%1&quot; is neither an IPv4 address nor a host name.</source>
+        <translation>IP：“%1”既不是 IPv4 地址，也不是主机名。</translation>
+    </message>
+    <message>
+        <source>PORT: &quot;%1&quot; is not a number from 1 to 65535.</source>
+        <translation>端口：“%1”不是 1 到 65535 之间的数字。</translation>
+    </message>
 </context>
 <context>
     <name>DialogLogin</name>
