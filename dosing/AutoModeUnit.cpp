@@ -1,9 +1,5 @@
 #include "AutoModeUnit.h"
 
-namespace {
-constexpr int kWeekCode = DoseProgramme::RunWeek + 1;
-} // namespace
-
 AutoModeUnit::AutoModeUnit(QWidget *parent)
     : QWidget(parent)
 {
@@ -134,13 +130,13 @@ void AutoModeUnit::autoCustomModeChanged(int mode)
         if (m_displayMode != DisplayWeek)
             setDisplayMode(DisplayWeek);
         m_ui.wgSetupParameter->show();
-        m_ui.wgWeekSetup->setVisible(m_runModeCode == kWeekCode);
+        m_ui.wgWeekSetup->setVisible(m_runMode == DoseProgramme::RunWeek);
     }
 }
 
 void AutoModeUnit::setupRunModeIndex(int index)
 {
-    m_runModeCode = index + 1;
+    m_runMode = index;
     m_ui.wgPublicSetup->setRunMode(index);
     if (index < DoseProgramme::RunWeek)
         m_ui.wgWeekSetup->hide();
@@ -153,7 +149,7 @@ void AutoModeUnit::cboxDisMode_CurrentIndexChanged(int mode)
     m_displayMode = mode;
     if (mode == DisplayWeek) {
         m_ui.wgCustomInformation->hide();
-        m_ui.wgWeekSetup->setVisible(m_runModeCode == kWeekCode);
+        m_ui.wgWeekSetup->setVisible(m_runMode == DoseProgramme::RunWeek);
     } else if (mode == DisplayPlan) {
         m_ui.wgWeekSetup->hide();
         m_ui.wgCustomInformation->setVisible(m_setupMode == DoseProgramme::SetupCustom);

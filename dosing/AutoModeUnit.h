@@ -46,7 +46,7 @@ public Q_SLOTS:
 
 private:
     Ui::AutoModeUnit m_ui;
-    int m_runModeCode = 1; // run-mode index + 1; 4 is "Week"
+    int m_runMode = DoseProgramme::RunOneDay;
     int m_setupMode = DoseProgramme::SetupAuto;
     int m_displayMode = DisplayWeek;
 };
