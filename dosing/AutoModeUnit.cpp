@@ -1,9 +1,5 @@
 #include "AutoModeUnit.h"
 
-namespace {
-constexpr int kWeekCode = DoseProgramme::RunWeek + 1;
-} // namespace
-
 AutoModeUnit::AutoModeUnit(QWidget *parent)
     : QWidget(parent)
 {
@@ -26,24 +22,43 @@ AutoModeUnit::AutoModeUnit(QWidget *parent)
     setupChannelOnOffIndex(m_ui.wgPublicSetup->onOff());
 }
 
-int AutoModeUnit::channelOnOff() const
+void AutoModeUnit::setChannel(const DoseProgramme::Channel &channel)
 {
-    return m_ui.wgPublicSetup->onOff();
+    setupChannelOnOffIndex(channel.onOff);
+    m_ui.wgPublicSetup->setSpeed(channel.speed);
+    setupRunModeIndex(channel.runMode);
+    m_ui.wgSetupParameter->setStartTime(channel.start);
+    m_ui.wgSetupParameter->setStopTime(channel.stop);
+    // The dose count is one of the choices the times just shown allow.
+    m_ui.wgSetupParameter->rebuildDoseChoices();
+    m_ui.wgSetupParameter->setDosesPerDay(channel.dosesPerDay);
+    bool clamped = false;
+    const double volume = DoseProgramme::shownVolume(channel.volumeBits, &clamped);
+    m_ui.wgSetupParameter->setTotalVolume(volume, clamped);
+    m_ui.wgWeekSetup->setMask(channel.weekMask);
+    m_ui.wgCustomInformation->clear();
+    for (const DoseProgramme::Plan &plan : channel.plans)
+        m_ui.wgCustomInformation->addPlan(plan.time, plan.volume);
 }
 
-int AutoModeUnit::runMode() const
+DoseProgramme::Channel AutoModeUnit::channel() const
 {
-    return m_ui.wgPublicSetup->runMode();
+    DoseProgramme::Channel channel;
+    channel.onOff = m_ui.wgPublicSetup->onOff();
+    channel.runMode = m_ui.wgPublicSetup->runMode();
+    channel.speed = m_ui.wgPublicSetup->speed();
+    channel.volumeBits = DoseProgramme::volumeBits(m_ui.wgSetupParameter->totalVolume());
+    channel.dosesPerDay = m_ui.wgSetupParameter->dosesPerDay();
+    channel.start = m_ui.wgSetupParameter->startTime();
+    channel.stop = m_ui.wgSetupParameter->stopTime();
+    channel.weekMask = m_ui.wgWeekSetup->mask();
+    channel.plans = m_ui.wgCustomInformation->plans();
+    return channel;
 }
 
 void AutoModeUnit::setSpeed(int index)
 {
     m_ui.wgPublicSetup->setSpeed(index);
-}
-
-int AutoModeUnit::speed() const
-{
-    return m_ui.wgPublicSetup->speed();
 }
 
 void AutoModeUnit::setReagentNames(const QStringList &names)
@@ -71,99 +86,9 @@ QString AutoModeUnit::title() const
     return m_ui.wgPublicSetup->title();
 }
 
-void AutoModeUnit::setStartTime(const QTime &time)
-{
-    m_ui.wgSetupParameter->setStartTime(time);
-}
-
-void AutoModeUnit::setStopTime(const QTime &time)
-{
-    m_ui.wgSetupParameter->setStopTime(time);
-}
-
-QTime AutoModeUnit::startTime() const
-{
-    return m_ui.wgSetupParameter->startTime();
-}
-
-QTime AutoModeUnit::stopTime() const
-{
-    return m_ui.wgSetupParameter->stopTime();
-}
-
-void AutoModeUnit::rebuildDoseChoices()
-{
-    m_ui.wgSetupParameter->rebuildDoseChoices();
-}
-
-QStringList AutoModeUnit::doseChoices() const
-{
-    return m_ui.wgSetupParameter->doseChoices();
-}
-
-void AutoModeUnit::setDosesPerDay(int doses)
-{
-    m_ui.wgSetupParameter->setDosesPerDay(doses);
-}
-
-int AutoModeUnit::dosesPerDay() const
-{
-    return m_ui.wgSetupParameter->dosesPerDay();
-}
-
-void AutoModeUnit::setTotalVolume(double volume, bool marked)
-{
-    m_ui.wgSetupParameter->setTotalVolume(volume, marked);
-}
-
-double AutoModeUnit::totalVolume() const
-{
-    return m_ui.wgSetupParameter->totalVolume();
-}
-
-bool AutoModeUnit::volumeMarked() const
-{
-    return m_ui.wgSetupParameter->volumeMarked();
-}
-
-void AutoModeUnit::setWeekMask(int mask)
-{
-    m_ui.wgWeekSetup->setMask(mask);
-}
-
-int AutoModeUnit::weekMask() const
-{
-    return m_ui.wgWeekSetup->mask();
-}
-
-void AutoModeUnit::clearPlans()
-{
-    m_ui.wgCustomInformation->clear();
-}
-
-void AutoModeUnit::addPlan(const QTime &time, double volume)
-{
-    m_ui.wgCustomInformation->addPlan(time, volume);
-}
-
 void AutoModeUnit::putPlansInOrder()
 {
     m_ui.wgCustomInformation->putInOrder();
-}
-
-QVector<QTime> AutoModeUnit::planTimes() const
-{
-    return m_ui.wgCustomInformation->times();
-}
-
-QVector<double> AutoModeUnit::planVolumes() const
-{
-    return m_ui.wgCustomInformation->volumes();
-}
-
-QVector<DoseProgramme::Plan> AutoModeUnit::plans() const
-{
-    return m_ui.wgCustomInformation->plans();
 }
 
 void AutoModeUnit::setDisplayMode(int mode)
@@ -205,13 +130,13 @@ void AutoModeUnit::autoCustomModeChanged(int mode)
         if (m_displayMode != DisplayWeek)
             setDisplayMode(DisplayWeek);
         m_ui.wgSetupParameter->show();
-        m_ui.wgWeekSetup->setVisible(m_runModeCode == kWeekCode);
+        m_ui.wgWeekSetup->setVisible(m_runMode == DoseProgramme::RunWeek);
     }
 }
 
 void AutoModeUnit::setupRunModeIndex(int index)
 {
-    m_runModeCode = index + 1;
+    m_runMode = index;
     m_ui.wgPublicSetup->setRunMode(index);
     if (index < DoseProgramme::RunWeek)
         m_ui.wgWeekSetup->hide();
@@ -224,7 +149,7 @@ void AutoModeUnit::cboxDisMode_CurrentIndexChanged(int mode)
     m_displayMode = mode;
     if (mode == DisplayWeek) {
         m_ui.wgCustomInformation->hide();
-        m_ui.wgWeekSetup->setVisible(m_runModeCode == kWeekCode);
+        m_ui.wgWeekSetup->setVisible(m_runMode == DoseProgramme::RunWeek);
     } else if (mode == DisplayPlan) {
         m_ui.wgWeekSetup->hide();
         m_ui.wgCustomInformation->setVisible(m_setupMode == DoseProgramme::SetupCustom);

@@ -4,14 +4,12 @@
 
 #include "ui_AutoModeUnit.h"
 #include <QStringList>
-#include <QTime>
-#include <QVector>
 #include <QWidget>
 
 // The editor of one pump channel's programme: the automatic editors (switch,
 // run mode, speed, reagent, doses, volume, times, week days) or the custom
 // plans, with everything but the switch greyed out while the channel is off.
-// The dose settings page reads and fills it through the typed accessors.
+// The dose settings page fills it with a whole channel and reads one back.
 class AutoModeUnit : public QWidget
 {
     Q_OBJECT
@@ -20,40 +18,23 @@ public:
 
     explicit AutoModeUnit(QWidget *parent = nullptr);
 
-    int channelOnOff() const;
-    int runMode() const;
+    // Shows a channel as the pump holds it; a volume the editor cannot show
+    // is shown clamped and marked.
+    void setChannel(const DoseProgramme::Channel &channel);
+    // The channel as the editors show it; the clamp flags are never set.
+    DoseProgramme::Channel channel() const;
+
+    // The speed alone, as another page of the pump may change it.
     void setSpeed(int index);
-    int speed() const;
     void setReagentNames(const QStringList &names);
     void setReagent(int index);
     int reagent() const;
     void setTitle(const QString &title);
     QString title() const;
-    void setStartTime(const QTime &time);
-    void setStopTime(const QTime &time);
-    QTime startTime() const;
-    QTime stopTime() const;
-    void rebuildDoseChoices();
-    QStringList doseChoices() const;
-    void setDosesPerDay(int doses);
-    int dosesPerDay() const;
-    void setTotalVolume(double volume, bool marked = false);
-    double totalVolume() const;
-    bool volumeMarked() const;
-    void setWeekMask(int mask);
-    int weekMask() const;
-
-    void clearPlans();
-    void addPlan(const QTime &time, double volume);
+    // Edited plans go to the pump in time order.
     void putPlansInOrder();
-    QVector<QTime> planTimes() const;
-    QVector<double> planVolumes() const;
-    QVector<DoseProgramme::Plan> plans() const;
 
     void setDisplayMode(int mode);
-    int displayMode() const { return m_displayMode; }
-    int setupMode() const { return m_setupMode; }
-    int runModeCode() const { return m_runModeCode; }
 
 public Q_SLOTS:
     void setupChannelOnOffIndex(int index);
@@ -65,7 +46,7 @@ public Q_SLOTS:
 
 private:
     Ui::AutoModeUnit m_ui;
-    int m_runModeCode = 1; // run-mode index + 1; 4 is "Week"
+    int m_runMode = DoseProgramme::RunOneDay;
     int m_setupMode = DoseProgramme::SetupAuto;
     int m_displayMode = DisplayWeek;
 };

@@ -83,43 +83,16 @@ void DoseSetGroup::showProgramme(const Programme &programme)
         }
         combAutoCustom_CurrentIndexChanged(mode);
     }
-    for (int i = 0; i < m_units.size(); ++i) {
-        AutoModeUnit *unit = m_units.at(i);
-        const Channel &channel = programme.channels.at(i);
-        unit->setupChannelOnOffIndex(channel.onOff);
-        unit->setSpeed(channel.speed);
-        unit->setupRunModeIndex(channel.runMode);
-        unit->setStartTime(channel.start);
-        unit->setStopTime(channel.stop);
-        unit->rebuildDoseChoices();
-        unit->setDosesPerDay(channel.dosesPerDay);
-        bool clamped = false;
-        const double volume = shownVolume(channel.volumeBits, &clamped);
-        unit->setTotalVolume(volume, clamped);
-        unit->setWeekMask(channel.weekMask);
-        unit->clearPlans();
-        for (const Plan &plan : channel.plans)
-            unit->addPlan(plan.time, plan.volume);
-    }
+    for (int i = 0; i < m_units.size(); ++i)
+        m_units.at(i)->setChannel(programme.channels.at(i));
 }
 
 Programme DoseSetGroup::collect() const
 {
     Programme programme;
     programme.setupMode = m_ui.combAutoCustom->currentIndex();
-    for (int i = 0; i < m_units.size(); ++i) {
-        const AutoModeUnit *unit = m_units.at(i);
-        Channel &channel = programme.channels[i];
-        channel.onOff = unit->channelOnOff();
-        channel.runMode = unit->runMode();
-        channel.speed = unit->speed();
-        channel.volumeBits = volumeBits(unit->totalVolume());
-        channel.dosesPerDay = unit->dosesPerDay();
-        channel.start = unit->startTime();
-        channel.stop = unit->stopTime();
-        channel.weekMask = unit->weekMask();
-        channel.plans = unit->plans();
-    }
+    for (int i = 0; i < m_units.size(); ++i)
+        programme.channels[i] = m_units.at(i)->channel();
     return programme;
 }
 

@@ -6,6 +6,7 @@
 #include "AutoSetupParameter.h"
 #include "ClientFixture.h"
 #include "CustomInformation.h"
+#include "DoseProgramme.h"
 #include "DoseSetGroup.h"
 #include "LinkFixture.h"
 #include "RegisterImage.h"
@@ -51,6 +52,7 @@ private Q_SLOTS:
     void saveRefusesAnOnChannelWithoutDoseChoice();
     void unreadableVolumeIsShownClampedAndMarked();
     void planCountAboveTwentyFourIsClamped();
+    void channelSetIntoTheEditorComesBackAsShown();
     void slavePageWritesOnlyToItsOwnAddress();
     void saveTwiceRunsOneBatch();
     void readDuringAnotherBatchIsIgnored();
@@ -304,7 +306,7 @@ void TestDosing::readShowsTheProgramme()
     QCOMPARE(child<QLabel>(parameters(page, 0), "lbPerDose")->text(), QStringLiteral("3.1 ml"));
     QCOMPARE(child<QTimeEdit>(parameters(page, 0), "tEStartTime")->time(), QTime(8, 0));
     QCOMPARE(child<QTimeEdit>(parameters(page, 0), "tEStopTime")->time(), QTime(19, 59));
-    QCOMPARE(unit(page, 2)->weekMask(), 0x41);
+    QCOMPARE(unit(page, 2)->channel().weekMask, 0x41);
     QVERIFY(child<QCheckBox>(unit(page, 2), "cBoxSunday")->isChecked());
     QVERIFY(!child<QCheckBox>(unit(page, 2), "cBoxTuesday")->isChecked());
     CustomInformation *plans = child<CustomInformation>(unit(page, 3), "wgCustomInformation");
@@ -382,7 +384,7 @@ void TestDosing::perDoseVolumeFollowsTotalAndDoses()
     child<QComboBox>(p, "combTimes")->setCurrentText(QStringLiteral("4"));
     QCOMPARE(child<QLabel>(p, "lbPerDose")->text(), QStringLiteral("7.5 ml"));
     // A dose count the span does not offer leaves the choice as it was.
-    unit(master(), 0)->setDosesPerDay(5);
+    p->setDosesPerDay(5);
     QCOMPARE(child<QComboBox>(p, "combTimes")->currentText(), QStringLiteral("4"));
 }
 
@@ -438,7 +440,7 @@ void TestDosing::planEditorAddsEditsAndRemovesPlans()
     AutoModeUnit *u = unit(master(), 0);
     auto *custom = child<AutoCustomSetup>(u, "wgCustomSetup");
     auto *plans = child<CustomInformation>(u, "wgCustomInformation");
-    u->clearPlans();
+    plans->clear();
     const auto enter = [&](int index, QTime time, double volume) {
         child<QSpinBox>(custom, "sbPlanIndex")->setValue(index);
         child<QTimeEdit>(custom, "dtStartTime")->setTime(time);
@@ -469,7 +471,7 @@ void TestDosing::planEditorAddsEditsAndRemovesPlans()
     child<QSpinBox>(custom, "sbPlanIndex")->setValue(9);
     QTest::mouseClick(child<QPushButton>(custom, "btnDelete"), Qt::LeftButton);
     QCOMPARE(plans->planCount(), 3);
-    u->clearPlans();
+    plans->clear();
 }
 
 void TestDosing::customPlansOnTwoChannelsSurviveARestart()
@@ -485,7 +487,7 @@ void TestDosing::customPlansOnTwoChannelsSurviveARestart()
         child<QDoubleSpinBox>(custom, "dbVolume")->setValue(volume);
         QTest::mouseClick(child<QPushButton>(custom, "btnConfirm"), Qt::LeftButton);
     };
-    unit(page, 0)->clearPlans();
+    child<CustomInformation>(unit(page, 0), "wgCustomInformation")->clear();
     enter(0, 1, QTime(12, 0), 12);
     enter(0, 2, QTime(8, 0), 8);
     enter(0, 3, QTime(10, 0), 10);
@@ -536,7 +538,7 @@ void TestDosing::saveRefusesAnOnChannelWithoutDoseChoice()
     child<QTimeEdit>(parameters(page, 1), "tEStartTime")->setTime(QTime(10, 0));
     child<QTimeEdit>(parameters(page, 1), "tEStopTime")->setTime(QTime(9, 59));
     child<QDoubleSpinBox>(parameters(page, 1), "dbVolume")->setValue(20);
-    QCOMPARE(unit(page, 1)->doseChoices(), QStringList());
+    QCOMPARE(parameters(page, 1)->doseChoices(), QStringList());
     QVERIFY(!child<QLabel>(parameters(page, 1), "lbPerDose")
                  ->text()
                  .contains(QRegularExpression("[0-9]")));
@@ -570,12 +572,12 @@ void TestDosing::unreadableVolumeIsShownClampedAndMarked()
     for (int channel : {0, 1}) {
         auto *volume = child<QDoubleSpinBox>(parameters(master(), channel), "dbVolume");
         QCOMPARE(volume->value(), 0.0);
-        QVERIFY(unit(master(), channel)->volumeMarked());
+        QVERIFY(parameters(master(), channel)->volumeMarked());
         const QString perDose = child<QLabel>(parameters(master(), channel), "lbPerDose")->text();
         QVERIFY2(!perDose.contains(QStringLiteral("nan")) && !perDose.startsWith(QLatin1Char('-')),
                  qPrintable(perDose));
     }
-    QVERIFY(!unit(master(), 2)->volumeMarked());
+    QVERIFY(!parameters(master(), 2)->volumeMarked());
     // Saved as shown.
     savePage(master());
     QCOMPARE(m_link.sim().holdingRegister(1, 19), 0);
@@ -589,6 +591,41 @@ void TestDosing::planCountAboveTwentyFourIsClamped()
     readPage(master());
     auto *plans = child<CustomInformation>(unit(master(), 3), "wgCustomInformation");
     QCOMPARE(plans->planCount(), 24);
+}
+
+void TestDosing::channelSetIntoTheEditorComesBackAsShown()
+{
+    AutoModeUnit editor;
+    DoseProgramme::Channel channel;
+    channel.onOff = DoseProgramme::SwitchOn;
+    channel.runMode = DoseProgramme::RunWeek;
+    channel.speed = DoseProgramme::SpeedFast;
+    channel.volumeBits = DoseProgramme::volumeBits(12.5);
+    channel.dosesPerDay = 4;
+    channel.start = QTime(8, 0);
+    channel.stop = QTime(19, 59);
+    channel.weekMask = 0x41;
+    // Out of time order: the editor keeps the order it was given.
+    channel.plans = {{QTime(12, 0), 20}, {QTime(6, 45), 3}};
+    editor.setChannel(channel);
+    const DoseProgramme::Channel shown = editor.channel();
+    QCOMPARE(shown.onOff, channel.onOff);
+    QCOMPARE(shown.runMode, channel.runMode);
+    QCOMPARE(shown.speed, channel.speed);
+    QCOMPARE(shown.volumeBits, channel.volumeBits);
+    QCOMPARE(shown.dosesPerDay, channel.dosesPerDay);
+    QCOMPARE(shown.start, channel.start);
+    QCOMPARE(shown.stop, channel.stop);
+    QCOMPARE(shown.weekMask, channel.weekMask);
+    QCOMPARE(shown.plans, channel.plans);
+    auto *parameters = child<AutoSetupParameter>(&editor, "wgSetupParameter");
+    QVERIFY(!parameters->volumeMarked());
+
+    // A volume the editor cannot show comes back as its clamp, marked.
+    channel.volumeBits = 0x7FC00000; // NaN
+    editor.setChannel(channel);
+    QCOMPARE(editor.channel().volumeBits, DoseProgramme::volumeBits(0));
+    QVERIFY(parameters->volumeMarked());
 }
 
 void TestDosing::slavePageWritesOnlyToItsOwnAddress()

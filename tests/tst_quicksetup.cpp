@@ -2,6 +2,7 @@
 #include "AutoModeUnit.h"
 #include "AutoSetup.h"
 #include "ClientFixture.h"
+#include "DoseProgramme.h"
 #include "DoseSetGroup.h"
 #include "LinkFixture.h"
 #include "MainWindowConn.h"
@@ -256,11 +257,12 @@ void TestQuickSetup::masterDosePageShowsTheNewProgramme()
     DoseSetGroup *page = doses->page(0);
     QVERIFY(page);
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(page->unit(i)->channelOnOff(), 1);
-        QCOMPARE(page->unit(i)->runMode(), 0);
+        QCOMPARE(page->unit(i)->channel().onOff, 1);
+        QCOMPARE(page->unit(i)->channel().runMode, 0);
     }
-    QCOMPARE(page->unit(3)->channelOnOff(), 0);
-    QCOMPARE(page->unit(0)->totalVolume(), 16.8); // 16.78 at one decimal
+    QCOMPARE(page->unit(3)->channel().onOff, 0);
+    // The editor shows the 16.78 written at one decimal.
+    QCOMPARE(page->unit(0)->channel().volumeBits, DoseProgramme::volumeBits(16.8));
     // The device image took the written ranges.
     QCOMPARE(m_master->holdingRegisters[19], 0x4186);
     QCOMPARE(m_master->holdingRegisters[142], 3);
