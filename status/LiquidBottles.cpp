@@ -85,6 +85,9 @@ double doseVolumeMl(const RegisterImage &device, int pump)
 
 std::optional<qint64> daysLeft(const RegisterImage &device, int pump, int liquidLeftMl)
 {
+    // A channel that is off takes nothing from its bottle.
+    if (device.coils[kChannelSwitchCoil + pump] == 0)
+        return std::nullopt;
     const double dose = doseVolumeMl(device, pump);
     if (!(dose > 0) || !std::isfinite(dose))
         return std::nullopt;

@@ -50,7 +50,7 @@ int liquidLeftMl(const Bottle &bottle);
 // device doses by plans, else the automatic programme's total volume.
 double doseVolumeMl(const RegisterImage &device, int pump);
 // Days the liquid left lasts; no value when the programme gives no daily
-// consumption (a dose of 0, a weekly mode with no day set).
+// consumption (the channel off, a dose of 0, a weekly mode with no day set).
 std::optional<qint64> daysLeft(const RegisterImage &device, int pump, int liquidLeftMl);
 
 // [A 3 64+k 1], [A 3 70+k 1], [A 3 148 1].

@@ -241,14 +241,16 @@ void TestLiquidFormulas::daysLeft_data()
     QTest::addColumn<float>("dose");
     QTest::addColumn<int>("liquidLeft");
     QTest::addColumn<qint64>("days"); // -1: no value
-    QTest::newRow("every 2 days") << 2 << 0 << 10.0f << 100 << qint64(20);
-    QTest::newRow("weekly on three days") << 4 << 0b0010101 << 5.0f << 90 << qint64(42);
-    QTest::newRow("truncated toward zero") << 1 << 0 << 3.0f << 100 << qint64(33);
-    QTest::newRow("weekly ignores bit 7") << 4 << 0b10000001 << 1.0f << 10 << qint64(70);
-    QTest::newRow("dose 0") << 1 << 0 << 0.0f << 100 << qint64(-1);
-    QTest::newRow("negative dose") << 1 << 0 << -5.0f << 100 << qint64(-1);
-    QTest::newRow("weekly with no day") << 4 << 0 << 5.0f << 90 << qint64(-1);
-    QTest::newRow("endless") << 3 << 0 << 1e-30f << 100 << qint64(-1);
+    QTest::addColumn<bool>("on");
+    QTest::newRow("every 2 days") << 2 << 0 << 10.0f << 100 << qint64(20) << true;
+    QTest::newRow("weekly on three days") << 4 << 0b0010101 << 5.0f << 90 << qint64(42) << true;
+    QTest::newRow("truncated toward zero") << 1 << 0 << 3.0f << 100 << qint64(33) << true;
+    QTest::newRow("weekly ignores bit 7") << 4 << 0b10000001 << 1.0f << 10 << qint64(70) << true;
+    QTest::newRow("dose 0") << 1 << 0 << 0.0f << 100 << qint64(-1) << true;
+    QTest::newRow("negative dose") << 1 << 0 << -5.0f << 100 << qint64(-1) << true;
+    QTest::newRow("weekly with no day") << 4 << 0 << 5.0f << 90 << qint64(-1) << true;
+    QTest::newRow("channel off") << 2 << 0 << 10.0f << 100 << qint64(-1) << false;
+    QTest::newRow("endless") << 3 << 0 << 1e-30f << 100 << qint64(-1) << true;
 }
 
 void TestLiquidFormulas::daysLeft()
@@ -258,8 +260,10 @@ void TestLiquidFormulas::daysLeft()
     QFETCH(float, dose);
     QFETCH(int, liquidLeft);
     QFETCH(qint64, days);
+    QFETCH(bool, on);
     RegisterImage device;
     const int pump = 2;
+    device.coils[28 + pump] = on;
     device.holdingRegisters[2 + pump] = mode;
     device.holdingRegisters[10 + pump] = weekMask;
     putFloat(device, 19 + 2 * pump, dose);
@@ -277,6 +281,7 @@ void TestLiquidFormulas::customPlanCountIsKeptInsideTheChannelsBlock()
     device.holdingRegisters[199 + 48] = 4;
     device.holdingRegisters[199 + 48 + 1] = 6;
     device.holdingRegisters[3] = 1;
+    device.coils[28] = device.coils[29] = 1;
     QCOMPARE(LiquidBottles::doseVolumeMl(device, 1), 10.0);
     QCOMPARE(*LiquidBottles::daysLeft(device, 1, 100), qint64(10));
     QVERIFY(!LiquidBottles::daysLeft(device, 0, 100).has_value());
