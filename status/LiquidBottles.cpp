@@ -69,6 +69,13 @@ int liquidLeftMl(const Bottle &bottle)
     return bottle.liquidLeftTenths / kTenthsPerMl;
 }
 
+double fillLevel(const Bottle &bottle)
+{
+    if (bottle.capacityTenths <= 0 || bottle.liquidLeftTenths <= 0)
+        return 0;
+    return qMin(1.0, double(bottle.liquidLeftTenths) / bottle.capacityTenths);
+}
+
 double doseVolumeMl(const RegisterImage &device, int pump)
 {
     if (lowByte(device.holdingRegisters[kPlanCountRegister]) != 0) {

@@ -46,6 +46,10 @@ int capacityMl(const Bottle &bottle);
 // Liquid left in whole ml (tenths / 10, truncated), shown with one decimal.
 int liquidLeftMl(const Bottle &bottle);
 
+// How full the bottle is, 0 to 1: liquid left of capacity. An empty or
+// unset capacity is 0; liquid left above capacity is 1.
+double fillLevel(const Bottle &bottle);
+
 // The dose volume of pump per dosing day: the custom plans' volumes when the
 // device doses by plans, else the automatic programme's total volume.
 double doseVolumeMl(const RegisterImage &device, int pump);

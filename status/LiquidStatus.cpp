@@ -84,6 +84,7 @@ void LiquidStatus::refreshUnit(int pump)
     unit->setCapacity(LiquidBottles::capacityMl(bottle));
     const int left = LiquidBottles::liquidLeftMl(bottle);
     unit->setLiquidLeft(left);
+    unit->setFillLevel(LiquidBottles::fillLevel(bottle));
     unit->setChecked(false);
     const std::optional<qint64> days = LiquidBottles::daysLeft(*m_image, pump, left);
     unit->setDaysLeft(days ? QString::number(*days) : QStringLiteral("--"));

@@ -15,6 +15,9 @@ public:
     void setName(const QString &name);
     // Whole ml, shown with one decimal.
     void setLiquidLeft(int ml);
+    // The bottle picture filled to level (0 to 1) of its height.
+    void setFillLevel(double level);
+    double fillLevel() const { return m_fillLevel; }
     // No value shows "--": the programme gives no daily consumption.
     void setDaysLeft(const QString &days);
     void setCapacity(double ml);
@@ -32,4 +35,5 @@ public Q_SLOTS:
 
 private:
     Ui::LiquidStatusUnit m_ui;
+    double m_fillLevel = -1;
 };

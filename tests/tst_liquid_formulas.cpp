@@ -30,6 +30,8 @@ private Q_SLOTS:
     void calibrationSaveWritesTheEntryOfPumpAndGearThenCommits();
     void calibrationReadTakesTheWholeTable();
     void capacityAndLiquidLeftAreTenthsTruncated();
+    void fillLevelIsLiquidLeftOfCapacity_data();
+    void fillLevelIsLiquidLeftOfCapacity();
     void daysLeft_data();
     void daysLeft();
     void customPlanCountIsKeptInsideTheChannelsBlock();
@@ -232,6 +234,27 @@ void TestLiquidFormulas::capacityAndLiquidLeftAreTenthsTruncated()
     const LiquidBottles::Bottle bottle = LiquidBottles::bottles(device).first();
     QCOMPARE(LiquidBottles::capacityMl(bottle), 500);
     QCOMPARE(LiquidBottles::liquidLeftMl(bottle), 123);
+}
+
+void TestLiquidFormulas::fillLevelIsLiquidLeftOfCapacity_data()
+{
+    QTest::addColumn<int>("capacityTenths");
+    QTest::addColumn<int>("leftTenths");
+    QTest::addColumn<double>("level");
+    QTest::newRow("a quarter") << 5000 << 1250 << 0.25;
+    QTest::newRow("full") << 5000 << 5000 << 1.0;
+    QTest::newRow("empty") << 5000 << 0 << 0.0;
+    QTest::newRow("more left than fits") << 5000 << 6000 << 1.0;
+    QTest::newRow("no capacity") << 0 << 1000 << 0.0;
+    QTest::newRow("tenths count") << 10 << 1 << 0.1;
+}
+
+void TestLiquidFormulas::fillLevelIsLiquidLeftOfCapacity()
+{
+    QFETCH(int, capacityTenths);
+    QFETCH(int, leftTenths);
+    QFETCH(double, level);
+    QCOMPARE(LiquidBottles::fillLevel({capacityTenths, leftTenths}), level);
 }
 
 void TestLiquidFormulas::daysLeft_data()
