@@ -16,8 +16,9 @@ AutoSetupParameter::AutoSetupParameter(QWidget *parent)
             &AutoSetupParameter::tEStartTime_TimeChanged);
     connect(m_ui.tEStopTime, &QTimeEdit::timeChanged, this,
             &AutoSetupParameter::tEStopTime_TimeChanged);
-    m_start = m_ui.tEStartTime->time();
-    m_stop = m_ui.tEStopTime->time();
+    connect(m_ui.tEStartTime, &QTimeEdit::editingFinished, this,
+            &AutoSetupParameter::snapStartTime);
+    connect(m_ui.tEStopTime, &QTimeEdit::editingFinished, this, &AutoSetupParameter::snapStopTime);
     showPerDose(totalVolume());
 }
 
@@ -88,12 +89,13 @@ void AutoSetupParameter::setStopTime(const QTime &time)
 
 QTime AutoSetupParameter::startTime() const
 {
-    return m_ui.tEStartTime->time();
+    // Also while the user is still typing in it.
+    return DoseProgramme::snappedStart(m_ui.tEStartTime->time());
 }
 
 QTime AutoSetupParameter::stopTime() const
 {
-    return m_ui.tEStopTime->time();
+    return DoseProgramme::snappedStop(m_ui.tEStopTime->time());
 }
 
 void AutoSetupParameter::dSpinBox_ValueChanged(double value)
@@ -112,23 +114,36 @@ void AutoSetupParameter::combTimes_CurrentIndexChanged(int index)
 
 void AutoSetupParameter::tEStartTime_TimeChanged(const QTime &time)
 {
-    const QTime snapped = DoseProgramme::snappedStart(time);
-    m_start = snapped;
-    if (snapped != time) {
-        // Setting it again lands here with the whole hour, which rebuilds.
-        m_ui.tEStartTime->setTime(snapped);
-        return;
-    }
-    rebuildDoseChoices();
+    Q_UNUSED(time)
+    // Snapping the time under the user's cursor would swallow the digits
+    // being typed: what the user types snaps when the editing finishes.
+    if (!m_ui.tEStartTime->hasFocus())
+        snapStartTime();
 }
 
 void AutoSetupParameter::tEStopTime_TimeChanged(const QTime &time)
 {
-    const QTime snapped = DoseProgramme::snappedStop(time);
-    m_stop = snapped;
-    if (snapped != time) {
+    Q_UNUSED(time)
+    if (!m_ui.tEStopTime->hasFocus())
+        snapStopTime();
+}
+
+void AutoSetupParameter::snapStartTime()
+{
+    const QTime snapped = DoseProgramme::snappedStart(m_ui.tEStartTime->time());
+    if (snapped != m_ui.tEStartTime->time()) {
+        const QSignalBlocker blocker(m_ui.tEStartTime);
+        m_ui.tEStartTime->setTime(snapped);
+    }
+    rebuildDoseChoices();
+}
+
+void AutoSetupParameter::snapStopTime()
+{
+    const QTime snapped = DoseProgramme::snappedStop(m_ui.tEStopTime->time());
+    if (snapped != m_ui.tEStopTime->time()) {
+        const QSignalBlocker blocker(m_ui.tEStopTime);
         m_ui.tEStopTime->setTime(snapped);
-        return;
     }
     rebuildDoseChoices();
 }

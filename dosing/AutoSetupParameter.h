@@ -39,6 +39,10 @@ public Q_SLOTS:
     void tEStopTime_TimeChanged(const QTime &time);
 
 private:
+    // The time shown snapped to the whole hour it starts or ends, and the
+    // dose choices rebuilt for the span.
+    void snapStartTime();
+    void snapStopTime();
     void showPerDose(double total);
     void showMark(bool marked);
 
@@ -46,7 +50,5 @@ private:
     bool m_enabled = true;
     bool m_marked = false;
     bool m_settingVolume = false;
-    QTime m_start;
-    QTime m_stop;
     QStringList m_choices;
 };

@@ -44,6 +44,7 @@ private Q_SLOTS:
     void weekRunModeShowsTheWeekSelector();
     void doseChoicesFollowTheSpan();
     void timesSnapToWholeHours();
+    void typedTimesTakeAndSnapWhenTheEditingFinishes();
     void perDoseVolumeFollowsTotalAndDoses();
     void switchingAChannelOffGreysOutAllButTheSwitch();
     void customModeShowsThePlanEditorsOnAllFourChannels();
@@ -358,6 +359,46 @@ void TestDosing::doseChoicesFollowTheSpan()
     const QString perDose = child<QLabel>(p, "lbPerDose")->text();
     QVERIFY2(!perDose.contains(QRegularExpression(QStringLiteral("[0-9]|nan|inf"))),
              qPrintable(perDose));
+}
+
+void TestDosing::typedTimesTakeAndSnapWhenTheEditingFinishes()
+{
+    AutoSetupParameter *p = parameters(master(), 1);
+    auto *start = child<QTimeEdit>(p, "tEStartTime");
+    auto *stop = child<QTimeEdit>(p, "tEStopTime");
+    child<QComboBox>(publicSetup(master(), 1), "combOnOff")->setCurrentIndex(1);
+    QVERIFY(start->isEnabled());
+    start->setTime(QTime(8, 0));
+    stop->setTime(QTime(19, 59));
+    m_setup->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_setup));
+
+    start->setFocus();
+    QTRY_VERIFY(start->hasFocus());
+    start->setSelectedSection(QDateTimeEdit::HourSection);
+    QTest::keyClicks(start, QStringLiteral("10"));
+    start->setSelectedSection(QDateTimeEdit::MinuteSection);
+    QTest::keyClicks(start, QStringLiteral("45"));
+    // Every digit took while the user typed; a save now writes the whole hour.
+    QCOMPARE(start->time(), QTime(10, 45));
+    QCOMPARE(p->startTime(), QTime(10, 0));
+    QTest::keyClick(start, Qt::Key_Return);
+    QCOMPARE(start->time(), QTime(10, 0));
+
+    stop->setFocus();
+    QTRY_VERIFY(stop->hasFocus());
+    stop->setSelectedSection(QDateTimeEdit::HourSection);
+    QTest::keyClicks(stop, QStringLiteral("21"));
+    stop->setSelectedSection(QDateTimeEdit::MinuteSection);
+    QTest::keyClicks(stop, QStringLiteral("05"));
+    QCOMPARE(stop->time(), QTime(21, 5));
+    QCOMPARE(p->stopTime(), QTime(21, 59));
+    // Leaving the editor finishes the editing too.
+    start->setFocus();
+    QTRY_COMPARE(stop->time(), QTime(21, 59));
+    // The dose choices follow the finished span, 10:00 to 21:59.
+    auto *times = child<QComboBox>(p, "combTimes");
+    QCOMPARE(times->itemText(times->count() - 1), QStringLiteral("12"));
 }
 
 void TestDosing::timesSnapToWholeHours()
