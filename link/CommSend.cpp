@@ -183,6 +183,14 @@ void CommSend::sendFirst()
         finishBatch(m_lastStatus);
         return;
     }
+    if (!m_link || m_link->socketState() != Communication::kConnectedState) {
+        // A link that is down, or still trying, fails the batch at once: the
+        // page says so now instead of after every attempt's timeout.
+        m_pending.clear();
+        m_lastStatus = Modbus::StatusTimeout;
+        finishBatch(m_lastStatus);
+        return;
+    }
     if (sendCommand(m_pending.first())) {
         m_inFlight = true;
         return;

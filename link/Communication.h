@@ -106,6 +106,8 @@ public:
 Q_SIGNALS:
     void returnStatus(int status);
     void conStatus(int state);
+    // The link is down and tries again on its own after delayMs.
+    void reconnectScheduled(int delayMs);
     // Bytes arrived that no pending request can take: with nothing pending,
     // or left over after a complete reply. Modbus RTU has no transaction id,
     // so such bytes are the one sign that a reply just accepted may have been

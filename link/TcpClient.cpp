@@ -4,8 +4,10 @@
 
 #include <QDebug>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <cstring>
+#include <iterator>
 
 TcpClient::TcpClient(QObject *parent)
     : Communication(parent)
@@ -18,6 +20,19 @@ TcpClient::TcpClient(QObject *parent)
     m_port =
         settings.value(QLatin1String(AppSettings::kNetPort), AppSettings::kDefaultPort).toInt();
     m_socket = new QTcpSocket;
+    m_retryTimer = new QTimer(this);
+    m_retryTimer->setSingleShot(true);
+    connect(m_retryTimer, &QTimer::timeout, this, &TcpClient::retryDue);
+    m_connectTimer = new QTimer(this);
+    m_connectTimer->setSingleShot(true);
+    connect(m_connectTimer, &QTimer::timeout, this, &TcpClient::connectTimedOut);
+}
+
+int TcpClient::retryPauseMs(int failedTries)
+{
+    static const int pauses[] = {1000, 2000, 5000, 10000, 30000};
+    const int last = int(std::size(pauses)) - 1;
+    return pauses[qBound(0, failedTries, last)];
 }
 
 namespace {
@@ -45,6 +60,11 @@ TcpClient *TcpClient::instance()
 void TcpClient::connectToDevice()
 {
     m_autoReconnect = true;
+    // An explicit connect starts the cycle of tries afresh.
+    m_retryTimer->stop();
+    m_connectTimer->stop();
+    m_tryInProgress = false;
+    m_failedTries = 0;
     disconnect(m_connectedConnection);
     disconnect(m_errorConnection);
     m_connectedConnection =
@@ -60,6 +80,8 @@ void TcpClient::connectToDevice()
     // is asked to connect again.
     m_disconnectedConnection = connect(m_socket, &QTcpSocket::disconnected, this,
                                        &TcpClient::reConnect, Qt::QueuedConnection);
+    if (m_socket->state() == QAbstractSocket::UnconnectedState)
+        scheduleRetry();
 }
 
 void TcpClient::waitForConnection()
@@ -81,6 +103,9 @@ void TcpClient::disconnectFromDevice()
     disconnect(m_errorConnection);
     disconnect(m_readyReadConnection);
     disconnect(m_disconnectedConnection);
+    m_retryTimer->stop();
+    m_connectTimer->stop();
+    m_tryInProgress = false;
     if (m_socket->state() == QAbstractSocket::ConnectedState)
         m_socket->disconnectFromHost();
     m_socket->close();
@@ -91,17 +116,64 @@ void TcpClient::reConnect()
 {
     qDebug() << "tcp disconnet";
     // A loss reported after the link was already restarted needs nothing.
-    if (!m_autoReconnect || m_socket->state() != QAbstractSocket::UnconnectedState)
+    if (!m_autoReconnect || m_socket->state() != QAbstractSocket::UnconnectedState ||
+        m_tryInProgress)
         return;
-    disconnect(m_readyReadConnection);
+    // The first try follows the loss at once.
+    m_retryTimer->stop();
+    m_failedTries = 0;
+    startTry();
+}
+
+void TcpClient::startTry()
+{
+    m_tryInProgress = true;
     m_socket->connectToHost(m_ip, static_cast<quint16>(m_port));
-    waitForConnection();
-    m_readyReadConnection = connect(m_socket, &QTcpSocket::readyRead, this, &TcpClient::readData);
+    m_connectTimer->start(kConnectTimeoutMs);
+}
+
+void TcpClient::retryDue()
+{
+    if (m_autoReconnect && m_socket->state() == QAbstractSocket::UnconnectedState)
+        startTry();
+}
+
+void TcpClient::connectTimedOut()
+{
+    // An unreachable bridge leaves the socket connecting for minutes.
+    if (m_tryInProgress)
+        tryFailed();
+}
+
+void TcpClient::tryFailed()
+{
+    m_connectTimer->stop();
+    m_tryInProgress = false;
+    if (m_socket->state() != QAbstractSocket::UnconnectedState)
+        m_socket->abort();
+    // The first try after a loss reports its failure; the tries after it
+    // only say when the next one comes, or every try would raise a prompt.
+    if (m_failedTries == 0)
+        Q_EMIT conStatus(socketState());
+    scheduleRetry();
+}
+
+void TcpClient::scheduleRetry()
+{
+    if (!m_autoReconnect)
+        return;
+    const int delay = retryPauseMs(m_failedTries);
+    ++m_failedTries;
+    m_retryTimer->start(delay);
+    Q_EMIT reconnectScheduled(delay);
 }
 
 void TcpClient::connectSuccess()
 {
     qDebug() << "tcp connect success!!";
+    m_connectTimer->stop();
+    m_tryInProgress = false;
+    m_failedTries = 0;
     // Every request is one small write; do not let Nagle hold it back.
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     Q_EMIT conStatus(socketState());
@@ -110,6 +182,10 @@ void TcpClient::connectSuccess()
 void TcpClient::errorConnect(QAbstractSocket::SocketError error)
 {
     qWarning().noquote() << QStringLiteral("tcp Error:%1").arg(static_cast<int>(error));
+    if (m_tryInProgress) {
+        tryFailed();
+        return;
+    }
     Q_EMIT conStatus(socketState());
 }
 

@@ -6,16 +6,24 @@
 #include <QMetaObject>
 
 class QTcpSocket;
+class QTimer;
 
 // The link over the WiFi bridge's one TCP connection. Connects to the
-// configured address and port, reconnects once after each loss, and feeds
-// every received batch of bytes to the Communication base.
+// configured address and port and feeds every received batch of bytes to
+// the Communication base. After a loss it reconnects at once; while that or
+// a connect fails it keeps trying on its own, with growing pauses, without
+// ever blocking the link thread on a try.
 class TcpClient : public Communication
 {
     Q_OBJECT
 public:
-    // How long a connect or reconnect may block the link thread.
+    // How long a connect or reconnect may take before it counts as failed.
     static constexpr int kConnectTimeoutMs = 5000;
+
+    // The pause before the next try after failedTries tries in a row have
+    // failed: 1, 2, 5 and 10 s, then every 30 s. A bridge that is switched
+    // off for the night is not dialled every second until morning.
+    static int retryPauseMs(int failedTries);
 
     explicit TcpClient(QObject *parent = nullptr);
     ~TcpClient() override;
@@ -47,8 +55,16 @@ private Q_SLOTS:
     void errorConnect(QAbstractSocket::SocketError error);
     void reConnect();
     void connectSuccess();
+    void retryDue();
+    void connectTimedOut();
 
 private:
+    // One try that the event loop finishes: connectSuccess(), or
+    // errorConnect() or connectTimedOut() and then tryFailed().
+    void startTry();
+    void tryFailed();
+    void scheduleRetry();
+
     qint64 writeAndFlush(const char *data, qint64 length);
     QByteArray readAvailable();
     void dropUnreadBytes();
@@ -58,6 +74,10 @@ private:
     QString m_ip;
     int m_port = 0;
     bool m_autoReconnect = false;
+    bool m_tryInProgress = false;
+    int m_failedTries = 0;
+    QTimer *m_retryTimer = nullptr;
+    QTimer *m_connectTimer = nullptr;
     QMetaObject::Connection m_connectedConnection;
     QMetaObject::Connection m_errorConnection;
     QMetaObject::Connection m_readyReadConnection;

@@ -1,11 +1,13 @@
 #include "Communication.h"
 #include "LinkFixture.h"
+#include "ModbusCodec.h"
+#include "TcpClient.h"
 #include "TestSupport.h"
 
 #include <QtTest>
 
 // The transport against the simulator over loopback: connecting, a refused
-// port, and the single reconnect after a loss.
+// port, the reconnect after a loss and the tries that follow it.
 class TestTransport : public QObject
 {
     Q_OBJECT
@@ -15,7 +17,9 @@ private Q_SLOTS:
     void connectsAndReportsConnected();
     void refusedPortReportsUnconnectedInTime();
     void reconnectsExactlyOnceAfterTheBridgeDrops();
-    void failedReconnectIsNotRetried();
+    void retryPausesGrowToEvery30Seconds();
+    void failedReconnectIsRetriedWithGrowingPauses();
+    void reconnectRestartsTheCycleOfTries();
     void noReconnectAfterStop();
 
 private:
@@ -85,21 +89,80 @@ void TestTransport::reconnectsExactlyOnceAfterTheBridgeDrops()
     QTRY_COMPARE(callback.outcomes, QVector<int>({0}));
 }
 
-void TestTransport::failedReconnectIsNotRetried()
+void TestTransport::retryPausesGrowToEvery30Seconds()
+{
+    const QVector<int> expected = {1000, 2000, 5000, 10000, 30000, 30000, 30000};
+    QVector<int> pauses;
+    for (int tries = 0; tries < expected.size(); ++tries)
+        pauses << TcpClient::retryPauseMs(tries);
+    QCOMPARE(pauses, expected);
+}
+
+void TestTransport::failedReconnectIsRetriedWithGrowingPauses()
 {
     const quint16 port = m_fixture.sim().port();
     const int before = m_fixture.sim().connectionCount();
+    QSignalSpy scheduled(m_fixture.link(), &Communication::reconnectScheduled);
     m_states.clear();
-    m_fixture.sim().close(); // the bridge goes away: the one attempt is refused
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^tcp Error:")));
+    m_fixture.sim().close(); // the bridge goes away: the reconnect at once is refused
+    QVERIFY(scheduled.wait(5000));
+    QCOMPARE(scheduled.last().first().toInt(), 1000);
+    // The loss and the refused reconnect report as they always have; the
+    // tries after them only schedule the next, or each would raise a prompt.
     QTRY_VERIFY(!m_states.isEmpty() && m_states.last() == 0);
-    QVERIFY(m_fixture.sim().listen(port));
-    // A retrying transport would connect within milliseconds of the
-    // listener coming back; a second is far beyond that.
-    QTest::qWait(1000);
-    QCOMPARE(m_fixture.sim().connectionCount(), before);
+    const QVector<int> reported = m_states;
+    QElapsedTimer sinceFirst;
+    sinceFirst.start();
+    QVERIFY(scheduled.wait(5000));
+    QCOMPARE(scheduled.last().first().toInt(), 2000);
+    QVERIFY2(sinceFirst.elapsed() >= 900, "the second try came before its pause");
+    QCOMPARE(m_states, reported);
 
-    m_fixture.reconnectTo(QStringLiteral("127.0.0.1"), port);
+    // A batch while the link is down fails at once and sends nothing.
+    RecordingCallback callback;
+    const int requests = m_fixture.sim().requestCount();
+    QElapsedTimer batch;
+    batch.start();
+    QVERIFY(m_fixture.runBatch({"1 3 0 22"}, &callback));
+    QTRY_COMPARE(callback.outcomes, QVector<int>({Modbus::StatusTimeout}));
+    QVERIFY2(batch.elapsed() < Communication::kResponseTimeoutMs, "the batch waited on the link");
+    QCOMPARE(m_fixture.sim().requestCount(), requests);
+
+    // The bridge comes back: the next try, 2 s after the last, finds it.
+    QVERIFY(m_fixture.sim().listen(port));
+    QTRY_COMPARE_WITH_TIMEOUT(m_fixture.link()->socketState(), 3, 5000);
     QTRY_COMPARE(m_fixture.sim().connectionCount(), before + 1);
+    QTRY_COMPARE(m_states, reported + QVector<int>({3}));
+    RecordingCallback after;
+    QVERIFY(m_fixture.runBatch({"1 3 0 22"}, &after));
+    QTRY_COMPARE(after.outcomes, QVector<int>({0}));
+}
+
+void TestTransport::reconnectRestartsTheCycleOfTries()
+{
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    const int closedPort = probe.serverPort();
+    probe.close();
+    QSignalSpy scheduled(m_fixture.link(), &Communication::reconnectScheduled);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^tcp Error:")));
+    m_fixture.reconnectTo(QStringLiteral("127.0.0.1"), closedPort);
+    QTRY_COMPARE_WITH_TIMEOUT(scheduled.count(), 2, 5000);
+    QCOMPARE(scheduled.at(1).first().toInt(), 2000);
+    // The user's Reconnect starts again from the shortest pause.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^tcp Error:")));
+    m_fixture.reconnectTo(QStringLiteral("127.0.0.1"), closedPort);
+    QTRY_COMPARE(scheduled.count(), 3);
+    QCOMPARE(scheduled.at(2).first().toInt(), 1000);
+
+    m_fixture.reconnectTo(QStringLiteral("127.0.0.1"), m_fixture.sim().port());
+    QTRY_COMPARE(m_fixture.link()->socketState(), 3);
+    QTRY_VERIFY(m_fixture.sim().hasClient());
+    // Connected, nothing more is tried.
+    const int count = scheduled.count();
+    QTest::qWait(1200); // past the shortest pause
+    QCOMPARE(scheduled.count(), count);
 }
 
 void TestTransport::noReconnectAfterStop()
