@@ -9,21 +9,23 @@ AutoSetup::AutoSetup(QWidget *parent)
     setTabWidget(m_ui.tabWidget);
 }
 
-DoseSetGroup *AutoSetup::page(int index) const
+DoseSetGroup *AutoSetup::page(int index)
 {
     return static_cast<DoseSetGroup *>(pageAt(index));
 }
 
 void AutoSetup::retranslate()
 {
-    for (QWidget *tab : pages())
+    // A page not built yet will be built in the language then installed.
+    for (QWidget *tab : builtPages())
         static_cast<DoseSetGroup *>(tab)->retranslate();
 }
 
 void AutoSetup::parameterUpdate()
 {
-    if (DoseSetGroup *master = page(0))
-        master->parameterUpdate();
+    // A master page not built yet decodes the image when it is built.
+    if (isPageBuilt(0))
+        page(0)->parameterUpdate();
 }
 
 QWidget *AutoSetup::createPage(const QString &name, int address, RegisterImage *image,

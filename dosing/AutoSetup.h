@@ -13,7 +13,8 @@ class AutoSetup : public DeviceTabs
 public:
     explicit AutoSetup(QWidget *parent = nullptr);
 
-    DoseSetGroup *page(int index) const;
+    // Builds the page if its tab has not been shown yet.
+    DoseSetGroup *page(int index);
     void retranslate();
 
 public Q_SLOTS:

@@ -9,7 +9,7 @@ LiquidStatusSetup::LiquidStatusSetup(QWidget *parent)
     setTabWidget(m_ui.tabWidget);
 }
 
-LiquidStatus *LiquidStatusSetup::tab(int index) const
+LiquidStatus *LiquidStatusSetup::tab(int index)
 {
     return static_cast<LiquidStatus *>(pageAt(index));
 }

@@ -14,7 +14,8 @@ class LiquidStatusSetup : public DeviceTabs
 public:
     explicit LiquidStatusSetup(QWidget *parent = nullptr);
 
-    LiquidStatus *tab(int index) const;
+    // Builds the page if its tab has not been shown yet.
+    LiquidStatus *tab(int index);
 
 protected:
     QWidget *createPage(const QString &name, int address, RegisterImage *image,

@@ -9,7 +9,7 @@ ManualControl::ManualControl(QWidget *parent)
     setTabWidget(m_ui.tabWidgetManuControl);
 }
 
-ManuControl *ManualControl::tab(int index) const
+ManuControl *ManualControl::tab(int index)
 {
     return static_cast<ManuControl *>(pageAt(index));
 }

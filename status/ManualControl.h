@@ -15,7 +15,8 @@ class ManualControl : public DeviceTabs
 public:
     explicit ManualControl(QWidget *parent = nullptr);
 
-    ManuControl *tab(int index) const;
+    // Builds the page if its tab has not been shown yet.
+    ManuControl *tab(int index);
 
 protected:
     QWidget *createPage(const QString &name, int address, RegisterImage *image,

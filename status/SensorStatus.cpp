@@ -9,7 +9,7 @@ SensorStatus::SensorStatus(QWidget *parent)
     setTabWidget(m_ui.tabWidget);
 }
 
-SensorStatusSetup *SensorStatus::tab(int index) const
+SensorStatusSetup *SensorStatus::tab(int index)
 {
     return static_cast<SensorStatusSetup *>(pageAt(index));
 }

@@ -15,7 +15,8 @@ class SensorStatus : public DeviceTabs
 public:
     explicit SensorStatus(QWidget *parent = nullptr);
 
-    SensorStatusSetup *tab(int index) const;
+    // Builds the page if its tab has not been shown yet.
+    SensorStatusSetup *tab(int index);
 
 protected:
     QWidget *createPage(const QString &name, int address, RegisterImage *image,

@@ -183,6 +183,8 @@ void TestLanguages::verifyWindowLanguage(int language)
         {MainWindowConn::PageFirmwareUpgrade, "btnSelectFile", "FirmwareUpgrade", "File"},
         {MainWindowConn::PageFirmwareUpgrade, "btnConnect", "FirmwareUpgrade", "Upgrade"},
     };
+    // The dose page builds its pumps' tabs when it is first shown.
+    m_window->listWidgetSetupItemClicked(m_window->pageItem(MainWindowConn::PageDoseSettings));
     for (const Button &button : buttons) {
         auto *widget = pageChild<QPushButton>(button.page, button.name);
         QVERIFY2(widget, button.name);

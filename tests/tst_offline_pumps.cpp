@@ -2,21 +2,28 @@
 #include "AutoSetup.h"
 #include "ClientFixture.h"
 #include "Communication.h"
+#include "DoseProgramme.h"
+#include "DoseSetGroup.h"
+#include "Language.h"
 #include "LinkFixture.h"
 #include "LiquidStatus.h"
 #include "LiquidStatusSetup.h"
 #include "MainWindowConn.h"
 #include "ManualControl.h"
+#include "MyMessageBox.h"
 #include "OfflineCover.h"
 #include "RegisterImage.h"
 #include "SensorStatus.h"
 #include "UiOperate.h"
 
+#include <QAction>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
+
+#include <cstring>
 
 namespace {
 
@@ -34,11 +41,40 @@ int remainingTenths(int address, int pump)
     return 1000 * address + 100 * pump + 50;
 }
 
+// The first channel's total volume differs from pump to pump as well.
+float firstChannelVolume(int address)
+{
+    return 10.0f * address + 2.5f;
+}
+
+void setFirstChannelVolume(PumpSimulator &sim, int address, float volume)
+{
+    quint32 bits = 0;
+    std::memcpy(&bits, &volume, sizeof bits);
+    sim.setHoldingRegister(address, DoseProgramme::kVolumeRegister, int(bits >> 16));
+    sim.setHoldingRegister(address, DoseProgramme::kVolumeRegister + 1, int(bits & 0xFFFF));
+}
+
+double shownFirstChannelVolume(const DoseSetGroup *page)
+{
+    const auto *unit = page->findChild<QWidget *>(QStringLiteral("wgPump1"));
+    const auto *volume =
+        unit ? unit->findChild<QDoubleSpinBox *>(QStringLiteral("dbVolume")) : nullptr;
+    return volume ? volume->value() : -1;
+}
+
+QString readButtonToolTip(const DoseSetGroup *page)
+{
+    return page->findChild<QPushButton *>(QStringLiteral("btnRead"))->toolTip();
+}
+
 } // namespace
 
 // A pump that does not answer its read after login: its tabs on the four
 // per-pump pages are disabled and covered whatever the layout of slaves in
 // use, it shows nothing another pump said, and it is never sent anything.
+// The pages of those tabs are built only when first shown or asked for, and
+// then take the cover, the help texts and the language set before.
 class TestOfflinePumps : public QObject
 {
     Q_OBJECT
@@ -50,6 +86,7 @@ private Q_SLOTS:
 
     void silentPumpsTabsAreDisabledAndShowNoOtherPumpsValues_data();
     void silentPumpsTabsAreDisabledAndShowNoOtherPumpsValues();
+    void pagesAreBuiltWhenFirstShownWithTheirPumpAndWhatWasSwitchedBefore();
 
 private:
     void useSlaves(const QVector<int> &inUse);
@@ -85,6 +122,7 @@ void TestOfflinePumps::cleanup()
 {
     delete m_orchestrator;
     m_orchestrator = nullptr;
+    Language::install(Language::kEnglish);
     if (Communication *link = Communication::current())
         link->setMode(Communication::ModbusMode);
 }
@@ -210,11 +248,15 @@ void TestOfflinePumps::silentPumpsTabsAreDisabledAndShowNoOtherPumpsValues()
             }
         }
     }
-    liquid->findChild<QTabWidget *>("tabWidget")->setCurrentIndex(silentTab);
-    QWidget *cover = liquid->tab(silentTab)->findChild<QWidget *>(OfflineCover::kObjectName);
+    auto *liquidTabs = liquid->findChild<QTabWidget *>("tabWidget");
+    liquidTabs->setCurrentIndex(silentTab);
+    QWidget *silentPage = liquidTabs->widget(silentTab);
+    QWidget *cover = silentPage->findChild<QWidget *>(OfflineCover::kObjectName);
     QVERIFY(cover);
     QTRY_VERIFY(cover->isVisible());
-    QCOMPARE(cover->geometry(), liquid->tab(silentTab)->rect());
+    QCOMPARE(cover->geometry(), silentPage->rect());
+    QCOMPARE(liquid->tab(silentTab)->geometry(), silentPage->rect());
+    QCOMPARE(silentPage->childAt(silentPage->rect().center()), cover);
     ClientFixture::screenshot(window, QStringLiteral("offline-liquid-tab"));
 
     // Every button of the silent pump's tabs that talks to a pump: none may reach it.
@@ -243,6 +285,107 @@ void TestOfflinePumps::silentPumpsTabsAreDisabledAndShowNoOtherPumpsValues()
         toSilent += request.slave == silentAddress;
     // The four tries of the read-out's first request, and nothing after.
     QCOMPARE(toSilent, 4);
+}
+
+void TestOfflinePumps::pagesAreBuiltWhenFirstShownWithTheirPumpAndWhatWasSwitchedBefore()
+{
+    useSlaves({1, 2, 3});
+    const int silentTab = 3;
+    SimFaults faults;
+    faults.silentSlaves = {silentTab + kSlaveAddressOffset};
+    m_link.sim().setFaults(faults);
+    for (int address = 1; address <= 3; ++address)
+        setFirstChannelVolume(m_link.sim(), address, firstChannelVolume(address));
+    AppSettings::store().setValue("display_prompt", 1);
+    const QString englishReadHelp = MyMessageBox::helpText(5);
+
+    m_orchestrator = new UiOperate([] { return new MainWindowConn; });
+    QSignalSpy state(m_orchestrator, &UiOperate::launchStateChanged);
+    m_orchestrator->startLaunch(0);
+    QVERIFY(state.wait(30000));
+    QCOMPARE(m_orchestrator->launchState(), 1);
+    auto *window = dynamic_cast<MainWindowConn *>(m_orchestrator->mainWindow());
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+
+    // The read-out hands over four pumps and builds none of their pages.
+    auto *autoSetup = window->findChild<AutoSetup *>("wgAutoSetup");
+    QVERIFY(autoSetup);
+    const QVector<DeviceTabs *> containers = {
+        autoSetup, window->findChild<ManualControl *>("wgManualControl"),
+        window->findChild<LiquidStatusSetup *>("wgLiquidStatusSetup"),
+        window->findChild<SensorStatus *>("wgSensorStatus")};
+    for (DeviceTabs *container : containers) {
+        QVERIFY(container);
+        QCOMPARE(container->deviceCount(), 4);
+        for (int tab = 0; tab < 4; ++tab)
+            QVERIFY2(!container->isPageBuilt(tab),
+                     qPrintable(QStringLiteral("%1 tab %2").arg(container->objectName()).arg(tab)));
+    }
+    QVERIFY(window->findChildren<DoseSetGroup *>().isEmpty());
+
+    // Before any dose page is built: help texts off, then German, restarting later.
+    m_client.answerQuestionsWith(false);
+    window->findChild<QAction *>("actionDisplayPrompt")->trigger();
+    QCOMPARE(AppSettings::store().value("display_prompt").toInt(), 0);
+    window->findChild<QAction *>("languageGerman")->trigger();
+    QTRY_COMPARE(m_client.questions().size(), 1);
+    const QString germanRead = QCoreApplication::translate("DoseSetGroup", "Read");
+    QVERIFY(germanRead != QLatin1String("Read"));
+
+    // Opening the page shows, and so builds, the master's tab alone.
+    window->listWidgetSetupItemClicked(window->pageItem(MainWindowConn::PageDoseSettings));
+    QVERIFY(autoSetup->isPageBuilt(0));
+    for (int tab = 1; tab < 4; ++tab)
+        QVERIFY(!autoSetup->isPageBuilt(tab));
+
+    auto *tabs = autoSetup->findChild<QTabWidget *>("tabWidget");
+    QVERIFY(tabs);
+    tabs->setCurrentIndex(1);
+    QVERIFY(autoSetup->isPageBuilt(1));
+    QVERIFY(!autoSetup->isPageBuilt(2));
+    auto *slave = tabs->widget(1)->findChild<DoseSetGroup *>();
+    QVERIFY(slave);
+    QCOMPARE(slave, autoSetup->page(1));
+    QVERIFY(QTest::qWaitForWindowExposed(slave));
+    QCOMPARE(slave->geometry(), tabs->widget(1)->rect());
+    QVERIFY(slave->isEnabled());
+    QCOMPARE(slave->address(), 1 + kSlaveAddressOffset);
+    QCOMPARE(shownFirstChannelVolume(slave), double(firstChannelVolume(2)));
+    QCOMPARE(slave->findChild<QPushButton *>("btnRead")->text(), germanRead);
+    QCOMPARE(readButtonToolTip(slave), QString());
+
+    // Help texts on again: the page built takes them, in German, and so does
+    // the silent pump's page, built after, under its cover and disabled.
+    window->findChild<QAction *>("actionDisplayPrompt")->trigger();
+    const QString germanReadHelp = MyMessageBox::helpText(5);
+    QVERIFY(germanReadHelp != englishReadHelp);
+    QCOMPARE(readButtonToolTip(slave), germanReadHelp);
+    QVERIFY(!autoSetup->isPageBuilt(silentTab));
+    tabs->setCurrentIndex(silentTab);
+    QVERIFY(autoSetup->isPageBuilt(silentTab));
+    DoseSetGroup *silent = autoSetup->page(silentTab);
+    QWidget *silentTabPage = tabs->widget(silentTab);
+    QVERIFY(QTest::qWaitForWindowExposed(silent));
+    QVERIFY(!silent->isEnabled());
+    QVERIFY(!autoSetup->isDeviceOnline(silentTab));
+    auto *cover = silentTabPage->findChild<QWidget *>(OfflineCover::kObjectName);
+    QVERIFY(cover);
+    QVERIFY(cover->isVisible());
+    QCOMPARE(cover->geometry(), silentTabPage->rect());
+    QCOMPARE(silentTabPage->childAt(silentTabPage->rect().center()), cover);
+    QCOMPARE(readButtonToolTip(silent), germanReadHelp);
+    for (int address = 1; address <= 3; ++address)
+        QVERIFY(shownFirstChannelVolume(silent) != double(firstChannelVolume(address)));
+
+    // Asked for by code, a page is built at once, with its own pump's values.
+    QVERIFY(!autoSetup->isPageBuilt(2));
+    DoseSetGroup *asked = autoSetup->page(2);
+    QVERIFY(asked);
+    QVERIFY(autoSetup->isPageBuilt(2));
+    QCOMPARE(asked->parentWidget(), tabs->widget(2));
+    QCOMPARE(shownFirstChannelVolume(asked), double(firstChannelVolume(3)));
+    QCOMPARE(readButtonToolTip(asked), germanReadHelp);
 }
 
 QTEST_MAIN(TestOfflinePumps)

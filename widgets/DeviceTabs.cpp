@@ -3,7 +3,9 @@
 #include "AppSettings.h"
 #include "OfflineCover.h"
 
+#include <QEvent>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 DeviceTabs::DeviceTabs(QWidget *parent)
     : QWidget(parent)
@@ -17,41 +19,111 @@ void DeviceTabs::setTabWidget(QTabWidget *tabs)
 
 void DeviceTabs::addDevice(const QString &name, int address, RegisterImage *image)
 {
-    QWidget *page = createPage(name, address, image, m_tabs);
-    m_pages.append(page);
-    m_tabs->addTab(page, name);
-    setPageToolTips(
-        page, AppSettings::store().value(QLatin1String(AppSettings::kDisplayPrompt)).toInt() == 1);
+    Device device;
+    device.name = name;
+    device.address = address;
+    device.image = image;
+    device.toolTipsShown =
+        AppSettings::store().value(QLatin1String(AppSettings::kDisplayPrompt)).toInt() == 1;
+    device.tab = new QWidget(m_tabs);
+    // The page fills its tab as it would as the tab itself.
+    auto *layout = new QVBoxLayout(device.tab);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    device.tab->installEventFilter(this);
+    m_tabs->addTab(device.tab, name);
+    m_devices.append(device);
+}
+
+QWidget *DeviceTabs::buildPage(Device &device)
+{
+    device.tab->removeEventFilter(this);
+    QWidget *page = createPage(device.name, device.address, device.image, device.tab);
+    device.page = page;
+    device.tab->layout()->addWidget(page);
+    setPageToolTips(page, device.toolTipsShown);
+    // The cover was laid before the page existed; it must lie over it.
+    if (OfflineCover::isCovered(device.tab))
+        OfflineCover::setCovered(device.tab, true);
+    if (device.tab->isVisible()) {
+        // Placed and shown now, so that the tab is never drawn without it;
+        // the layout would only place it once its request comes round.
+        page->setGeometry(device.tab->contentsRect());
+        page->show();
+    }
+    return page;
+}
+
+bool DeviceTabs::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show) {
+        for (Device &device : m_devices) {
+            if (device.tab == watched && !device.page) {
+                buildPage(device);
+                break;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QWidget *DeviceTabs::pageAt(int index)
+{
+    if (index < 0 || index >= m_devices.size())
+        return nullptr;
+    Device &device = m_devices[index];
+    return device.page ? device.page : buildPage(device);
+}
+
+QVector<QWidget *> DeviceTabs::builtPages() const
+{
+    QVector<QWidget *> pages;
+    for (const Device &device : m_devices) {
+        if (device.page)
+            pages.append(device.page);
+    }
+    return pages;
+}
+
+bool DeviceTabs::isPageBuilt(int index) const
+{
+    return index >= 0 && index < m_devices.size() && m_devices.at(index).page;
 }
 
 void DeviceTabs::setDeviceOnline(int index, bool online)
 {
-    if (index < 0 || index >= m_pages.size())
+    if (index < 0 || index >= m_devices.size())
         return;
-    OfflineCover::setCovered(m_pages.at(index), !online);
+    OfflineCover::setCovered(m_devices.at(index).tab, !online);
 }
 
 bool DeviceTabs::isDeviceOnline(int index) const
 {
-    const QWidget *page = m_pages.value(index);
-    return page && page->isEnabled();
+    return index >= 0 && index < m_devices.size() && m_devices.at(index).tab->isEnabled();
 }
 
 int DeviceTabs::deviceCount() const
 {
-    return m_pages.size();
+    return m_devices.size();
 }
 
 void DeviceTabs::showToolTips()
 {
-    for (QWidget *page : qAsConst(m_pages))
-        setPageToolTips(page, true);
+    setToolTipsShown(true);
 }
 
 void DeviceTabs::clearToolTips()
 {
-    for (QWidget *page : qAsConst(m_pages))
-        setPageToolTips(page, false);
+    setToolTipsShown(false);
+}
+
+void DeviceTabs::setToolTipsShown(bool shown)
+{
+    for (Device &device : m_devices) {
+        device.toolTipsShown = shown;
+        if (device.page)
+            setPageToolTips(device.page, shown);
+    }
 }
 
 void DeviceTabs::setPageToolTips(QWidget *page, bool shown)

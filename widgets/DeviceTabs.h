@@ -10,7 +10,14 @@ struct RegisterImage;
 // orchestrator hands the pumps over. Each tab is bound to its pump's bus
 // address and device image; a pump that did not answer its read after
 // login keeps its tab, covered and disabled. Subclasses supply the form's
-// tab widget and create the tab of one pump.
+// tab widget and create the page of one pump.
+//
+// A pump's page is built the first time its tab is shown, or when code asks
+// for it, not when the pump is handed over: the read-out after login would
+// otherwise spend its time building pages nobody may open. Until then the
+// tab holds an empty widget, which carries the cover and the disabled state
+// while the container keeps the help-text switch; the page is built into
+// it, filling it, and decodes its device image as it is at that moment.
 class DeviceTabs : public QWidget
 {
     Q_OBJECT
@@ -20,6 +27,7 @@ public:
     void setDeviceOnline(int index, bool online);
     bool isDeviceOnline(int index) const;
     int deviceCount() const;
+    bool isPageBuilt(int index) const;
     // Switch the help texts of every tab; the main window calls these on
     // each page it switches.
     void showToolTips();
@@ -30,16 +38,35 @@ protected:
 
     // The form's tab widget, set once after setupUi.
     void setTabWidget(QTabWidget *tabs);
-    QWidget *pageAt(int index) const { return m_pages.value(index); }
-    const QVector<QWidget *> &pages() const { return m_pages; }
+    // The page of a tab, built now if it was not yet; null past the last tab.
+    QWidget *pageAt(int index);
+    // The pages built so far, in tab order.
+    QVector<QWidget *> builtPages() const;
 
     virtual QWidget *createPage(const QString &name, int address, RegisterImage *image,
                                 QWidget *parent) = 0;
-    // A new tab gets the help texts "display_prompt" asks for. Tabs without
-    // help texts keep the default, which does nothing.
+    // A new page gets the help texts "display_prompt" asked for when its
+    // pump was handed over, or the last switch since. Pages without help
+    // texts keep the default, which does nothing.
     virtual void setPageToolTips(QWidget *page, bool shown);
 
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    struct Device
+    {
+        QString name;
+        int address = 0;
+        RegisterImage *image = nullptr;
+        // The tab widget's page: it carries the cover, and the built page fills it.
+        QWidget *tab = nullptr;
+        QWidget *page = nullptr;
+        bool toolTipsShown = false;
+    };
+
+    QWidget *buildPage(Device &device);
+    void setToolTipsShown(bool shown);
+
     QTabWidget *m_tabs = nullptr;
-    QVector<QWidget *> m_pages;
+    QVector<Device> m_devices;
 };
