@@ -124,6 +124,8 @@ void CommSend::transmission()
     }
     m_running = true;
     m_attempts = 1;
+    m_answered.clear();
+    m_silentAddress = -1;
     if (m_needQuietLine) {
         m_quietWait.start();
         sendFirstAfterPause();
@@ -236,11 +238,16 @@ void CommSend::recieveData(int status)
     if (status != Modbus::StatusOk) {
         m_unconfirmed.clear();
         if (m_attempts >= kMaxAttempts) {
+            if (status == Modbus::StatusTimeout)
+                m_silentAddress = CommandString::parse(m_pending.first()).slave;
             m_pending.clear();
             finishBatch(m_lastStatus);
             return;
         }
     } else {
+        const int address = CommandString::parse(m_pending.first()).slave;
+        if (!m_answered.contains(address))
+            m_answered.append(address);
         m_unconfirmed = m_pending.takeFirst();
         m_unconfirmedAttempts = m_attempts;
         m_attempts = 0;
@@ -285,12 +292,17 @@ void CommSend::finishBatch(int status)
     m_unconfirmed.clear();
     m_pauseTimer->stop();
     QMetaObject::invokeMethod(
-        m_outcomeContext, [this, status] { deliverOutcome(status); }, Qt::QueuedConnection);
+        m_outcomeContext,
+        [this, status, answered = m_answered, silent = m_silentAddress] {
+            deliverOutcome(status, answered, silent);
+        },
+        Qt::QueuedConnection);
 }
 
-void CommSend::deliverOutcome(int status)
+void CommSend::deliverOutcome(int status, const QVector<int> &answered, int silentAddress)
 {
     m_idle.store(true, std::memory_order_release);
+    Q_EMIT pumpsHeard(answered, silentAddress);
     Q_EMIT returnStatus(status);
 }
 

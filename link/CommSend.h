@@ -30,6 +30,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
+#include <QVector>
 
 #include <atomic>
 
@@ -81,6 +82,10 @@ public:
 
 Q_SIGNALS:
     void returnStatus(int status);
+    // Just before returnStatus, in the same thread: the bus addresses that
+    // answered during the batch, and the one that did not answer at all
+    // (-1 when none), so that a pump's state can be shown.
+    void pumpsHeard(const QVector<int> &answered, int silentAddress);
     void upgradeReturnAcction(int result);
     void upgradeReturnProgress(int block);
 
@@ -103,7 +108,7 @@ private:
     void sendFirstAfterPause();
     void sendFirst();
     void finishBatch(int status);
-    void deliverOutcome(int status);
+    void deliverOutcome(int status, const QVector<int> &answered, int silentAddress);
 
     int m_lastStatus = 0;
     std::atomic<bool> m_idle {true};
@@ -114,6 +119,9 @@ private:
     // stray bytes come meanwhile, it is sent again.
     QString m_unconfirmed;
     int m_unconfirmedAttempts = 0;
+    // Addresses that answered in the running batch, in order of first reply.
+    QVector<int> m_answered;
+    int m_silentAddress = -1;
 
     // Link-thread state of the running batch.
     bool m_running = false;

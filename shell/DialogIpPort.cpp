@@ -71,6 +71,8 @@ void DialogIpPort::btnReConnect_Clicked()
     int port = 0;
     if (!checkEntry(&ip, &port))
         return;
+    m_dialledHost = ip;
+    m_dialledPort = port;
     // The link lives on its own thread: hand it the new address there, ahead
     // of the stop and start that follow in the same queue.
     QMetaObject::invokeMethod(

@@ -13,6 +13,11 @@ class DialogIpPort : public QDialog
 public:
     explicit DialogIpPort(QWidget *parent = nullptr);
 
+    // The address and port the last Reconnect dialled, if there was one.
+    bool hasDialled() const { return m_dialledPort > 0; }
+    QString dialledHost() const { return m_dialledHost; }
+    int dialledPort() const { return m_dialledPort; }
+
 Q_SIGNALS:
     void finished();
     void started();
@@ -29,4 +34,6 @@ private:
     bool checkEntry(QString *ip, int *port);
 
     Ui::DialogIpPort m_ui;
+    QString m_dialledHost;
+    int m_dialledPort = 0;
 };

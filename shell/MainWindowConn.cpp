@@ -14,6 +14,7 @@
 #include "FactoryRestore.h"
 #include "FirmwareUpgrade.h"
 #include "Language.h"
+#include "LinkStatusLine.h"
 #include "LiquidStatusSetup.h"
 #include "ManualControl.h"
 #include "MyMessageBox.h"
@@ -100,6 +101,30 @@ MainWindowConn::MainWindowConn(QWidget *parent)
     m_statusLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_statusLabel->setStyleSheet(QStringLiteral("border-style:none"));
     m_statusLabel->setText(tr("Tidewell D4 dosing pump"));
+    m_linkStatus = new LinkStatusLine(m_ui.statusbar);
+    {
+        QSettings &store = AppSettings::store();
+        m_linkStatus->setBridge(store.value(QLatin1String(AppSettings::kNetIp)).toString(),
+                                store.value(QLatin1String(AppSettings::kNetPort)).toInt());
+    }
+    if (Communication *link = Communication::current()) {
+        m_linkStatus->setLinkState(link->socketState());
+        connect(link, &Communication::conStatus, m_linkStatus, &LinkStatusLine::setLinkState,
+                Qt::QueuedConnection);
+        connect(link, &Communication::reconnectScheduled, m_linkStatus, &LinkStatusLine::setRetryIn,
+                Qt::QueuedConnection);
+    }
+    if (CommSend *queue = CommSend::instance()) {
+        // Delivered in this thread, with the batch's outcome.
+        connect(queue, &CommSend::pumpsHeard, m_linkStatus,
+                [this](const QVector<int> &answered, int silentAddress) {
+                    const QTime now = QTime::currentTime();
+                    for (int address : answered)
+                        m_linkStatus->setPumpHeard(address, now);
+                    if (silentAddress >= 0)
+                        m_linkStatus->setPumpSilent(silentAddress);
+                });
+    }
 
     showPage(PageTimeTemp);
 
@@ -157,6 +182,11 @@ void MainWindowConn::setLaunchMode(int mode)
 
 void MainWindowConn::addDevice(const QString &name, int address, RegisterImage *image)
 {
+    m_deviceAddresses.append(address);
+    m_linkStatus->addPump(name, address);
+    // Pumps are handed over once their read is done; one that did not
+    // answer is marked so right after.
+    m_linkStatus->setPumpHeard(address, QTime::currentTime());
     m_ui.wgAutoSetup->addDevice(name, address, image);
     m_ui.wgManualControl->addDevice(name, address, image);
     m_ui.wgLiquidStatusSetup->addDevice(name, address, image);
@@ -165,6 +195,8 @@ void MainWindowConn::addDevice(const QString &name, int address, RegisterImage *
 
 void MainWindowConn::setDeviceOnline(int index, bool online)
 {
+    if (!online && index >= 0 && index < m_deviceAddresses.size())
+        m_linkStatus->setPumpSilent(m_deviceAddresses.at(index));
     m_ui.wgAutoSetup->setDeviceOnline(index, online);
     m_ui.wgManualControl->setDeviceOnline(index, online);
     m_ui.wgLiquidStatusSetup->setDeviceOnline(index, online);
@@ -176,6 +208,13 @@ void MainWindowConn::setDeviceOnline(int index, bool online)
 void MainWindowConn::showFixedSize(int width, int height)
 {
     setFixedSize(width, height);
+    // The link's line takes what the notice's text leaves of the bar, on the
+    // notice's line.
+    const int notice = m_statusLabel->x() +
+        m_statusLabel->fontMetrics().horizontalAdvance(m_statusLabel->text()) + kStatusGapPx;
+    m_linkStatus->setGeometry(notice, m_statusLabel->y(),
+                              qMax(0, width - notice - m_statusLabel->x()),
+                              m_statusLabel->height());
     show();
 }
 
@@ -271,6 +310,8 @@ void MainWindowConn::actionIpPortSetup()
     {
         DialogIpPort dialog(this);
         dialog.exec();
+        if (dialog.hasDialled())
+            m_linkStatus->setBridge(dialog.dialledHost(), dialog.dialledPort());
     }
     connectLinkStatus();
 }

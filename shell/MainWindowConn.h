@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QVector>
 
+class LinkStatusLine;
 class QLabel;
 class QListWidgetItem;
 
@@ -76,6 +77,8 @@ private:
     // The factory restore runs as two batches: the factory values, then the
     // commit that makes the pump take them.
     enum class RestoreStep { None, Writing, Committing };
+    // Between the notice and the link's line.
+    static constexpr int kStatusGapPx = 24;
 
     void setPromptsShown(bool shown);
     void switchLanguage(int code);
@@ -87,6 +90,9 @@ private:
 
     Ui::MainWindowConn m_ui;
     QLabel *m_statusLabel;
+    LinkStatusLine *m_linkStatus;
+    // Bus address of each pump in use, by device index.
+    QVector<int> m_deviceAddresses;
     QVector<QListWidgetItem *> m_items;
     int m_launchMode = 0;
     RestoreStep m_restoreStep = RestoreStep::None;

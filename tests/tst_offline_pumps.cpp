@@ -6,6 +6,7 @@
 #include "DoseSetGroup.h"
 #include "Language.h"
 #include "LinkFixture.h"
+#include "LinkStatusLine.h"
 #include "LiquidStatus.h"
 #include "LiquidStatusSetup.h"
 #include "MainWindowConn.h"
@@ -87,6 +88,7 @@ private Q_SLOTS:
     void silentPumpsTabsAreDisabledAndShowNoOtherPumpsValues_data();
     void silentPumpsTabsAreDisabledAndShowNoOtherPumpsValues();
     void pagesAreBuiltWhenFirstShownWithTheirPumpAndWhatWasSwitchedBefore();
+    void statusBarNamesTheBridgeTheLinkAndEachPumpsState();
 
 private:
     void useSlaves(const QVector<int> &inUse);
@@ -386,6 +388,58 @@ void TestOfflinePumps::pagesAreBuiltWhenFirstShownWithTheirPumpAndWhatWasSwitche
     QCOMPARE(asked->parentWidget(), tabs->widget(2));
     QCOMPARE(shownFirstChannelVolume(asked), double(firstChannelVolume(3)));
     QCOMPARE(readButtonToolTip(asked), germanReadHelp);
+}
+
+void TestOfflinePumps::statusBarNamesTheBridgeTheLinkAndEachPumpsState()
+{
+    useSlaves({1, 2});
+    SimFaults faults;
+    faults.silentSlaves = {2 + kSlaveAddressOffset};
+    m_link.sim().setFaults(faults);
+    m_orchestrator = new UiOperate([] { return new MainWindowConn; });
+    QSignalSpy state(m_orchestrator, &UiOperate::launchStateChanged);
+    m_orchestrator->startLaunch(0);
+    QVERIFY(state.wait(30000));
+    auto *window = dynamic_cast<MainWindowConn *>(m_orchestrator->mainWindow());
+    QVERIFY(window);
+    auto *line = window->findChild<LinkStatusLine *>(QStringLiteral("lbLinkStatus"));
+    QVERIFY(line);
+    const quint16 port = m_link.sim().port();
+    const QRegularExpression afterLogin(
+        QStringLiteral("^127\\.0\\.0\\.1:%1 \u00b7 Connected \u00b7 Slave2 not answering \u00b7 "
+                       "Master, Slave1 read \\d\\d:\\d\\d$")
+            .arg(port));
+    QVERIFY2(afterLogin.match(line->fullText()).hasMatch(), qPrintable(line->fullText()));
+    QCOMPARE(line->toolTip(), line->fullText());
+    // Beside the notice, inside the window; whatever does not fit is elided
+    // from the end, after the pump that does not answer.
+    QVERIFY2(line->text().contains(QLatin1String("Slave2 not answering")),
+             qPrintable(line->text()));
+    QVERIFY(line->geometry().right() <= window->width());
+    QVERIFY(line->geometry().right() <= window->width());
+    ClientFixture::screenshot(window, QStringLiteral("status-bar"));
+
+    // Slave1 falls silent: its next batch says so.
+    faults.silentSlaves = {1 + kSlaveAddressOffset, 2 + kSlaveAddressOffset};
+    m_link.sim().setFaults(faults);
+    auto *liquid = window->findChild<LiquidStatusSetup *>(QStringLiteral("wgLiquidStatusSetup"));
+    QVERIFY(liquid);
+    QPushButton *read = liquid->tab(1)->findChild<QPushButton *>(QStringLiteral("btnRead"));
+    QVERIFY(read);
+    read->click();
+    // Four attempts of 2.4 s each before the batch gives up.
+    QTRY_VERIFY_WITH_TIMEOUT(line->fullText().contains(QLatin1String("Slave1 not answering")),
+                             15000);
+    QVERIFY2(line->fullText().contains(QLatin1String("Master read")), qPrintable(line->fullText()));
+
+    // The bridge goes away and comes back: the line follows the link's tries.
+    m_link.sim().setFaults(SimFaults());
+    m_link.sim().close();
+    QTRY_VERIFY(line->fullText().contains(QLatin1String("Connecting... next try")));
+    QVERIFY(m_link.sim().listen(port));
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        line->fullText().contains(QStringLiteral(" \u00b7 Connected \u00b7 ")),
+        qPrintable(line->fullText()), 5000);
 }
 
 QTEST_MAIN(TestOfflinePumps)

@@ -421,6 +421,29 @@
     </message>
 </context>
 <context>
+    <name>LinkStatusLine</name>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Connecting... next try %1</source>
+        <translation>Verbinde... nächster Versuch %1</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>%1 not answering</source>
+        <translation>%1 antwortet nicht</translation>
+    </message>
+    <message>
+        <source>%1 read %2</source>
+        <translation>%1 gelesen %2</translation>
+    </message>
+</context>
+<context>
     <name>LiquidStatus</name>
     <message>
         <source>Read</source>

@@ -215,11 +215,11 @@
     </message>
     <message>
         <source>IP: &quot;%1&quot; is neither an IPv4 address nor a host name.</source>
-        <translation>IP: "%1" is neither an IPv4 address nor a host name.</translation>
+        <translation>IP: &quot;%1&quot; is neither an IPv4 address nor a host name.</translation>
     </message>
     <message>
         <source>PORT: &quot;%1&quot; is not a number from 1 to 65535.</source>
-        <translation>PORT: "%1" is not a number from 1 to 65535.</translation>
+        <translation>PORT: &quot;%1&quot; is not a number from 1 to 65535.</translation>
     </message>
 </context>
 <context>
@@ -418,6 +418,29 @@
     <message>
         <source>Application Verify failed</source>
         <translation>Application Verify failed</translation>
+    </message>
+</context>
+<context>
+    <name>LinkStatusLine</name>
+    <message>
+        <source>Connected</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>Connecting... next try %1</source>
+        <translation>Connecting... next try %1</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Not connected</translation>
+    </message>
+    <message>
+        <source>%1 not answering</source>
+        <translation>%1 not answering</translation>
+    </message>
+    <message>
+        <source>%1 read %2</source>
+        <translation>%1 read %2</translation>
     </message>
 </context>
 <context>

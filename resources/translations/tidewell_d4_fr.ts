@@ -215,11 +215,11 @@
     </message>
     <message>
         <source>IP: &quot;%1&quot; is neither an IPv4 address nor a host name.</source>
-        <translation>IP : « %1 » n'est ni une adresse IPv4 ni un nom d'hôte.</translation>
+        <translation>IP : « %1 » n&apos;est ni une adresse IPv4 ni un nom d&apos;hôte.</translation>
     </message>
     <message>
         <source>PORT: &quot;%1&quot; is not a number from 1 to 65535.</source>
-        <translation>Port : « %1 » n'est pas un nombre de 1 à 65535.</translation>
+        <translation>Port : « %1 » n&apos;est pas un nombre de 1 à 65535.</translation>
     </message>
 </context>
 <context>
@@ -418,6 +418,29 @@
     <message>
         <source>Application Verify failed</source>
         <translation>Échec de la vérification du micrologiciel</translation>
+    </message>
+</context>
+<context>
+    <name>LinkStatusLine</name>
+    <message>
+        <source>Connected</source>
+        <translation>Connecté</translation>
+    </message>
+    <message>
+        <source>Connecting... next try %1</source>
+        <translation>Connexion... prochain essai %1</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>%1 not answering</source>
+        <translation>%1 ne répond pas</translation>
+    </message>
+    <message>
+        <source>%1 read %2</source>
+        <translation>%1 lu à %2</translation>
     </message>
 </context>
 <context>

@@ -421,6 +421,29 @@
     </message>
 </context>
 <context>
+    <name>LinkStatusLine</name>
+    <message>
+        <source>Connected</source>
+        <translation>已连接</translation>
+    </message>
+    <message>
+        <source>Connecting... next try %1</source>
+        <translation>正在连接... 下次尝试 %1</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>%1 not answering</source>
+        <translation>%1 无应答</translation>
+    </message>
+    <message>
+        <source>%1 read %2</source>
+        <translation>%1 读取于 %2</translation>
+    </message>
+</context>
+<context>
     <name>LiquidStatus</name>
     <message>
         <source>Read</source>
