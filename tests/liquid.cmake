@@ -1,4 +1,4 @@
-tidewell_add_test(tst_liquid_formulas SOURCES tst_liquid_formulas.cpp LIBS tidewell_domain)
+tidewell_add_test(tst_liquid_formulas SOURCES tst_liquid_formulas.cpp LIBS tidewell_status)
 tidewell_add_test(tst_manual GUI SOURCES tst_manual.cpp tst_liquid_support.h LinkFixture.h
     LinkFixture.cpp)
 tidewell_add_test(tst_liquid_pages GUI SOURCES tst_liquid_pages.cpp tst_liquid_support.h
