@@ -11,6 +11,7 @@
 
 #include "CommBackOperate.h"
 #include "DoseProgramme.h"
+#include "RegisterImage.h"
 
 #include <QVector>
 #include <QWidget>
@@ -21,7 +22,6 @@
 
 class AutoModeUnit;
 class DialogWaiting;
-struct RegisterImage;
 
 class DoseSetGroup : public QWidget, public CommBackOperate
 {

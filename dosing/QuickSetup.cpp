@@ -3,7 +3,6 @@
 #include "AppSettings.h"
 #include "CommandString.h"
 #include "DoseProgramme.h"
-#include "FactoryRestore.h"
 #include "ModbusCodec.h"
 #include "RegisterImage.h"
 
@@ -21,6 +20,11 @@ enum Reagent { ReagentCa = 0, ReagentMg, ReagentKh, ReagentSr, ReagentColdHot };
 
 // Registers 42..50: fixed values Setup always writes.
 constexpr int kTimesValues[] = {8, 0, 0, 8, 4, 0, 8, 8, 0};
+
+void copyRange(const int *from, int *to, int first, int last)
+{
+    std::copy(from + first, from + last + 1, to + first);
+}
 
 int arraySize(QSettings &settings, const char *group)
 {
@@ -50,11 +54,18 @@ qint32 aquariumMillilitres(double litres)
     return static_cast<qint32>(std::trunc(litres * 1000.0f));
 }
 
+void copyWrittenRanges(const RegisterImage &from, RegisterImage &to)
+{
+    std::copy(from.coils + 27, from.coils + 37, to.coils + 27);
+    copyRange(from.holdingRegisters, to.holdingRegisters, 2, 56);
+    copyRange(from.holdingRegisters, to.holdingRegisters, 142, 145);
+}
+
 void prepare(const RegisterImage &master, RegisterImage &image, const Results &results,
              double aquariumLitres)
 {
     if (&master != &image)
-        FactoryRestore::copyQuickSetupRanges(master, image);
+        copyWrittenRanges(master, image);
 
     quint8 *coils = image.coils;
     coils[kCoilBeforeChannels] = 0;

@@ -58,6 +58,10 @@ Results calculate(const Inputs &inputs);
 // toward zero.
 qint32 aquariumMillilitres(double litres);
 
+// What Setup writes to the master, copied from one image into another:
+// coils 27..36, holding registers 2..56 and 142..145.
+void copyWrittenRanges(const RegisterImage &from, RegisterImage &to);
+
 // Puts the quick-setup programme into image for the master. Every coil and
 // register of the written ranges is first taken from master (the master's
 // own device image), so what the programme does not set goes back to the

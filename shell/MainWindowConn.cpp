@@ -19,6 +19,7 @@
 #include "ManualControl.h"
 #include "MyMessageBox.h"
 #include "ParameterSetup.h"
+#include "QuickSetup.h"
 #include "RegisterImage.h"
 #include "SensorStatus.h"
 #include "TimeTempSetup.h"
@@ -265,7 +266,7 @@ void MainWindowConn::parameterUpdate()
     RegisterImage *working = RegisterImage::working();
     if (!working)
         return;
-    FactoryRestore::copyQuickSetupRanges(*RegisterImage::shared(), *working);
+    QuickSetup::copyWrittenRanges(*RegisterImage::shared(), *working);
     m_ui.wgAutoSetup->parameterUpdate();
 }
 

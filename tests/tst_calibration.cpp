@@ -1,8 +1,8 @@
 #include "ManuControl.h"
 #include "ManualControl.h"
 #include "ManualControlUnit.h"
+#include "PageFixture.h"
 #include "SimMotors.h"
-#include "tst_liquid_support.h"
 
 #include <QCheckBox>
 #include <QComboBox>

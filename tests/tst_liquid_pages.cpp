@@ -1,8 +1,8 @@
 #include "LiquidStatusSetup.h"
 #include "MainWindowConn.h"
 #include "ManualControl.h"
+#include "PageFixture.h"
 #include "SensorStatus.h"
-#include "tst_liquid_support.h"
 
 #include <QStackedWidget>
 

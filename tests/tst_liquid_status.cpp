@@ -2,8 +2,8 @@
 #include "LiquidStatusSetup.h"
 #include "LiquidStatusUnit.h"
 #include "MyLabel.h"
+#include "PageFixture.h"
 #include "SimMotors.h"
-#include "tst_liquid_support.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>

@@ -50,11 +50,8 @@ private:
 void TestLogin::initTestCase()
 {
     QVERIFY(m_fixture.start());
-    QSignalSpy connected(&m_fixture.sim(), &PumpSimulator::clientConnected);
-    m_login = new DialogLogin;
-    connect(CommSend::instance(), &CommSend::returnStatus, m_login, &DialogLogin::recieveData);
-    QVERIFY(connected.wait(5000));
-    waitForLink();
+    m_login = m_fixture.openLogin();
+    QVERIFY(m_login);
     QVERIFY(child<QLineEdit>("lEPassword"));
     QVERIFY(child<QCheckBox>("cBoxSave"));
     QVERIFY(child<QPushButton>("btnConfirm"));

@@ -47,7 +47,6 @@ private Q_SLOTS:
 
 private:
     MainWindowConn *launch(int mode = 0);
-    void useSlaves(const QVector<QPair<int, int>> &addressAndOnOff);
     QAction *action(const char *name) { return m_window->findChild<QAction *>(name); }
     // Runs the application loop until the window ends it (or 30 s pass).
     int runLoop();
@@ -92,18 +91,6 @@ MainWindowConn *TestMainWindow::launch(int mode)
         state.wait(30000);
     m_window = dynamic_cast<MainWindowConn *>(m_orchestrator->mainWindow());
     return m_window;
-}
-
-void TestMainWindow::useSlaves(const QVector<QPair<int, int>> &addressAndOnOff)
-{
-    QSettings &settings = AppSettings::store();
-    settings.beginWriteArray("group_slaves");
-    for (int i = 0; i < addressAndOnOff.size(); ++i) {
-        settings.setArrayIndex(i);
-        settings.setValue("slave_address", addressAndOnOff[i].first);
-        settings.setValue("slave_on_off", addressAndOnOff[i].second);
-    }
-    settings.endArray();
 }
 
 int TestMainWindow::runLoop()
@@ -225,7 +212,7 @@ void TestMainWindow::factoryRestoreWritesTheFactoryTableOverTheMastersOwnValues(
     }
     for (int i = 0; i < RegisterImage::kCoilCount; ++i)
         masterCoilsBefore << sim.coil(1, i);
-    useSlaves({{4, 1}, {2, 0}, {3, 0}});
+    LinkFixture::useSlaves({{4, 1}, {2, 0}, {3, 0}});
 
     QVERIFY(launch());
     sim.clearRequests();
@@ -272,7 +259,7 @@ void TestMainWindow::factoryRestoreWritesTheFactoryTableOverTheMastersOwnValues(
     QCOMPARE(keys, (QStringList {"net_ip", "net_port", "save_password"}));
     // tst_settings guards the value itself.
     QCOMPARE(settings.value("net_ip").toString(), QLatin1String(AppSettings::kDefaultIp));
-    useSlaves({{1, 0}, {2, 0}, {3, 0}});
+    LinkFixture::useSlaves({{1, 0}, {2, 0}, {3, 0}});
 }
 
 void TestMainWindow::factoryRestoreCommitsOnlyAfterItsLastRegisterWrite()

@@ -59,7 +59,6 @@ private Q_SLOTS:
     void batchOutcomeLineIsPrintedWithoutQuotes();
 
 private:
-    void useSlaves(const QVector<QPair<int, int>> &addressAndOnOff);
     // Runs a launch to its end; the host is owned by the orchestrator.
     int launch(UiOperate &orchestrator, int mode);
 
@@ -81,18 +80,6 @@ void TestOrchestrator::init()
     m_fixture.sim().clearRequests();
     QSettings &settings = AppSettings::store();
     AppSettings::writeClientDefaults(settings);
-}
-
-void TestOrchestrator::useSlaves(const QVector<QPair<int, int>> &addressAndOnOff)
-{
-    QSettings &settings = AppSettings::store();
-    settings.beginWriteArray("group_slaves");
-    for (int i = 0; i < addressAndOnOff.size(); ++i) {
-        settings.setArrayIndex(i);
-        settings.setValue("slave_address", addressAndOnOff[i].first);
-        settings.setValue("slave_on_off", addressAndOnOff[i].second);
-    }
-    settings.endArray();
 }
 
 int TestOrchestrator::launch(UiOperate &orchestrator, int mode)
@@ -146,7 +133,7 @@ void TestOrchestrator::slavesInUseAreReadInIndexOrder()
     m_fixture.sim().setHoldingRegister(2, 100, 2222);
     m_fixture.sim().setHoldingRegister(3, 100, 3333);
     m_fixture.sim().setHoldingRegister(4, 100, 4444);
-    useSlaves({{2, 1}, {3, 0}, {4, 1}});
+    LinkFixture::useSlaves({{2, 1}, {3, 0}, {4, 1}});
 
     UiOperate orchestrator([this] { return m_host = new RecordingHost; });
     QCOMPARE(launch(orchestrator, 0), 1);
@@ -171,7 +158,7 @@ void TestOrchestrator::slavesInUseAreReadInIndexOrder()
     QCOMPARE(m_host->devices[2].copy.holdingRegisters[100], 4444);
     QCOMPARE(orchestrator.deviceImages().size(), 3);
     QVERIFY(m_host->offline.isEmpty());
-    useSlaves({{1, 0}, {2, 0}, {3, 0}});
+    LinkFixture::useSlaves({{1, 0}, {2, 0}, {3, 0}});
 }
 
 void TestOrchestrator::firmwareVersionsAreStored()
@@ -190,7 +177,7 @@ void TestOrchestrator::firmwareVersionsAreStored()
 void TestOrchestrator::silentSlaveGetsAnOfflineTab()
 {
     m_fixture.sim().addSlave(3);
-    useSlaves({{2, 0}, {3, 1}, {4, 0}});
+    LinkFixture::useSlaves({{2, 0}, {3, 1}, {4, 0}});
     SimFaults faults;
     faults.silentSlaves = {3};
     m_fixture.sim().setFaults(faults);
@@ -210,7 +197,7 @@ void TestOrchestrator::silentSlaveGetsAnOfflineTab()
     for (const PumpSimulator::Request &r : m_fixture.sim().requests())
         toSlave += r.slave == 3;
     QCOMPARE(toSlave, 4);
-    useSlaves({{1, 0}, {2, 0}, {3, 0}});
+    LinkFixture::useSlaves({{1, 0}, {2, 0}, {3, 0}});
 }
 
 void TestOrchestrator::silentMasterEndsWithMinusOne()

@@ -74,12 +74,8 @@ private:
 void TestPassword::initTestCase()
 {
     QVERIFY(m_fixture.start());
-    QSignalSpy connected(&m_fixture.sim(), &PumpSimulator::clientConnected);
-    m_login = new DialogLogin;
-    connect(CommSend::instance(), &CommSend::returnStatus, m_login, &DialogLogin::recieveData);
-    QVERIFY(connected.wait(5000));
-    QTRY_VERIFY(Communication::current() &&
-                Communication::current()->socketState() == Communication::kConnectedState);
+    m_login = m_fixture.openLogin();
+    QVERIFY(m_login);
 }
 
 void TestPassword::cleanupTestCase()

@@ -37,7 +37,7 @@ private Q_SLOTS:
 
 private:
     // One entry per request the simulator saw: "slave function index count".
-    QStringList seen() const;
+    QStringList seen() const { return m_fixture.seen(); }
     void fillSimulatorWithDistinctValues(int slave, quint32 seed);
 
     LinkFixture m_fixture;
@@ -54,15 +54,6 @@ void TestQueue::init()
     QTRY_VERIFY(m_fixture.sim().hasClient());
     m_fixture.sim().setFaults(SimFaults());
     m_fixture.sim().clearRequests();
-}
-
-QStringList TestQueue::seen() const
-{
-    QStringList list;
-    for (const PumpSimulator::Request &r : const_cast<LinkFixture &>(m_fixture).sim().requests())
-        list
-            << QStringLiteral("%1 %2 %3 %4").arg(r.slave).arg(r.function).arg(r.index).arg(r.count);
-    return list;
 }
 
 void TestQueue::fillSimulatorWithDistinctValues(int slave, quint32 seed)

@@ -1,8 +1,8 @@
+#include "PageFixture.h"
 #include "SensorStatus.h"
 #include "SensorStatusItem.h"
 #include "SensorStatusSetup.h"
 #include "SimSensors.h"
-#include "tst_liquid_support.h"
 
 #include <QGroupBox>
 #include <QImage>

@@ -95,12 +95,8 @@ void TestTimeTemp::initTestCase()
     QVERIFY(m_fixture.start());
     m_fixture.sim().addSlave(2);
     m_fixture.sim().addSlave(4);
-    QSignalSpy connected(&m_fixture.sim(), &PumpSimulator::clientConnected);
-    m_login = new DialogLogin;
-    connect(CommSend::instance(), &CommSend::returnStatus, m_login, &DialogLogin::recieveData);
-    QVERIFY(connected.wait(5000));
-    QTRY_VERIFY(Communication::current() &&
-                Communication::current()->socketState() == Communication::kConnectedState);
+    m_login = m_fixture.openLogin();
+    QVERIFY(m_login);
     RegisterImage::setWorking(&m_image);
 }
 

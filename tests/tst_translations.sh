@@ -20,7 +20,7 @@ done
 
 cd "$root"
 # shellcheck disable=SC2086 # the list of copies is split on purpose
-if ! lupdate_out=$("$lupdate" -locations none settings link widgets app shell status dosing forms -ts $copies 2>&1); then
+if ! lupdate_out=$("$lupdate" -locations none settings link device widgets app shell status dosing forms -ts $copies 2>&1); then
     echo "$lupdate_out"
     echo "FAIL: lupdate did not run"
     exit 1

@@ -35,8 +35,4 @@ void stageCommit(RegisterImage &image);
 // The commit: coils 33 and 34 in one request.
 QStringList commitCommands();
 
-// What the quick setup writes to the master, copied back into its device
-// image: coils 27..36, holding registers 2..56 and 142..145.
-void copyQuickSetupRanges(const RegisterImage &from, RegisterImage &to);
-
 } // namespace FactoryRestore

@@ -15,11 +15,6 @@ void fill(int *table, int first, int last, int value)
     std::fill(table + first, table + last + 1, value);
 }
 
-void copyRange(const int *from, int *to, int first, int last)
-{
-    std::copy(from + first, from + last + 1, to + first);
-}
-
 } // namespace
 
 void copyWrittenRanges(const RegisterImage &from, RegisterImage &to)
@@ -86,13 +81,6 @@ QStringList commitCommands()
     // Coils 33 and 34 are adjacent: one request carries both.
     return {CommandString::format(kMasterAddress, Modbus::WriteMultipleCoils, kCommitCoilClock,
                                   kCommitCoilSettings - kCommitCoilClock + 1)};
-}
-
-void copyQuickSetupRanges(const RegisterImage &from, RegisterImage &to)
-{
-    std::copy(from.coils + 27, from.coils + 37, to.coils + 27);
-    copyRange(from.holdingRegisters, to.holdingRegisters, 2, 56);
-    copyRange(from.holdingRegisters, to.holdingRegisters, 142, 145);
 }
 
 } // namespace FactoryRestore
