@@ -73,6 +73,7 @@ public:
     int currentBlock() const { return m_transfer->currentBlock(); }
     int blockCount() const { return m_transfer->blockCount(); }
     int imageSize() const { return m_transfer->imageSize(); }
+    const Boot::Failure &lastFailure() const { return m_transfer->lastFailure(); }
     void setEraseAll(bool on) { m_transfer->setEraseAll(on); }
     bool eraseAll() const { return m_transfer->eraseAll(); }
     // GUI thread: takes the idle queue for an upgrade step; false while a
@@ -81,6 +82,8 @@ public:
 
 Q_SIGNALS:
     void returnStatus(int status);
+    // Just before a failed result (6, 8 or 9): which step, and why.
+    void upgradeReturnFailure(const Boot::Failure &failure);
     void upgradeReturnAcction(int result);
     void upgradeReturnProgress(int block);
 
