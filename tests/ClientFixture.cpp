@@ -15,14 +15,17 @@ ClientFixture::ClientFixture()
     });
     MyMessageBox::setQuestionAnswerer([this](QWidget *, const QString &text) {
         m_questions.append(text);
-        return m_answer;
+        return m_nextAnswers.isEmpty() ? m_answer : m_nextAnswers.takeFirst();
     });
+    MyMessageBox::setWarningObserver(
+        [this](QWidget *, const QString &text) { m_warnings.append(text); });
 }
 
 ClientFixture::~ClientFixture()
 {
     MyMessageBox::setPromptObserver(nullptr);
     MyMessageBox::setQuestionAnswerer(nullptr);
+    MyMessageBox::setWarningObserver(nullptr);
 }
 
 bool ClientFixture::start()

@@ -42,6 +42,11 @@ public:
     void clearQuestions() { m_questions.clear(); }
     // What every question is answered with (OK or Cancel).
     void answerQuestionsWith(bool ok) { m_answer = ok; }
+    // The next questions are answered with these, in order; then as above.
+    void answerNextQuestionsWith(const QVector<bool> &answers) { m_nextAnswers = answers; }
+    // The texts of the warnings raised, in order.
+    QVector<QString> warnings() const { return m_warnings; }
+    void clearWarnings() { m_warnings.clear(); }
 
     // The first visible top-level window of type T, or null.
     template<typename T> static T *visibleWindow()
@@ -62,5 +67,7 @@ private:
     PumpSimulator m_sim;
     QVector<RaisedPrompt> m_prompts;
     QVector<QString> m_questions;
+    QVector<QString> m_warnings;
+    QVector<bool> m_nextAnswers;
     bool m_answer = true;
 };
