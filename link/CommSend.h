@@ -73,6 +73,8 @@ public:
     int currentBlock() const { return m_transfer->currentBlock(); }
     int blockCount() const { return m_transfer->blockCount(); }
     int imageSize() const { return m_transfer->imageSize(); }
+    // Why the last failed step failed; written on the link thread, so read
+    // only after its result has arrived.
     const Boot::Failure &lastFailure() const { return m_transfer->lastFailure(); }
     void setEraseAll(bool on) { m_transfer->setEraseAll(on); }
     bool eraseAll() const { return m_transfer->eraseAll(); }
