@@ -166,4 +166,48 @@ int replyLength(int tag, const QByteArray &buffer)
     return buffer.size();
 }
 
+QString describe(const Failure &failure)
+{
+    static const char *const kSteps[] = {
+        "switch into the boot loader", "connect", "erase", "download", "verify",
+        "start the application"};
+    const QString name = QLatin1String(kSteps[static_cast<int>(failure.step)]);
+    QString reason;
+    switch (failure.reason) {
+    case Failure::Reason::None:
+        reason = QStringLiteral("no reason recorded");
+        break;
+    case Failure::Reason::NoAnswer:
+        reason = QStringLiteral("no answer after %1 attempts").arg(failure.attempts);
+        break;
+    case Failure::Reason::Refused:
+        reason = QStringLiteral("refused %1 times").arg(failure.attempts);
+        break;
+    case Failure::Reason::NotBootLoader:
+        reason = QStringLiteral("the pump did not announce its boot loader");
+        break;
+    case Failure::Reason::BlockFailed:
+    case Failure::Reason::ReadBlockFailed:
+        reason = QStringLiteral("block %1 failed %2 times (%3 refused or bad, %4 unanswered)")
+                     .arg(failure.block)
+                     .arg(failure.attempts)
+                     .arg(failure.refusals)
+                     .arg(failure.attempts - failure.refusals);
+        break;
+    case Failure::Reason::Mismatch:
+        reason = QStringLiteral("verification mismatch at block %1").arg(failure.block);
+        break;
+    case Failure::Reason::NoImage:
+        reason = QStringLiteral("no firmware image loaded");
+        break;
+    case Failure::Reason::LinkBusy:
+        reason = QStringLiteral("the link is busy or down");
+        break;
+    case Failure::Reason::LinkLost:
+        reason = QStringLiteral("the link went down");
+        break;
+    }
+    return QStringLiteral("upgrade step %1 failed: %2").arg(name, reason);
+}
+
 } // namespace Boot

@@ -8,6 +8,7 @@
 // the boot loader reads (I1000,3e4#) and the time its answer may take.
 
 #include <QByteArray>
+#include <QMetaType>
 #include <QString>
 
 #include <optional>
@@ -102,6 +103,48 @@ constexpr int stepAction(UpgradeStep step)
     return static_cast<int>(step);
 }
 
+// Why a step ended in a failed result, for the log and for the user. It
+// goes out just before the result it explains.
+struct Failure
+{
+    enum class Reason {
+        None,
+        // A command went out attempts times and was never answered.
+        NoAnswer,
+        // A command was answered, attempts times, but never accepted.
+        Refused,
+        // The pump answered the switch with something other than its '<'.
+        NotBootLoader,
+        // Block `block` went out attempts times; refusals of them were
+        // refused, the others went unanswered.
+        BlockFailed,
+        // During the read-back, block `block` came bad or not at all
+        // attempts times; refusals of them came bad.
+        ReadBlockFailed,
+        // The read-back differs from the image, first in block `block`.
+        Mismatch,
+        // The step needs an image and none is loaded.
+        NoImage,
+        // Another batch or step held the queue, or the link was down.
+        LinkBusy,
+        // The link went away in the middle of the step.
+        LinkLost,
+    };
+
+    // The upgrade steps, and the start of the application that follows a
+    // good verification.
+    enum class Step { SwitchToBoot, Connect, Erase, Download, Verify, StartApplication };
+
+    Step step = Step::Connect;
+    Reason reason = Reason::None;
+    int block = 0;
+    int attempts = 0;
+    int refusals = 0;
+};
+
+// One line in English for the log.
+QString describe(const Failure &failure);
+
 // One XMODEM-CRC block: SOH, block number, its complement, the data and the
 // CRC-16/XMODEM of the data, high byte first.
 QByteArray buildBlock(int blockNumber, const char *data, int length);
@@ -150,3 +193,5 @@ private:
 int replyLength(int tag, const QByteArray &buffer);
 
 } // namespace Boot
+
+Q_DECLARE_METATYPE(Boot::Failure)

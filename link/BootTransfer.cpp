@@ -5,6 +5,33 @@
 
 #include <QDebug>
 
+namespace {
+
+// The upgrade actions 0..4 in the order of the failure's steps.
+bool failureStepOf(int action, Boot::Failure::Step *step)
+{
+    if (action < Boot::stepAction(Boot::UpgradeStep::SwitchToBoot) ||
+        action > Boot::stepAction(Boot::UpgradeStep::Verify))
+        return false;
+    *step = static_cast<Boot::Failure::Step>(action);
+    return true;
+}
+
+// The first block, counted from 1, in which the read-back differs from the
+// image; a read-back cut short differs where it ends.
+int firstDifferingBlock(const QByteArray &readBack, const QByteArray &image)
+{
+    const int blocks = Boot::blockCount(qMax(readBack.size(), image.size()));
+    for (int block = 0; block < blocks; ++block) {
+        const int at = block * Boot::kBlockSize;
+        if (readBack.mid(at, Boot::kBlockSize) != image.mid(at, Boot::kBlockSize))
+            return block + 1;
+    }
+    return 0;
+}
+
+} // namespace
+
 BootTransfer::BootTransfer(Hold &queue, QObject *parent)
     : QObject(parent)
     , m_queue(queue)
@@ -23,16 +50,17 @@ void BootTransfer::start(int action)
 {
     // Every step gets its full retries, whatever the last one used up.
     m_retries = 0;
+    m_refusals = 0;
     m_commands.clear();
+    if (!failureStepOf(action, &m_step))
+        return;
     const int begin = Boot::kApplicationAddress;
     const auto step = static_cast<Boot::UpgradeStep>(action);
     // Without an image, erasing would leave the pump with no application.
     const bool needsImage = step == Boot::UpgradeStep::Erase ||
         step == Boot::UpgradeStep::Download || step == Boot::UpgradeStep::Verify;
     if (needsImage && m_blockCount == 0) {
-        qWarning() << "upgrade step" << action << "refused: no firmware image";
-        m_queue.release();
-        Q_EMIT upgradeReturnAcction(Boot::ResultCommandFailed);
+        fail(Boot::ResultCommandFailed, Boot::Failure::Reason::NoImage);
         return;
     }
     switch (step) {
@@ -60,15 +88,25 @@ void BootTransfer::start(int action)
         m_readBack.clear();
         startPhase(Phase::Verifying, Boot::command(Boot::TagRead, begin, m_firmware.size()));
         break;
-    default:
-        break;
     }
+}
+
+void BootTransfer::refuse(int action)
+{
+    Boot::Failure failure;
+    if (!failureStepOf(action, &failure.step))
+        failure.step = Boot::Failure::Step::Connect;
+    failure.reason = Boot::Failure::Reason::LinkBusy;
+    m_lastFailure = failure;
+    qWarning().noquote() << Boot::describe(failure);
+    Q_EMIT upgradeReturnFailure(failure);
+    Q_EMIT upgradeReturnAcction(Boot::ResultCommandFailed);
 }
 
 void BootTransfer::abort()
 {
     if (isRunning())
-        finish(Boot::ResultCommandFailed);
+        fail(Boot::ResultCommandFailed, Boot::Failure::Reason::LinkLost);
 }
 
 void BootTransfer::startPhase(Phase phase, const QString &command)
@@ -105,6 +143,7 @@ void BootTransfer::recieveData(int tag, int status, const QByteArray &bytes)
         if (!m_commands.isEmpty())
             m_commands.removeFirst();
         m_retries = 0;
+        m_refusals = 0;
         replyAccepted(tag, bytes);
     } else {
         replyRejected(tag, status);
@@ -148,6 +187,7 @@ void BootTransfer::replyAccepted(int tag, const QByteArray &bytes)
             break;
         if (!bytes.isEmpty() && bytes.at(0) == Boot::kBootStarted) {
             m_phase = Phase::Connecting;
+            m_step = Boot::Failure::Step::Connect;
             m_link->sendTaggedByte(Boot::TagSwitchToBoot, Boot::kHandshake, true,
                                    Boot::kReplyTimeoutMs);
             m_commands.append(Boot::command(Boot::TagConnect));
@@ -156,7 +196,7 @@ void BootTransfer::replyAccepted(int tag, const QByteArray &bytes)
         }
         // The link hands on only the '<'; any other answer means the pump
         // did not switch, and the page must hear so.
-        finish(Boot::ResultCommandFailed);
+        fail(Boot::ResultCommandFailed, Boot::Failure::Reason::NotBootLoader, 1);
         return;
     default:
         break;
@@ -176,12 +216,14 @@ void BootTransfer::blockReceived(const QByteArray &bytes)
         return;
     }
     if (m_readBack != m_firmware) {
-        finish(Boot::ResultVerifyFailed);
+        fail(Boot::ResultVerifyFailed, Boot::Failure::Reason::Mismatch, 1,
+             firstDifferingBlock(m_readBack, m_firmware));
         return;
     }
     // The step goes on until the pump has taken the start command.
     Q_EMIT upgradeReturnAcction(Boot::ResultVerified);
     m_phase = Phase::Starting;
+    m_step = Boot::Failure::Step::StartApplication;
     m_commands.append(Boot::command(Boot::TagStart, Boot::kApplicationAddress));
     sendFirstCommand();
 }
@@ -190,13 +232,18 @@ void BootTransfer::replyRejected(int tag, int status)
 {
     switch (tag) {
     case Boot::TagBlockSent:
+        if (status == Boot::StatusRejected)
+            ++m_refusals;
         if (++m_retries <= kRetries) {
             m_link->sendBlock(m_currentBlock, m_blockBuffer.constData(), Boot::kBlockSize);
             return;
         }
-        finish(Boot::ResultDownloadFailed);
+        fail(Boot::ResultDownloadFailed, Boot::Failure::Reason::BlockFailed, m_retries,
+             m_currentBlock, m_refusals);
         return;
     case Boot::TagBlockReceived:
+        if (status == Boot::StatusRejected)
+            ++m_refusals;
         if (++m_retries <= kRetries) {
             // Before the first block, silence means the request to start
             // sending was lost: ask again. Otherwise acknowledge again.
@@ -206,7 +253,8 @@ void BootTransfer::replyRejected(int tag, int status)
                                    Boot::kReplyTimeoutMs);
             return;
         }
-        finish(Boot::ResultVerifyFailed);
+        fail(Boot::ResultVerifyFailed, Boot::Failure::Reason::ReadBlockFailed, m_retries,
+             m_currentBlock, m_refusals);
         return;
     case Boot::TagEndOfTransmission:
     case Boot::TagConnect:
@@ -224,8 +272,11 @@ void BootTransfer::replyRejected(int tag, int status)
     case Boot::TagLowerO:
     case Boot::TagLowerW:
         if (m_retries > kRetries) {
-            m_commands.clear();
-            finish(Boot::ResultCommandFailed);
+            // The first send and each resend.
+            fail(Boot::ResultCommandFailed,
+                 status == Boot::StatusNoReply ? Boot::Failure::Reason::NoAnswer
+                                               : Boot::Failure::Reason::Refused,
+                 m_retries + 1);
             return;
         }
         break;
@@ -234,7 +285,7 @@ void BootTransfer::replyRejected(int tag, int status)
         // pump that did take it waits in its boot loader, where a second
         // Modbus frame is only noise.
         if (m_phase == Phase::Switching) {
-            finish(Boot::ResultCommandFailed);
+            fail(Boot::ResultCommandFailed, Boot::Failure::Reason::NoAnswer, 1);
             return;
         }
         break;
@@ -262,4 +313,20 @@ void BootTransfer::finish(int result)
     m_queue.release();
     if (result != kNoResult)
         Q_EMIT upgradeReturnAcction(result);
+}
+
+void BootTransfer::fail(int result, Boot::Failure::Reason reason, int attempts, int block,
+                        int refusals)
+{
+    Boot::Failure failure;
+    failure.step = m_step;
+    failure.reason = reason;
+    failure.attempts = attempts;
+    failure.block = block;
+    failure.refusals = refusals;
+    m_lastFailure = failure;
+    qWarning().noquote() << Boot::describe(failure);
+    finish(kNoResult);
+    Q_EMIT upgradeReturnFailure(failure);
+    Q_EMIT upgradeReturnAcction(result);
 }

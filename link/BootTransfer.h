@@ -11,6 +11,8 @@
 // page starts a Modbus batch in the middle of it; the queue's Hold is all
 // the transfer knows of it.
 
+#include "BootProtocol.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QStringList>
@@ -58,8 +60,16 @@ public:
     void recieveData(int tag, int status, const QByteArray &bytes);
     // The link went away: a step in flight ends as failed.
     void abort();
+    // The queue could not start the step: it is reported as failed without
+    // touching the queue's idle flag, which is not the transfer's.
+    void refuse(int action);
+
+    // Why the last failed step failed.
+    const Boot::Failure &lastFailure() const { return m_lastFailure; }
 
 Q_SIGNALS:
+    // Just before a failed result: which step, and why.
+    void upgradeReturnFailure(const Boot::Failure &failure);
     void upgradeReturnAcction(int result);
     void upgradeReturnProgress(int block);
 
@@ -78,6 +88,9 @@ private:
     static constexpr int kNoResult = 0;
     // Ends the step; kNoResult reports nothing.
     void finish(int result);
+    // Ends the step with a failed result, saying why.
+    void fail(int result, Boot::Failure::Reason reason, int attempts = 0, int block = 0,
+              int refusals = 0);
 
     Hold &m_queue;
     Communication *m_link = nullptr;
@@ -90,5 +103,11 @@ private:
     std::atomic<bool> m_eraseAll {false};
     QStringList m_commands;
     int m_retries = 0;
+    // Of the current block's failed attempts, those answered with a refusal
+    // or a damaged block rather than silence.
+    int m_refusals = 0;
     Phase m_phase = Phase::None;
+    // The step a failure is told under; the switch goes on as the connect.
+    Boot::Failure::Step m_step = Boot::Failure::Step::Connect;
+    Boot::Failure m_lastFailure;
 };

@@ -30,6 +30,9 @@ CommSend::CommSend(QObject *parent)
     connect(m_pauseTimer, &QTimer::timeout, this, &CommSend::sendFirstAfterPause);
     // Direct: the results leave at the moment and on the thread the
     // transfer reports them, as if the queue reported them itself.
+    qRegisterMetaType<Boot::Failure>();
+    connect(m_transfer, &BootTransfer::upgradeReturnFailure, this, &CommSend::upgradeReturnFailure,
+            Qt::DirectConnection);
     connect(m_transfer, &BootTransfer::upgradeReturnAcction, this, &CommSend::upgradeReturnAcction,
             Qt::DirectConnection);
     connect(m_transfer, &BootTransfer::upgradeReturnProgress, this,
@@ -325,8 +328,7 @@ bool CommSend::claimForUpgrade()
 void CommSend::upgradeAction(int action)
 {
     if (!m_link || m_running || m_transfer->isRunning()) {
-        qWarning() << "upgrade step" << action << "refused: the link is busy or down";
-        Q_EMIT upgradeReturnAcction(Boot::ResultCommandFailed);
+        m_transfer->refuse(action);
         return;
     }
     m_transfer->start(action);

@@ -74,6 +74,9 @@ public:
     int currentBlock() const { return m_transfer->currentBlock(); }
     int blockCount() const { return m_transfer->blockCount(); }
     int imageSize() const { return m_transfer->imageSize(); }
+    // Why the last failed step failed; written on the link thread, so read
+    // only after its result has arrived.
+    const Boot::Failure &lastFailure() const { return m_transfer->lastFailure(); }
     void setEraseAll(bool on) { m_transfer->setEraseAll(on); }
     bool eraseAll() const { return m_transfer->eraseAll(); }
     // GUI thread: takes the idle queue for an upgrade step; false while a
@@ -86,6 +89,8 @@ Q_SIGNALS:
     // answered during the batch, and the one that did not answer at all
     // (-1 when none), so that a pump's state can be shown.
     void pumpsHeard(const QVector<int> &answered, int silentAddress);
+    // Just before a failed result (6, 8 or 9): which step, and why.
+    void upgradeReturnFailure(const Boot::Failure &failure);
     void upgradeReturnAcction(int result);
     void upgradeReturnProgress(int block);
 

@@ -1,10 +1,14 @@
 #pragma once
 
-// The "Firmware Upgrade" page. The user picks a firmware file and presses
-// Upgrade; the page then chains the boot loader's steps through the command
-// queue (connect, erase, download, verify), logs each result and shows the
-// blocks done. The main window keeps the link in boot mode while the page
-// is in use.
+// The "Firmware Upgrade" page. It shows the master pump's firmware versions
+// as the last read stored them. The user picks a firmware file, which is
+// checked, and presses Upgrade; after the user confirms, the page chains the
+// boot loader's steps through the command queue (connect, erase, download,
+// verify), logs each result and shows the blocks done. A pump that does not
+// answer the connect runs its application: with the user's consent the page
+// switches it into its boot loader and connects again. A failure names its
+// step and reason, and keeps the file for another try. The main window
+// keeps the link in boot mode while the page is in use.
 
 #include "BootProtocol.h"
 
@@ -18,7 +22,9 @@ class FirmwareUpgrade : public QWidget
 {
     Q_OBJECT
 public:
-    enum class State { Ready, FileLoaded, Running };
+    // Failed: a step failed; the file is still loaded, so Upgrade tries
+    // again, and another file may be chosen.
+    enum class State { Ready, FileLoaded, Running, Failed };
 
     explicit FirmwareUpgrade(QWidget *parent = nullptr);
 
@@ -36,6 +42,7 @@ Q_SIGNALS:
 
 public Q_SLOTS:
     void upgradeReturnAcction(int code);
+    void upgradeReturnFailure(const Boot::Failure &failure);
     void upgradeReturnProgress(int block);
     void btnSelectFile_Clicked();
     void btnConnect_Clicked();
@@ -49,6 +56,7 @@ public Q_SLOTS:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void showState(State state);
@@ -56,9 +64,25 @@ private:
     // Takes the idle queue and asks for the step; false when it is busy.
     bool requestStep(Boot::UpgradeStep step);
     void finish(const QString &line);
+    // Ends a run that failed: the result line, then why, in the log and in
+    // a warning.
+    void fail(const QString &line);
+    // Before a run: the user confirms the file and the pump, and erasing
+    // the settings again when asked to.
+    bool confirmUpgrade();
+    // The connect went unanswered: the pump may run its application. True
+    // when the user agreed and the switch into the boot loader is on its way.
+    bool switchIntoBootLoader();
+    void showVersions();
+    void refuseFile(const QString &message);
+    QString failureText(const Boot::Failure &failure) const;
 
     Ui::FirmwareUpgrade m_ui;
     State m_state = State::Ready;
     QString m_path;
     QFile m_file;
+    // Why the step in flight failed, told just before its result.
+    Boot::Failure m_failure;
+    // The run has already tried the switch into the boot loader.
+    bool m_switchTried = false;
 };

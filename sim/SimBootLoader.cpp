@@ -18,6 +18,10 @@ constexpr int kFrameSize = 3 + SimBootLoader::kBlockSize + 2;
 constexpr int kApplicationStart = 0x1000;
 // A command longer than this is line noise.
 constexpr int kLongestCommand = 64;
+// A write or read that hears nothing of its sender this long is abandoned
+// and commands are taken again. Longer than the client's 400 ms wait for an
+// answer, so a transfer that is still resending never trips it.
+constexpr int kTransferIdleMs = 1000;
 
 bool startsCommand(char c)
 {
@@ -40,6 +44,19 @@ SimBootLoader::SimBootLoader(QObject *parent)
     , m_random(m_faults.seed)
 {
     m_clock.start();
+    m_transferIdle.setSingleShot(true);
+    m_transferIdle.setTimerType(Qt::PreciseTimer);
+    m_transferIdle.setInterval(kTransferIdleMs);
+    connect(&m_transferIdle, &QTimer::timeout, this, &SimBootLoader::abandonTransfer);
+}
+
+void SimBootLoader::abandonTransfer()
+{
+    if (m_state != State::Receiving && m_state != State::ReadReady && m_state != State::Sending)
+        return;
+    log(QStringLiteral("transfer abandoned, taking commands again"));
+    m_state = State::Commands;
+    m_input.clear();
 }
 
 void SimBootLoader::setFaults(const SimBootFaults &faults)
@@ -167,6 +184,7 @@ void SimBootLoader::process()
             if (first == kEot) {
                 m_input.remove(0, 1);
                 m_flash = m_received;
+                damageFlash();
                 m_state = State::Commands;
                 log(QStringLiteral("EOT after %1 bytes").arg(m_received.size()));
                 answer(QByteArray(1, kAck));
@@ -179,12 +197,14 @@ void SimBootLoader::process()
             }
             if (m_input.size() < kFrameSize)
                 return;
+            m_transferIdle.start();
             takeBlock(m_input.left(kFrameSize));
             m_input.remove(0, kFrameSize);
             break;
         case State::ReadReady:
             m_input.remove(0, 1);
             if (first == 'C') {
+                m_transferIdle.start();
                 m_state = State::Sending;
                 m_readBlock = 1;
                 sendReadBlock();
@@ -192,6 +212,8 @@ void SimBootLoader::process()
             break;
         case State::Sending:
             m_input.remove(0, 1);
+            if (first == kAck || first == kNak || first == 'C')
+                m_transferIdle.start();
             if (first == kAck) {
                 ++m_readBlock;
                 if ((m_readBlock - 1) * kBlockSize >= m_readLength) {
@@ -244,6 +266,7 @@ void SimBootLoader::takeCommand(const QByteArray &text)
         m_received.clear();
         m_expectedBlock = 1;
         m_state = State::Receiving;
+        m_transferIdle.start();
         answer(QByteArray(1, 'C'));
         return;
     }
@@ -253,6 +276,7 @@ void SimBootLoader::takeCommand(const QByteArray &text)
             break;
         m_readLength = length;
         m_state = State::ReadReady;
+        m_transferIdle.start();
         answer(QByteArray(1, kAccepted));
         return;
     }
@@ -296,8 +320,9 @@ void SimBootLoader::takeBlock(const QByteArray &frame)
         answer(QByteArray(1, kNak));
         return;
     }
+    const int index = m_received.size() / kBlockSize + 1;
     if (number == m_expectedBlock) {
-        if (refuse) {
+        if (refuse || index == m_faults.refuseBlock) {
             ++m_blocksRefused;
             log(QStringLiteral("block %1 refused").arg(number));
             answer(QByteArray(1, kNak));
@@ -323,6 +348,15 @@ void SimBootLoader::takeBlock(const QByteArray &frame)
             .arg(number)
             .arg(m_expectedBlock));
     answer(QByteArray(1, kNak));
+}
+
+void SimBootLoader::damageFlash()
+{
+    const int at = (m_faults.badFlashBlock - 1) * kBlockSize;
+    if (m_faults.badFlashBlock <= 0 || at >= m_flash.size())
+        return;
+    m_flash[at] = static_cast<char>(~m_flash.at(at));
+    log(QStringLiteral("flash block %1 keeps a wrong byte").arg(m_faults.badFlashBlock));
 }
 
 void SimBootLoader::sendReadBlock()

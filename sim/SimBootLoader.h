@@ -2,12 +2,15 @@
 
 // The master pump's boot loader, as a second reading of its protocol. A
 // Modbus write of 0x9B47 to holding register 160 starts it: it sends '<'
-// and waits for '>'. Then it takes ASCII commands ending in '#': '#' alone
+// and waits for '>'. Until then the pump runs its application and serves
+// Modbus; boot commands are only noise to it. Then it takes ASCII commands ending in '#': '#' alone
 // (connect), I<start>,<end># (erase), S<start>,<length># (write: it answers
 // 'C' and receives XMODEM-CRC blocks of 128 bytes until EOT), R<start>,
 // <length># (read: after the client's 'C' it sends the flash back block by
 // block, each on the client's ACK, and ends with EOT), G<start># (start the
-// application: back to Modbus). Commands are answered with 0x80.
+// application: back to Modbus). Commands are answered with 0x80. A write or
+// read whose sender falls silent for a second is abandoned, and commands are
+// taken again, so a client can start over after a failed transfer.
 //
 // While it runs, the simulator hands it every byte from the client instead
 // of the Modbus framer. Faults are drawn from one seeded generator, in the
@@ -19,6 +22,7 @@
 #include <QRandomGenerator>
 #include <QSet>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
 
@@ -42,6 +46,12 @@ struct SimBootFaults
     // The '<' goes out this long after the boot loader started (after the
     // noise, which is sent at once).
     int announceDelayMs = 0;
+    // Block N of a write (1-based) is refused (NAK) every time it comes;
+    // 0: none.
+    int refuseBlock = 0;
+    // Block N of the application area (1-based) does not keep what was
+    // written: its first byte reads back inverted, under a good CRC; 0: none.
+    int badFlashBlock = 0;
 };
 
 class SimBootLoader : public QObject
@@ -111,6 +121,8 @@ private:
     void takeCommand(const QByteArray &text);
     void takeBlock(const QByteArray &frame);
     void finishErase();
+    void damageFlash();
+    void abandonTransfer();
     void sendReadBlock();
     void announce(quint64 entry);
     // Everything the boot loader sends goes through here; false when it has
@@ -143,4 +155,5 @@ private:
     int m_strayBytes = 0;
     bool m_verbose = false;
     QElapsedTimer m_clock;
+    QTimer m_transferIdle;
 };

@@ -161,8 +161,9 @@ QVector<OptionEntry> optionEntries(Options *o)
     const QString bootShare = QStringLiteral(
         "--boot-refuse, --boot-lose-ack and --boot-corrupt-read want a share from 0 to 1");
     const QString bootNumber =
-        QStringLiteral("--boot-erase-delay, --boot-silent-from, --boot-noise and "
-                       "--boot-announce-delay want a number of 0 or more (--boot-noise at most %1)")
+        QStringLiteral("--boot-erase-delay, --boot-silent-from, --boot-noise, "
+                       "--boot-announce-delay, --boot-refuse-block and --boot-bad-flash-block "
+                       "want a number of 0 or more (--boot-noise at most %1)")
             .arg(kMostNoiseBytes);
     return {
         {"port", "N", "TCP port (default 8899; 0 picks one).", QString::number(kDefaultPort),
@@ -226,6 +227,12 @@ QVector<OptionEntry> optionEntries(Options *o)
         {"boot-announce-delay", "MS",
          "The boot loader's '<' comes MS milliseconds after the switch.", "0",
          number(&boot.announceDelayMs, 0, kNoLimit), bootNumber},
+        {"boot-refuse-block", "N",
+         "The boot loader refuses block N of a write every time (0: none).", "0",
+         number(&boot.refuseBlock, 0, kNoLimit), bootNumber},
+        {"boot-bad-flash-block", "N",
+         "Block N of the flash reads back with its first byte changed (0: none).", "0",
+         number(&boot.badFlashBlock, 0, kNoLimit), bootNumber},
         {"boot", nullptr, "Start in the boot loader, as after a failed upgrade.", QString(),
          flag(&parts.startInBootLoader), QString()},
     };

@@ -11,6 +11,7 @@
 #include "UiOperate.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
@@ -29,6 +30,10 @@ const QVector<int> kDownloadFailed = {Boot::ResultConnected, Boot::ResultErased,
 const QVector<int> kVerifyFailed = {Boot::ResultConnected, Boot::ResultErased,
                                     Boot::ResultDownloaded, Boot::ResultVerifyFailed};
 const QVector<int> kOperateFailed = {Boot::ResultCommandFailed};
+// A running pump: the connect goes unanswered, then the switch and the rest.
+const QVector<int> kUpgradedAfterSwitch = {Boot::ResultCommandFailed, Boot::ResultConnected,
+                                           Boot::ResultErased, Boot::ResultDownloaded,
+                                           Boot::ResultVerified};
 } // namespace
 
 // The firmware upgrade page and the boot-loader transfer behind it, in the
@@ -45,6 +50,15 @@ private Q_SLOTS:
 
     void firmwareOnlyEntryShowsOnlyTheUpgradePage();
     void pageStartsReadyWithUpgradeDisabled();
+    void pageShowsTheMastersFirmwareVersions();
+    void confirmationNamesFileSizeBlocksAndPump();
+    void cancelledConfirmationSendsNothing();
+    void eraseAllAsksAgainAndItsCancelSendsNothing();
+    void upgradeOfARunningPumpSwitchesItIntoItsBootLoader();
+    void declinedSwitchEndsNamingTheUnansweredConnect();
+    void blockRefusedEveryTimeNamesTheBlockAndItsRefusals();
+    void verificationMismatchNamesTheBlock();
+    void upgradeAfterAFailureNeedsNoNewFile();
     void fullUpgradeOf100kBImageLeavesThePaddedImageInThePump();
     void threeHundredByteImageGoesAsThreeBlocks();
     void eraseAllSendsTheLongEraseAfterItsWarning();
@@ -54,7 +68,6 @@ private Q_SLOTS:
     void corruptedReadBackBlockEndsInVerifyFailed();
     void slowEraseWithinItsTimerSucceeds();
     void eraseSlowerThanItsTimerRecoversOnTheResend();
-    void silentBootLoaderEndsInOperateFailed();
     void silenceDuringDownloadEndsInDownloadFailed();
     void silenceDuringVerificationEndsInVerifyFailed();
     void silenceBeforeTheFirstReadBlockEndsInVerifyFailed();
@@ -87,6 +100,10 @@ private:
     // results the queue reported.
     QVector<int> upgrade(int timeoutMs = 20000);
     QStringList logLines();
+    QString lastWarning() const
+    {
+        return m_client.warnings().value(m_client.warnings().size() - 1);
+    }
     SimBootLoader &boot() { return m_link.sim().bootLoader(); }
 
     LinkFixture m_link;
@@ -96,6 +113,7 @@ private:
     MainWindowConn *m_window = nullptr;
     FirmwareUpgrade *m_page = nullptr;
     QString m_nextPath;
+    int m_choices = 0;
     QVector<int> m_results;
 };
 
@@ -107,7 +125,10 @@ void TestFirmware::initTestCase()
     m_link.stopRouting();
     connect(&m_link.queue(), &CommSend::upgradeReturnAcction, this,
             [this](int result) { m_results.append(result); });
-    FirmwareUpgrade::setFileChooser([this](QWidget *) { return m_nextPath; });
+    FirmwareUpgrade::setFileChooser([this](QWidget *) {
+        ++m_choices;
+        return m_nextPath;
+    });
 
     m_orchestrator = new UiOperate([] { return new MainWindowConn; });
     m_orchestrator->startLaunch(1);
@@ -134,6 +155,14 @@ void TestFirmware::init()
     // choice, as a user's would.
     if (m_page->state() == FirmwareUpgrade::State::FileLoaded)
         m_page->upgradeReturnAcction(Boot::ResultCommandFailed);
+    if (m_page->state() == FirmwareUpgrade::State::Failed)
+        choose(writeImage(QStringLiteral("reset.bin"), 0, 1));
+    QCOMPARE(m_page->state(), FirmwareUpgrade::State::Ready);
+    m_client.clearWarnings();
+    m_client.clearQuestions();
+    m_client.answerQuestionsWith(true);
+    m_client.answerNextQuestionsWith({});
+    m_choices = 0;
     m_link.sim().setFaults(SimFaults());
     m_link.sim().clearRequests();
     boot().setFaults(SimBootFaults());
@@ -183,7 +212,7 @@ QVector<int> TestFirmware::upgrade(int timeoutMs)
     QTest::mouseClick(child<QPushButton>("btnConnect"), Qt::LeftButton);
     if (m_page->state() != FirmwareUpgrade::State::Running)
         return {};
-    if (!QTest::qWaitFor([this] { return m_page->state() == FirmwareUpgrade::State::Ready; },
+    if (!QTest::qWaitFor([this] { return m_page->state() != FirmwareUpgrade::State::Running; },
                          timeoutMs))
         qWarning() << "the upgrade did not end within" << timeoutMs << "ms";
     // Let the start command's answer come in before the next test.
@@ -241,6 +270,188 @@ void TestFirmware::pageStartsReadyWithUpgradeDisabled()
     QVERIFY(child<QPushButton>("btnConnect")->toolTip().isEmpty());
     m_page->showToolTips();
     ClientFixture::screenshot(m_window, QStringLiteral("firmware_ready"));
+}
+
+void TestFirmware::pageShowsTheMastersFirmwareVersions()
+{
+    QSettings &settings = AppSettings::store();
+    settings.remove(QLatin1String(AppSettings::kFirmwareAppVersion));
+    settings.remove(QLatin1String(AppSettings::kFirmwareVersion));
+    m_page->hide();
+    m_page->show();
+    QCOMPARE(child<QLabel>("lbFirmwareAppVersion")->text(),
+             QStringLiteral("Application version not read"));
+    QCOMPARE(child<QLabel>("lbFirmwareVersion")->text(), QStringLiteral("Boot version not read"));
+    // As the read after a login stores them.
+    settings.setValue(QLatin1String(AppSettings::kFirmwareAppVersion),
+                      QStringLiteral("Firmvare App Version 1.2.3"));
+    settings.setValue(QLatin1String(AppSettings::kFirmwareVersion),
+                      QStringLiteral("Firmvare Version 200005"));
+    m_page->hide();
+    m_page->show();
+    QCOMPARE(child<QLabel>("lbFirmwareAppVersion")->text(),
+             QStringLiteral("Firmvare App Version 1.2.3"));
+    QCOMPARE(child<QLabel>("lbFirmwareVersion")->text(), QStringLiteral("Firmvare Version 200005"));
+    QVERIFY(child<QLabel>("lbFirmwareAppVersion")->isVisible());
+}
+
+void TestFirmware::confirmationNamesFileSizeBlocksAndPump()
+{
+    choose(writeImage(QStringLiteral("confirm.bin"), 300, 23));
+    m_client.answerQuestionsWith(false);
+    QTest::mouseClick(child<QPushButton>("btnConnect"), Qt::LeftButton);
+    QCOMPARE(m_client.questions().size(), 1);
+    const QString question = m_client.questions().first();
+    QVERIFY2(question.contains(QStringLiteral("confirm.bin")), qPrintable(question));
+    QVERIFY2(question.contains(QStringLiteral("300 bytes")), qPrintable(question));
+    QVERIFY2(question.contains(QStringLiteral("3 blocks of 128 bytes")), qPrintable(question));
+    QVERIFY2(question.contains(QStringLiteral("master pump")), qPrintable(question));
+    // The name, not the whole path.
+    QVERIFY(!question.contains(m_dir.path()));
+}
+
+void TestFirmware::cancelledConfirmationSendsNothing()
+{
+    choose(writeImage(QStringLiteral("cancel.bin"), 300, 24));
+    m_client.answerQuestionsWith(false);
+    QTest::mouseClick(child<QPushButton>("btnConnect"), Qt::LeftButton);
+    QCOMPARE(m_client.questions().size(), 1);
+    QCOMPARE(m_page->state(), FirmwareUpgrade::State::FileLoaded);
+    QVERIFY(child<QPushButton>("btnConnect")->isEnabled());
+    QVERIFY(m_link.queue().isIdle());
+    QTest::qWait(100); // time for a stray command to reach the simulator
+    QVERIFY(boot().commands().isEmpty());
+    QCOMPARE(m_link.sim().requestCount(), 0);
+    QVERIFY(m_results.isEmpty());
+}
+
+void TestFirmware::eraseAllAsksAgainAndItsCancelSendsNothing()
+{
+    child<QCheckBox>("cbEraseAll")->setChecked(true);
+    choose(writeImage(QStringLiteral("eraseno.bin"), 300, 25));
+    m_client.answerNextQuestionsWith({true, false});
+    QTest::mouseClick(child<QPushButton>("btnConnect"), Qt::LeftButton);
+    QCOMPARE(m_client.questions().size(), 2);
+    QVERIFY2(m_client.questions().at(1).contains(QStringLiteral("erases every setting")),
+             qPrintable(m_client.questions().at(1)));
+    QCOMPARE(m_page->state(), FirmwareUpgrade::State::FileLoaded);
+    QTest::qWait(100); // time for a stray command to reach the simulator
+    QVERIFY(boot().commands().isEmpty());
+    QVERIFY(m_results.isEmpty());
+}
+
+void TestFirmware::upgradeOfARunningPumpSwitchesItIntoItsBootLoader()
+{
+    // The pump runs its application: only the switch starts its boot loader.
+    boot().reset();
+    const QString path = writeImage(QStringLiteral("running.bin"), 1000, 26);
+    choose(path);
+    QCOMPARE(upgrade(30000), kUpgradedAfterSwitch);
+    // Upgrade confirmed, then the switch.
+    QCOMPARE(m_client.questions().size(), 2);
+    QVERIFY2(m_client.questions().at(1).contains(QStringLiteral("running its application")),
+             qPrintable(m_client.questions().at(1)));
+    QVERIFY(m_client.warnings().isEmpty());
+    // One Modbus request: the switch, function 6 to register 160.
+    QCOMPARE(m_link.sim().requestCount(), 1);
+    const PumpSimulator::Request request = m_link.sim().requests().first();
+    QCOMPARE(request.function, 6);
+    QCOMPARE(request.index, 160);
+    QCOMPARE(request.count, 0x9B47);
+    QCOMPARE(boot().commands(), QStringList({"", "I1000,3e4", "S1000,400", "R1000,400", "G1000"}));
+    QVERIFY(boot().flash() == padded(path));
+    QCOMPARE(boot().state(), SimBootLoader::State::Off);
+    QCOMPARE(m_page->state(), FirmwareUpgrade::State::Ready);
+    QCOMPARE(logLines(),
+             QStringList({"Connect failed: the pump did not answer (6 attempts).",
+                          "Restarting the master pump into its boot loader",
+                          "Application connect successfully", "Erase Application successfully",
+                          "Application Download successfully", "Application Verify successfully"}));
+}
+
+void TestFirmware::declinedSwitchEndsNamingTheUnansweredConnect()
+{
+    // Nothing answers the connect at all.
+    SimBootFaults faults;
+    faults.silentFrom = 1;
+    boot().setFaults(faults);
+    choose(writeImage(QStringLiteral("silent.bin"), 400, 14));
+    m_client.answerNextQuestionsWith({true, false});
+    QCOMPARE(upgrade(), kOperateFailed);
+    QCOMPARE(m_client.questions().size(), 2);
+    // The connect command went out once and was sent again five times.
+    QCOMPARE(boot().commands(), QStringList({"", "", "", "", "", ""}));
+    QCOMPARE(m_link.sim().requestCount(), 0);
+    const Boot::Failure failure = m_link.queue().lastFailure();
+    QCOMPARE(failure.step, Boot::Failure::Step::Connect);
+    QCOMPARE(failure.reason, Boot::Failure::Reason::NoAnswer);
+    QCOMPARE(failure.attempts, 6);
+    QCOMPARE(
+        logLines(),
+        QStringList({"Operate Failed", "Connect failed: the pump did not answer (6 attempts)."}));
+    QCOMPARE(m_client.warnings().size(), 1);
+    QVERIFY(lastWarning().startsWith(QStringLiteral("Connect failed: the pump did not answer")));
+    QCOMPARE(m_page->state(), FirmwareUpgrade::State::Failed);
+}
+
+void TestFirmware::blockRefusedEveryTimeNamesTheBlockAndItsRefusals()
+{
+    SimBootFaults faults;
+    faults.refuseBlock = 3;
+    boot().setFaults(faults);
+    choose(writeImage(QStringLiteral("block3.bin"), 1000, 27));
+    QCOMPARE(upgrade(), kDownloadFailed);
+    QCOMPARE(boot().blocksRefused(), 5);
+    QCOMPARE(boot().receivedImage().size(), 2 * 128);
+    const Boot::Failure failure = m_link.queue().lastFailure();
+    QCOMPARE(failure.step, Boot::Failure::Step::Download);
+    QCOMPARE(failure.reason, Boot::Failure::Reason::BlockFailed);
+    QCOMPARE(failure.block, 3);
+    QCOMPARE(failure.refusals, 5);
+    QCOMPARE(logLines().last(), QStringLiteral("Download failed: block 3 was refused 5 times."));
+    QCOMPARE(m_client.warnings().size(), 1);
+    QVERIFY(lastWarning().startsWith(logLines().last()));
+}
+
+void TestFirmware::verificationMismatchNamesTheBlock()
+{
+    SimBootFaults faults;
+    faults.badFlashBlock = 4;
+    boot().setFaults(faults);
+    const QString path = writeImage(QStringLiteral("mismatch.bin"), 1000, 28);
+    choose(path);
+    QCOMPARE(upgrade(), kVerifyFailed);
+    // The pump took the image whole; its flash kept block 4 wrong.
+    QVERIFY(boot().receivedImage() == padded(path));
+    QVERIFY(boot().flash() != padded(path));
+    QVERIFY(!boot().commands().contains(QStringLiteral("G1000")));
+    const Boot::Failure failure = m_link.queue().lastFailure();
+    QCOMPARE(failure.step, Boot::Failure::Step::Verify);
+    QCOMPARE(failure.reason, Boot::Failure::Reason::Mismatch);
+    QCOMPARE(failure.block, 4);
+    QCOMPARE(logLines().last(), QStringLiteral("Verify failed: verification mismatch at block 4."));
+    QVERIFY(lastWarning().startsWith(logLines().last()));
+}
+
+void TestFirmware::upgradeAfterAFailureNeedsNoNewFile()
+{
+    SimBootFaults faults;
+    faults.refuseBlock = 2;
+    boot().setFaults(faults);
+    const QString path = writeImage(QStringLiteral("again.bin"), 1000, 29);
+    choose(path);
+    QCOMPARE(upgrade(), kDownloadFailed);
+    QCOMPARE(m_page->state(), FirmwareUpgrade::State::Failed);
+    QVERIFY(lastWarning().contains(QStringLiteral("press Upgrade to try again")));
+    QCOMPARE(child<QLineEdit>("leFilePath")->text(), path);
+    // The pump waits in its boot loader; this time it takes every block.
+    boot().setFaults(SimBootFaults());
+    m_results.clear();
+    QCOMPARE(upgrade(), kUpgraded);
+    QCOMPARE(m_choices, 1);
+    QVERIFY(boot().flash() == padded(path));
+    QCOMPARE(m_page->state(), FirmwareUpgrade::State::Ready);
+    QCOMPARE(logLines().last(), QStringLiteral("Application Verify successfully"));
 }
 
 void TestFirmware::fullUpgradeOf100kBImageLeavesThePaddedImageInThePump()
@@ -331,6 +542,8 @@ void TestFirmware::eraseAllSendsTheLongEraseAfterItsWarning()
 
     choose(writeImage(QStringLiteral("erase.bin"), 200, 5));
     QCOMPARE(upgrade(), kUpgraded);
+    // The upgrade, then the erase of the settings, each confirmed.
+    QCOMPARE(m_client.questions().size(), 2);
     QCOMPARE(boot().commands().value(1), QStringLiteral("I1000,3f4"));
     QVERIFY(eraseAll->isEnabled());
 }
@@ -342,12 +555,16 @@ void TestFirmware::everyBlockRefusedEndsInDownloadFailed()
     boot().setFaults(faults);
     choose(writeImage(QStringLiteral("refused.bin"), 1000, 6));
     QCOMPARE(upgrade(), kDownloadFailed);
-    QCOMPARE(logLines().last(), QStringLiteral("Application Download failed"));
+    QCOMPARE(logLines().value(logLines().size() - 2),
+             QStringLiteral("Application Download failed"));
+    QCOMPARE(logLines().last(), QStringLiteral("Download failed: block 1 was refused 5 times."));
     // Block 1 went out five times, and was never kept.
     QCOMPARE(boot().blocksRefused(), 5);
     QVERIFY(boot().receivedImage().isEmpty());
+    // Another file, or the same once more.
+    QCOMPARE(m_page->state(), FirmwareUpgrade::State::Failed);
     QVERIFY(child<QPushButton>("btnSelectFile")->isEnabled());
-    QVERIFY(!child<QPushButton>("btnConnect")->isEnabled());
+    QVERIFY(child<QPushButton>("btnConnect")->isEnabled());
     QVERIFY(child<QCheckBox>("cbEraseAll")->isEnabled());
 }
 
@@ -385,7 +602,11 @@ void TestFirmware::corruptedReadBackBlockEndsInVerifyFailed()
     boot().scriptCorruptReadBlock(2);
     choose(writeImage(QStringLiteral("readback.bin"), 1000, 10));
     QCOMPARE(upgrade(), kVerifyFailed);
-    QCOMPARE(logLines().last(), QStringLiteral("Application Verify failed"));
+    QVERIFY(logLines().contains(QStringLiteral("Application Verify failed")));
+    // Blocks 2 to 6 came in its place, each judged bad: block 2 is named.
+    QCOMPARE(logLines().last(),
+             QStringLiteral("Verify failed: block 2 came back damaged 5 times."));
+    QVERIFY(lastWarning().startsWith(logLines().last()));
     // The application is not started on a failed verification.
     QVERIFY(!boot().commands().contains(QStringLiteral("G1000")));
     QVERIFY(boot().isActive());
@@ -420,19 +641,6 @@ void TestFirmware::eraseSlowerThanItsTimerRecoversOnTheResend()
     QVERIFY(boot().receivedImage() == padded(path));
 }
 
-void TestFirmware::silentBootLoaderEndsInOperateFailed()
-{
-    SimBootFaults faults;
-    faults.silentFrom = 1;
-    boot().setFaults(faults);
-    choose(writeImage(QStringLiteral("silent.bin"), 400, 14));
-    QCOMPARE(upgrade(), kOperateFailed);
-    QCOMPARE(logLines(), QStringList({"Operate Failed"}));
-    // The connect command went out once and was sent again five times.
-    QCOMPARE(boot().commands(), QStringList({"", "", "", "", "", ""}));
-    QVERIFY(child<QPushButton>("btnSelectFile")->isEnabled());
-}
-
 void TestFirmware::silenceDuringDownloadEndsInDownloadFailed()
 {
     // Answers: connect 1, erase 2, write 3, block 1 4, block 2 5.
@@ -442,6 +650,8 @@ void TestFirmware::silenceDuringDownloadEndsInDownloadFailed()
     choose(writeImage(QStringLiteral("silentdl.bin"), 384, 15));
     QCOMPARE(upgrade(), kDownloadFailed);
     QCOMPARE(boot().duplicateBlocks(), 4);
+    QCOMPARE(logLines().last(),
+             QStringLiteral("Download failed: block 2 was not acknowledged (5 attempts)."));
 }
 
 void TestFirmware::silenceDuringVerificationEndsInVerifyFailed()
@@ -464,6 +674,8 @@ void TestFirmware::silenceBeforeTheFirstReadBlockEndsInVerifyFailed()
     QCOMPARE(upgrade(), kVerifyFailed);
     // The request to start sending was repeated with each retry.
     QCOMPARE(boot().readBlocksSent(), 5);
+    QCOMPARE(logLines().last(),
+             QStringLiteral("Verify failed: block 1 did not come back (5 attempts)."));
 }
 
 void TestFirmware::emptyFileIsRefusedAndUpgradeStaysDisabled()
@@ -474,7 +686,8 @@ void TestFirmware::emptyFileIsRefusedAndUpgradeStaysDisabled()
     QCOMPARE(m_page->state(), FirmwareUpgrade::State::Ready);
     QVERIFY(!child<QPushButton>("btnConnect")->isEnabled());
     QVERIFY(child<QPushButton>("btnSelectFile")->isEnabled());
-    QVERIFY(logLines().last().contains(QStringLiteral("empty or cannot be read")));
+    QCOMPARE(m_client.warnings().size(), 1);
+    QVERIFY(lastWarning().contains(QStringLiteral("empty.bin is empty")));
     QTest::mouseClick(child<QPushButton>("btnConnect"), Qt::LeftButton);
     // Give a stray command time to reach the simulator: a loopback round
     // trip takes well under 100 ms.
@@ -488,19 +701,26 @@ void TestFirmware::unreadableFileIsRefused()
     choose(m_dir.filePath(QStringLiteral("missing.bin")));
     QCOMPARE(m_page->state(), FirmwareUpgrade::State::Ready);
     QVERIFY(!child<QPushButton>("btnConnect")->isEnabled());
-    QVERIFY(logLines().last().contains(QStringLiteral("missing.bin")));
+    QCOMPARE(m_client.warnings().size(), 1);
+    QVERIFY(lastWarning().contains(QStringLiteral("missing.bin cannot be read")));
 }
 
 void TestFirmware::cancelledFileDialogShowsAnEmptyPath()
 {
-    choose(writeImage(QStringLiteral("first.bin"), 10, 2));
-    m_page->upgradeReturnAcction(Boot::ResultCommandFailed);
-    QCOMPARE(m_page->state(), FirmwareUpgrade::State::Ready);
     const int blocks = m_link.queue().blockCount();
     choose(QString());
     QCOMPARE(child<QLineEdit>("leFilePath")->text(), QString());
     QCOMPARE(m_page->state(), FirmwareUpgrade::State::Ready);
     QCOMPARE(m_link.queue().blockCount(), blocks);
+    // After a failure the file is kept: a cancelled choice leaves it so.
+    const QString path = writeImage(QStringLiteral("first.bin"), 10, 2);
+    choose(path);
+    m_page->upgradeReturnAcction(Boot::ResultCommandFailed);
+    QCOMPARE(m_page->state(), FirmwareUpgrade::State::Failed);
+    choose(QString());
+    QCOMPARE(child<QLineEdit>("leFilePath")->text(), path);
+    QCOMPARE(m_page->state(), FirmwareUpgrade::State::Failed);
+    QVERIFY(child<QPushButton>("btnConnect")->isEnabled());
 }
 
 void TestFirmware::upgradeDuringAnotherBatchDoesNothing()
@@ -626,8 +846,10 @@ void TestFirmware::switchWithoutTheBootLoadersAnnouncementEndsInOperateFailed()
     m_page->btnUpgrade_Clicked();
     QVERIFY(!m_link.queue().isIdle());
     QTRY_COMPARE_WITH_TIMEOUT(m_results, kOperateFailed, Boot::kSwitchTimeoutMs + 3000);
-    QCOMPARE(m_page->state(), FirmwareUpgrade::State::Ready);
-    QCOMPARE(logLines().last(), QStringLiteral("Operate Failed"));
+    QCOMPARE(m_page->state(), FirmwareUpgrade::State::Failed);
+    QCOMPARE(logLines().last(),
+             QStringLiteral("Switch into the boot loader failed: the pump did not answer."));
+    QVERIFY(lastWarning().startsWith(logLines().last()));
     QVERIFY(m_link.queue().isIdle());
     // The pump never heard a '>' nor a command.
     QCOMPARE(boot().state(), SimBootLoader::State::AwaitingHandshake);

@@ -174,7 +174,7 @@ QString MyMessageBox::helpText(int number)
 }
 
 bool MyMessageBox::ask(QWidget *parent, const QString &text, const QString &okText,
-                       const QString &cancelText)
+                       const QString &cancelText, bool cancelIsDefault)
 {
     if (g_questionAnswerer)
         return g_questionAnswerer(parent, text);
@@ -182,5 +182,7 @@ bool MyMessageBox::ask(QWidget *parent, const QString &text, const QString &okTe
                     QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.button(QMessageBox::Ok)->setText(okText);
     box.button(QMessageBox::Cancel)->setText(cancelText);
+    if (cancelIsDefault)
+        box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
 }

@@ -22,9 +22,11 @@ public:
     static QString promptText(int number);
 
     // A question box titled "Prompt" with the given help text and two
-    // buttons; true when the first (OK) button was chosen.
+    // buttons; true when the first (OK) button was chosen. With
+    // cancelIsDefault, Enter answers Cancel, for questions whose OK loses
+    // something for good.
     static bool ask(QWidget *parent, const QString &text, const QString &okText,
-                    const QString &cancelText);
+                    const QString &cancelText, bool cancelIsDefault = false);
 
     // A box with a warning icon and a text of its own, for what the user
     // must put right before anything happens.

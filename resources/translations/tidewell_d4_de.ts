@@ -388,10 +388,6 @@
         <translation>Binärdatei (*.bin)</translation>
     </message>
     <message>
-        <source>The file %1 is empty or cannot be read. Please choose a firmware file.</source>
-        <translation>Die Datei %1 ist leer oder kann nicht gelesen werden. Bitte wählen Sie eine Firmware-Datei.</translation>
-    </message>
-    <message>
         <source>Application connect successfully</source>
         <translation>Verbindung zum Bootloader hergestellt</translation>
     </message>
@@ -418,6 +414,158 @@
     <message>
         <source>Application Verify failed</source>
         <translation>Prüfung der Firmware fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Master pump firmware now</source>
+        <translation>Aktuelle Firmware der Masterpumpe</translation>
+    </message>
+    <message>
+        <source>Application version not read</source>
+        <translation>Anwendungsversion nicht gelesen</translation>
+    </message>
+    <message>
+        <source>Boot version not read</source>
+        <translation>Bootloader-Version nicht gelesen</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty. Please choose a firmware file.</source>
+        <translation>Die Datei %1 ist leer. Bitte wählen Sie eine Firmware-Datei.</translation>
+    </message>
+    <message>
+        <source>The connection is busy. Please choose the file again in a moment.</source>
+        <translation>Die Verbindung ist belegt. Bitte wählen Sie die Datei gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>Upgrade the master pump with the firmware file %1?
+
+Size: %2 bytes, sent as %3 blocks of 128 bytes.</source>
+        <translation>Die Masterpumpe mit der Firmware-Datei %1 aktualisieren?
+
+Größe: %2 Bytes, gesendet in %3 Blöcken zu 128 Bytes.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&quot;Erase Setup Information&quot; is ticked: the upgrade also erases every setting stored in the master pump.
+
+Erase the settings of the master pump?</source>
+        <translation>„Einstellungen löschen“ ist angekreuzt: Die Aktualisierung löscht auch alle in der Masterpumpe gespeicherten Einstellungen.
+
+Die Einstellungen der Masterpumpe löschen?</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>The file stays chosen: press Upgrade to try again.</source>
+        <translation>Die Datei bleibt gewählt: Drücken Sie „Aktualisieren“, um es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>Switch into the boot loader</source>
+        <translation>Wechsel in den Bootloader</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Start the application</source>
+        <translation>Starten der Anwendung</translation>
+    </message>
+    <message>
+        <source>no reason was reported</source>
+        <translation>es wurde kein Grund gemeldet</translation>
+    </message>
+    <message>
+        <source>the pump did not answer (%1 attempts)</source>
+        <translation>die Pumpe hat nicht geantwortet (%1 Versuche)</translation>
+    </message>
+    <message>
+        <source>the pump did not answer</source>
+        <translation>die Pumpe hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>the pump refused the command (%1 attempts)</source>
+        <translation>die Pumpe hat den Befehl abgelehnt (%1 Versuche)</translation>
+    </message>
+    <message>
+        <source>the pump did not start its boot loader</source>
+        <translation>die Pumpe hat ihren Bootloader nicht gestartet</translation>
+    </message>
+    <message>
+        <source>block %1 was refused %2 times</source>
+        <translation>Block %1 wurde %2-mal abgelehnt</translation>
+    </message>
+    <message>
+        <source>block %1 was not acknowledged (%2 attempts)</source>
+        <translation>Block %1 wurde nicht bestätigt (%2 Versuche)</translation>
+    </message>
+    <message>
+        <source>block %1 was refused %2 times and not acknowledged %3 times</source>
+        <translation>Block %1 wurde %2-mal abgelehnt und %3-mal nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>block %1 came back damaged %2 times</source>
+        <translation>Block %1 kam %2-mal beschädigt zurück</translation>
+    </message>
+    <message>
+        <source>block %1 did not come back (%2 attempts)</source>
+        <translation>Block %1 kam nicht zurück (%2 Versuche)</translation>
+    </message>
+    <message>
+        <source>block %1 came back damaged %2 times and did not come %3 times</source>
+        <translation>Block %1 kam %2-mal beschädigt und %3-mal gar nicht zurück</translation>
+    </message>
+    <message>
+        <source>verification mismatch at block %1</source>
+        <translation>Abweichung bei der Prüfung in Block %1</translation>
+    </message>
+    <message>
+        <source>no firmware file is loaded</source>
+        <translation>keine Firmware-Datei geladen</translation>
+    </message>
+    <message>
+        <source>the connection is busy or down</source>
+        <translation>die Verbindung ist belegt oder unterbrochen</translation>
+    </message>
+    <message>
+        <source>the connection to the pump was lost</source>
+        <translation>die Verbindung zur Pumpe ist abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2.</source>
+        <translation>%1 fehlgeschlagen: %2.</translation>
+    </message>
+    <message>
+        <source>The master pump does not answer as a boot loader: it is probably running its application.
+
+Restart it into its boot loader now and go on with the upgrade?</source>
+        <translation>Die Masterpumpe antwortet nicht als Bootloader: Vermutlich läuft ihre Anwendung.
+
+Sie jetzt in ihren Bootloader neu starten und die Aktualisierung fortsetzen?</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Neu starten</translation>
+    </message>
+    <message>
+        <source>Restarting the master pump into its boot loader</source>
+        <translation>Die Masterpumpe wird in ihren Bootloader neu gestartet</translation>
     </message>
 </context>
 <context>

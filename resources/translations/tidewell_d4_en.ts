@@ -388,10 +388,6 @@
         <translation>Binary File(*.bin)</translation>
     </message>
     <message>
-        <source>The file %1 is empty or cannot be read. Please choose a firmware file.</source>
-        <translation>The file %1 is empty or cannot be read. Please choose a firmware file.</translation>
-    </message>
-    <message>
         <source>Application connect successfully</source>
         <translation>Application connect successfully</translation>
     </message>
@@ -418,6 +414,158 @@
     <message>
         <source>Application Verify failed</source>
         <translation>Application Verify failed</translation>
+    </message>
+    <message>
+        <source>Master pump firmware now</source>
+        <translation>Master pump firmware now</translation>
+    </message>
+    <message>
+        <source>Application version not read</source>
+        <translation>Application version not read</translation>
+    </message>
+    <message>
+        <source>Boot version not read</source>
+        <translation>Boot version not read</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>The file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty. Please choose a firmware file.</source>
+        <translation>The file %1 is empty. Please choose a firmware file.</translation>
+    </message>
+    <message>
+        <source>The connection is busy. Please choose the file again in a moment.</source>
+        <translation>The connection is busy. Please choose the file again in a moment.</translation>
+    </message>
+    <message>
+        <source>Upgrade the master pump with the firmware file %1?
+
+Size: %2 bytes, sent as %3 blocks of 128 bytes.</source>
+        <translation>Upgrade the master pump with the firmware file %1?
+
+Size: %2 bytes, sent as %3 blocks of 128 bytes.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&quot;Erase Setup Information&quot; is ticked: the upgrade also erases every setting stored in the master pump.
+
+Erase the settings of the master pump?</source>
+        <translation>&quot;Erase Setup Information&quot; is ticked: the upgrade also erases every setting stored in the master pump.
+
+Erase the settings of the master pump?</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Erase</translation>
+    </message>
+    <message>
+        <source>The file stays chosen: press Upgrade to try again.</source>
+        <translation>The file stays chosen: press Upgrade to try again.</translation>
+    </message>
+    <message>
+        <source>Switch into the boot loader</source>
+        <translation>Switch into the boot loader</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <source>Start the application</source>
+        <translation>Start the application</translation>
+    </message>
+    <message>
+        <source>no reason was reported</source>
+        <translation>no reason was reported</translation>
+    </message>
+    <message>
+        <source>the pump did not answer (%1 attempts)</source>
+        <translation>the pump did not answer (%1 attempts)</translation>
+    </message>
+    <message>
+        <source>the pump did not answer</source>
+        <translation>the pump did not answer</translation>
+    </message>
+    <message>
+        <source>the pump refused the command (%1 attempts)</source>
+        <translation>the pump refused the command (%1 attempts)</translation>
+    </message>
+    <message>
+        <source>the pump did not start its boot loader</source>
+        <translation>the pump did not start its boot loader</translation>
+    </message>
+    <message>
+        <source>block %1 was refused %2 times</source>
+        <translation>block %1 was refused %2 times</translation>
+    </message>
+    <message>
+        <source>block %1 was not acknowledged (%2 attempts)</source>
+        <translation>block %1 was not acknowledged (%2 attempts)</translation>
+    </message>
+    <message>
+        <source>block %1 was refused %2 times and not acknowledged %3 times</source>
+        <translation>block %1 was refused %2 times and not acknowledged %3 times</translation>
+    </message>
+    <message>
+        <source>block %1 came back damaged %2 times</source>
+        <translation>block %1 came back damaged %2 times</translation>
+    </message>
+    <message>
+        <source>block %1 did not come back (%2 attempts)</source>
+        <translation>block %1 did not come back (%2 attempts)</translation>
+    </message>
+    <message>
+        <source>block %1 came back damaged %2 times and did not come %3 times</source>
+        <translation>block %1 came back damaged %2 times and did not come %3 times</translation>
+    </message>
+    <message>
+        <source>verification mismatch at block %1</source>
+        <translation>verification mismatch at block %1</translation>
+    </message>
+    <message>
+        <source>no firmware file is loaded</source>
+        <translation>no firmware file is loaded</translation>
+    </message>
+    <message>
+        <source>the connection is busy or down</source>
+        <translation>the connection is busy or down</translation>
+    </message>
+    <message>
+        <source>the connection to the pump was lost</source>
+        <translation>the connection to the pump was lost</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2.</source>
+        <translation>%1 failed: %2.</translation>
+    </message>
+    <message>
+        <source>The master pump does not answer as a boot loader: it is probably running its application.
+
+Restart it into its boot loader now and go on with the upgrade?</source>
+        <translation>The master pump does not answer as a boot loader: it is probably running its application.
+
+Restart it into its boot loader now and go on with the upgrade?</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>Restarting the master pump into its boot loader</source>
+        <translation>Restarting the master pump into its boot loader</translation>
     </message>
 </context>
 <context>

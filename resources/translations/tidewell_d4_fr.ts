@@ -388,10 +388,6 @@
         <translation>Fichier binaire (*.bin)</translation>
     </message>
     <message>
-        <source>The file %1 is empty or cannot be read. Please choose a firmware file.</source>
-        <translation>Le fichier %1 est vide ou illisible. Veuillez choisir un fichier de micrologiciel.</translation>
-    </message>
-    <message>
         <source>Application connect successfully</source>
         <translation>Connexion au chargeur d&apos;amorçage établie</translation>
     </message>
@@ -418,6 +414,158 @@
     <message>
         <source>Application Verify failed</source>
         <translation>Échec de la vérification du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Master pump firmware now</source>
+        <translation>Micrologiciel actuel de la pompe maître</translation>
+    </message>
+    <message>
+        <source>Application version not read</source>
+        <translation>Version de l&apos;application non lue</translation>
+    </message>
+    <message>
+        <source>Boot version not read</source>
+        <translation>Version du chargeur de démarrage non lue</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Le fichier %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty. Please choose a firmware file.</source>
+        <translation>Le fichier %1 est vide. Veuillez choisir un fichier de micrologiciel.</translation>
+    </message>
+    <message>
+        <source>The connection is busy. Please choose the file again in a moment.</source>
+        <translation>La connexion est occupée. Veuillez choisir à nouveau le fichier dans un instant.</translation>
+    </message>
+    <message>
+        <source>Upgrade the master pump with the firmware file %1?
+
+Size: %2 bytes, sent as %3 blocks of 128 bytes.</source>
+        <translation>Mettre à jour la pompe maître avec le fichier de micrologiciel %1 ?
+
+Taille : %2 octets, envoyés en %3 blocs de 128 octets.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&quot;Erase Setup Information&quot; is ticked: the upgrade also erases every setting stored in the master pump.
+
+Erase the settings of the master pump?</source>
+        <translation>« Effacer les réglages » est coché : la mise à jour efface aussi tous les réglages enregistrés dans la pompe maître.
+
+Effacer les réglages de la pompe maître ?</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>The file stays chosen: press Upgrade to try again.</source>
+        <translation>Le fichier reste choisi : appuyez sur Mettre à jour pour réessayer.</translation>
+    </message>
+    <message>
+        <source>Switch into the boot loader</source>
+        <translation>Passage au chargeur de démarrage</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Téléchargement</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>Start the application</source>
+        <translation>Démarrage de l&apos;application</translation>
+    </message>
+    <message>
+        <source>no reason was reported</source>
+        <translation>aucune raison n&apos;a été signalée</translation>
+    </message>
+    <message>
+        <source>the pump did not answer (%1 attempts)</source>
+        <translation>la pompe n&apos;a pas répondu (%1 tentatives)</translation>
+    </message>
+    <message>
+        <source>the pump did not answer</source>
+        <translation>la pompe n&apos;a pas répondu</translation>
+    </message>
+    <message>
+        <source>the pump refused the command (%1 attempts)</source>
+        <translation>la pompe a refusé la commande (%1 tentatives)</translation>
+    </message>
+    <message>
+        <source>the pump did not start its boot loader</source>
+        <translation>la pompe n&apos;a pas démarré son chargeur de démarrage</translation>
+    </message>
+    <message>
+        <source>block %1 was refused %2 times</source>
+        <translation>le bloc %1 a été refusé %2 fois</translation>
+    </message>
+    <message>
+        <source>block %1 was not acknowledged (%2 attempts)</source>
+        <translation>le bloc %1 n&apos;a pas été acquitté (%2 tentatives)</translation>
+    </message>
+    <message>
+        <source>block %1 was refused %2 times and not acknowledged %3 times</source>
+        <translation>le bloc %1 a été refusé %2 fois et n&apos;a pas été acquitté %3 fois</translation>
+    </message>
+    <message>
+        <source>block %1 came back damaged %2 times</source>
+        <translation>le bloc %1 est revenu endommagé %2 fois</translation>
+    </message>
+    <message>
+        <source>block %1 did not come back (%2 attempts)</source>
+        <translation>le bloc %1 n&apos;est pas revenu (%2 tentatives)</translation>
+    </message>
+    <message>
+        <source>block %1 came back damaged %2 times and did not come %3 times</source>
+        <translation>le bloc %1 est revenu endommagé %2 fois et n&apos;est pas revenu %3 fois</translation>
+    </message>
+    <message>
+        <source>verification mismatch at block %1</source>
+        <translation>différence à la vérification au bloc %1</translation>
+    </message>
+    <message>
+        <source>no firmware file is loaded</source>
+        <translation>aucun fichier de micrologiciel n&apos;est chargé</translation>
+    </message>
+    <message>
+        <source>the connection is busy or down</source>
+        <translation>la connexion est occupée ou coupée</translation>
+    </message>
+    <message>
+        <source>the connection to the pump was lost</source>
+        <translation>la connexion avec la pompe a été perdue</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2.</source>
+        <translation>%1 a échoué : %2.</translation>
+    </message>
+    <message>
+        <source>The master pump does not answer as a boot loader: it is probably running its application.
+
+Restart it into its boot loader now and go on with the upgrade?</source>
+        <translation>La pompe maître ne répond pas comme chargeur de démarrage : elle exécute probablement son application.
+
+La redémarrer maintenant dans son chargeur de démarrage et poursuivre la mise à jour ?</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Redémarrer</translation>
+    </message>
+    <message>
+        <source>Restarting the master pump into its boot loader</source>
+        <translation>Redémarrage de la pompe maître dans son chargeur de démarrage</translation>
     </message>
 </context>
 <context>

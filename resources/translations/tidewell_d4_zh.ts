@@ -388,10 +388,6 @@
         <translation>二进制文件(*.bin)</translation>
     </message>
     <message>
-        <source>The file %1 is empty or cannot be read. Please choose a firmware file.</source>
-        <translation>文件 %1 为空或无法读取，请选择固件文件。</translation>
-    </message>
-    <message>
         <source>Application connect successfully</source>
         <translation>应用程序连接成功</translation>
     </message>
@@ -418,6 +414,158 @@
     <message>
         <source>Application Verify failed</source>
         <translation>应用程序校验失败</translation>
+    </message>
+    <message>
+        <source>Master pump firmware now</source>
+        <translation>主泵当前固件</translation>
+    </message>
+    <message>
+        <source>Application version not read</source>
+        <translation>应用程序版本未读取</translation>
+    </message>
+    <message>
+        <source>Boot version not read</source>
+        <translation>引导程序版本未读取</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>无法读取文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty. Please choose a firmware file.</source>
+        <translation>文件 %1 为空。请选择固件文件。</translation>
+    </message>
+    <message>
+        <source>The connection is busy. Please choose the file again in a moment.</source>
+        <translation>连接正忙。请稍后重新选择文件。</translation>
+    </message>
+    <message>
+        <source>Upgrade the master pump with the firmware file %1?
+
+Size: %2 bytes, sent as %3 blocks of 128 bytes.</source>
+        <translation>用固件文件 %1 升级主泵吗？
+
+大小：%2 字节，分 %3 个 128 字节的数据块发送。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>&quot;Erase Setup Information&quot; is ticked: the upgrade also erases every setting stored in the master pump.
+
+Erase the settings of the master pump?</source>
+        <translation>已勾选“清除设置信息”：升级还会擦除主泵中保存的所有设置。
+
+要擦除主泵的设置吗？</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>擦除</translation>
+    </message>
+    <message>
+        <source>The file stays chosen: press Upgrade to try again.</source>
+        <translation>文件仍保持选中：按“升级”可重试。</translation>
+    </message>
+    <message>
+        <source>Switch into the boot loader</source>
+        <translation>切换到引导程序</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>校验</translation>
+    </message>
+    <message>
+        <source>Start the application</source>
+        <translation>启动应用程序</translation>
+    </message>
+    <message>
+        <source>no reason was reported</source>
+        <translation>未报告原因</translation>
+    </message>
+    <message>
+        <source>the pump did not answer (%1 attempts)</source>
+        <translation>泵没有应答（尝试 %1 次）</translation>
+    </message>
+    <message>
+        <source>the pump did not answer</source>
+        <translation>泵没有应答</translation>
+    </message>
+    <message>
+        <source>the pump refused the command (%1 attempts)</source>
+        <translation>泵拒绝了该命令（尝试 %1 次）</translation>
+    </message>
+    <message>
+        <source>the pump did not start its boot loader</source>
+        <translation>泵没有启动引导程序</translation>
+    </message>
+    <message>
+        <source>block %1 was refused %2 times</source>
+        <translation>数据块 %1 被拒绝 %2 次</translation>
+    </message>
+    <message>
+        <source>block %1 was not acknowledged (%2 attempts)</source>
+        <translation>数据块 %1 未被确认（尝试 %2 次）</translation>
+    </message>
+    <message>
+        <source>block %1 was refused %2 times and not acknowledged %3 times</source>
+        <translation>数据块 %1 被拒绝 %2 次，未被确认 %3 次</translation>
+    </message>
+    <message>
+        <source>block %1 came back damaged %2 times</source>
+        <translation>数据块 %1 回读损坏 %2 次</translation>
+    </message>
+    <message>
+        <source>block %1 did not come back (%2 attempts)</source>
+        <translation>数据块 %1 未回读到（尝试 %2 次）</translation>
+    </message>
+    <message>
+        <source>block %1 came back damaged %2 times and did not come %3 times</source>
+        <translation>数据块 %1 回读损坏 %2 次，未回读到 %3 次</translation>
+    </message>
+    <message>
+        <source>verification mismatch at block %1</source>
+        <translation>校验在数据块 %1 处不一致</translation>
+    </message>
+    <message>
+        <source>no firmware file is loaded</source>
+        <translation>未载入固件文件</translation>
+    </message>
+    <message>
+        <source>the connection is busy or down</source>
+        <translation>连接正忙或已断开</translation>
+    </message>
+    <message>
+        <source>the connection to the pump was lost</source>
+        <translation>与泵的连接已断开</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2.</source>
+        <translation>%1失败：%2。</translation>
+    </message>
+    <message>
+        <source>The master pump does not answer as a boot loader: it is probably running its application.
+
+Restart it into its boot loader now and go on with the upgrade?</source>
+        <translation>主泵没有以引导程序应答：它可能正在运行应用程序。
+
+现在将其重启到引导程序并继续升级吗？</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>重启</translation>
+    </message>
+    <message>
+        <source>Restarting the master pump into its boot loader</source>
+        <translation>正在将主泵重启到引导程序</translation>
     </message>
 </context>
 <context>

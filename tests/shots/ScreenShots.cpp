@@ -17,6 +17,7 @@
 #include "DialogPumpName.h"
 #include "DialogWaiting.h"
 #include "DoseProgramme.h"
+#include "FirmwareUpgrade.h"
 #include "Language.h"
 #include "LiquidBottles.h"
 #include "MainWindowConn.h"
@@ -32,12 +33,14 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -289,6 +292,36 @@ void savePrompts(MainWindowConn *window)
     });
 }
 
+// The questions and a warning of the firmware page, raised the way a user
+// raises them; every question is answered Cancel, so nothing is sent.
+void saveFirmwareMessages(MainWindowConn *window)
+{
+    auto *page = window->findChild<FirmwareUpgrade *>(QStringLiteral("wgFirmwareUpgrade"));
+    QTemporaryDir dir;
+    if (!page || !dir.isValid()) {
+        ++g_failures;
+        return;
+    }
+    const QString empty = dir.filePath(QStringLiteral("empty.bin"));
+    const QString image = dir.filePath(QStringLiteral("tidewell-d4-app.bin"));
+    QFile(empty).open(QIODevice::WriteOnly);
+    QFile file(image);
+    if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(100000, '\x5A')) != 100000) {
+        ++g_failures;
+        return;
+    }
+    file.close();
+    showPage(window, MainWindowConn::PageFirmwareUpgrade);
+    QString next = empty;
+    FirmwareUpgrade::setFileChooser([&next](QWidget *) { return next; });
+    saveModal(QStringLiteral("warning-firmware-file"), [page] { page->btnSelectFile_Clicked(); });
+    next = image;
+    page->btnSelectFile_Clicked();
+    saveModal(QStringLiteral("question-firmware-upgrade"), [page] { page->btnConnect_Clicked(); });
+    FirmwareUpgrade::setFileChooser(nullptr);
+    showPage(window, MainWindowConn::PageTimeTemp);
+}
+
 int run(int language)
 {
     PumpSimulator sim;
@@ -359,6 +392,7 @@ int run(int language)
         waiting.close();
     }
     savePrompts(window);
+    saveFirmwareMessages(window);
     return g_failures == 0 ? 0 : 1;
 }
 
