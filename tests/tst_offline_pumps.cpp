@@ -92,6 +92,8 @@ private Q_SLOTS:
 
 private:
     void useSlaves(const QVector<int> &inUse);
+    // Logs in and reads the pumps in use; the window shown, or null.
+    MainWindowConn *launch();
     // The per-pump tab widgets of the four pages, in the order the main window hands pumps over.
     QVector<QTabWidget *> pageTabs() const;
 
@@ -141,6 +143,21 @@ void TestOfflinePumps::useSlaves(const QVector<int> &inUse)
     settings.endArray();
 }
 
+MainWindowConn *TestOfflinePumps::launch()
+{
+    m_orchestrator = new UiOperate([] { return new MainWindowConn; });
+    QSignalSpy state(m_orchestrator, &UiOperate::launchStateChanged);
+    m_orchestrator->startLaunch(0);
+    if (m_orchestrator->launchState() == 0 && !state.wait(30000))
+        return nullptr;
+    if (m_orchestrator->launchState() != 1)
+        return nullptr;
+    auto *window = dynamic_cast<MainWindowConn *>(m_orchestrator->mainWindow());
+    if (window && !QTest::qWaitForWindowExposed(window))
+        return nullptr;
+    return window;
+}
+
 QVector<QTabWidget *> TestOfflinePumps::pageTabs() const
 {
     auto *window = dynamic_cast<MainWindowConn *>(m_orchestrator->mainWindow());
@@ -180,14 +197,8 @@ void TestOfflinePumps::silentPumpsTabsAreDisabledAndShowNoOtherPumpsValues()
     faults.silentSlaves = {silentAddress};
     m_link.sim().setFaults(faults);
 
-    m_orchestrator = new UiOperate([] { return new MainWindowConn; });
-    QSignalSpy state(m_orchestrator, &UiOperate::launchStateChanged);
-    m_orchestrator->startLaunch(0);
-    QVERIFY(state.wait(30000));
-    QCOMPARE(m_orchestrator->launchState(), 1);
-    auto *window = dynamic_cast<MainWindowConn *>(m_orchestrator->mainWindow());
+    MainWindowConn *window = launch();
     QVERIFY(window);
-    QVERIFY(QTest::qWaitForWindowExposed(window));
 
     const int tabCount = slavesInUse.size() + 1;
     const QVector<QTabWidget *> tabs = pageTabs();
@@ -301,14 +312,8 @@ void TestOfflinePumps::pagesAreBuiltWhenFirstShownWithTheirPumpAndWhatWasSwitche
     AppSettings::store().setValue("display_prompt", 1);
     const QString englishReadHelp = MyMessageBox::helpText(5);
 
-    m_orchestrator = new UiOperate([] { return new MainWindowConn; });
-    QSignalSpy state(m_orchestrator, &UiOperate::launchStateChanged);
-    m_orchestrator->startLaunch(0);
-    QVERIFY(state.wait(30000));
-    QCOMPARE(m_orchestrator->launchState(), 1);
-    auto *window = dynamic_cast<MainWindowConn *>(m_orchestrator->mainWindow());
+    MainWindowConn *window = launch();
     QVERIFY(window);
-    QVERIFY(QTest::qWaitForWindowExposed(window));
 
     // The read-out hands over four pumps and builds none of their pages.
     auto *autoSetup = window->findChild<AutoSetup *>("wgAutoSetup");
@@ -396,11 +401,7 @@ void TestOfflinePumps::statusBarNamesTheBridgeTheLinkAndEachPumpsState()
     SimFaults faults;
     faults.silentSlaves = {2 + kSlaveAddressOffset};
     m_link.sim().setFaults(faults);
-    m_orchestrator = new UiOperate([] { return new MainWindowConn; });
-    QSignalSpy state(m_orchestrator, &UiOperate::launchStateChanged);
-    m_orchestrator->startLaunch(0);
-    QVERIFY(state.wait(30000));
-    auto *window = dynamic_cast<MainWindowConn *>(m_orchestrator->mainWindow());
+    MainWindowConn *window = launch();
     QVERIFY(window);
     auto *line = window->findChild<LinkStatusLine *>(QStringLiteral("lbLinkStatus"));
     QVERIFY(line);
