@@ -39,6 +39,11 @@ bool PumpSimulator::listen(quint16 port)
     return m_server.listen(QHostAddress::LocalHost, port);
 }
 
+bool PumpSimulator::isListening() const
+{
+    return m_server.isListening();
+}
+
 quint16 PumpSimulator::port() const
 {
     return m_server.serverPort();

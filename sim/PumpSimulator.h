@@ -55,6 +55,7 @@ public:
     quint16 port() const;
     // Stops listening and drops the client.
     void close();
+    bool isListening() const;
 
     // The master (1) is always served; addresses outside 1..247 are ignored.
     void addSlave(int address);
