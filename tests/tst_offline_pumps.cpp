@@ -440,7 +440,7 @@ void TestOfflinePumps::statusBarNamesTheBridgeTheLinkAndEachPumpsState()
     QVERIFY(m_link.sim().listen(port));
     QTRY_VERIFY2_WITH_TIMEOUT(
         line->fullText().contains(QStringLiteral(" \u00b7 Connected \u00b7 ")),
-        qPrintable(line->fullText()), 5000);
+        qPrintable(line->fullText()), 12000);
 }
 
 QTEST_MAIN(TestOfflinePumps)
