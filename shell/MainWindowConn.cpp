@@ -29,6 +29,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QListWidgetItem>
+#include <QTimer>
 
 namespace {
 
@@ -184,6 +185,7 @@ void MainWindowConn::setLaunchMode(int mode)
 void MainWindowConn::addDevice(const QString &name, int address, RegisterImage *image)
 {
     m_deviceAddresses.append(address);
+    m_deviceNames.append(name);
     m_linkStatus->addPump(name, address);
     // Pumps are handed over once their read is done; one that did not
     // answer is marked so right after.
@@ -196,8 +198,11 @@ void MainWindowConn::addDevice(const QString &name, int address, RegisterImage *
 
 void MainWindowConn::setDeviceOnline(int index, bool online)
 {
-    if (!online && index >= 0 && index < m_deviceAddresses.size())
+    if (!online && index >= 0 && index < m_deviceAddresses.size()) {
         m_linkStatus->setPumpSilent(m_deviceAddresses.at(index));
+        if (!isVisible())
+            m_silentAtLogin.append(m_deviceNames.at(index));
+    }
     m_ui.wgAutoSetup->setDeviceOnline(index, online);
     m_ui.wgManualControl->setDeviceOnline(index, online);
     m_ui.wgLiquidStatusSetup->setDeviceOnline(index, online);
@@ -217,6 +222,16 @@ void MainWindowConn::showFixedSize(int width, int height)
                               qMax(0, width - notice - m_statusLabel->x()),
                               m_statusLabel->height());
     show();
+    if (!m_silentAtLogin.isEmpty()) {
+        // Greyed-out tabs alone leave the user guessing why; said once the
+        // window is up, after the read-out has handed it over.
+        const QString names = m_silentAtLogin.join(QStringLiteral(", "));
+        const QString text = m_silentAtLogin.size() == 1
+            ? tr("%1 did not answer; its pages are disabled").arg(names)
+            : tr("%1 did not answer; their pages are disabled").arg(names);
+        m_silentAtLogin.clear();
+        QTimer::singleShot(0, this, [this, text] { MyMessageBox::warn(this, text); });
+    }
 }
 
 void MainWindowConn::setPromptsShown(bool shown)

@@ -91,8 +91,12 @@ private:
     Ui::MainWindowConn m_ui;
     QLabel *m_statusLabel;
     LinkStatusLine *m_linkStatus;
-    // Bus address of each pump in use, by device index.
+    // Bus address and name of each pump in use, by device index.
     QVector<int> m_deviceAddresses;
+    QStringList m_deviceNames;
+    // The pumps that did not answer their read after login, named to the
+    // user once the window is up.
+    QStringList m_silentAtLogin;
     QVector<QListWidgetItem *> m_items;
     int m_launchMode = 0;
     RestoreStep m_restoreStep = RestoreStep::None;

@@ -120,6 +120,7 @@ void TestOfflinePumps::init()
 {
     QVERIFY(m_link.resetForClientTest(31));
     m_client.clearPrompts();
+    m_client.clearWarnings();
 }
 
 void TestOfflinePumps::cleanup()
@@ -411,6 +412,9 @@ void TestOfflinePumps::statusBarNamesTheBridgeTheLinkAndEachPumpsState()
                        "Master, Slave1 read \\d\\d:\\d\\d$")
             .arg(port));
     QVERIFY2(afterLogin.match(line->fullText()).hasMatch(), qPrintable(line->fullText()));
+    // Named once, in words, besides the greyed-out tabs.
+    QTRY_COMPARE(m_client.warnings(),
+                 QVector<QString>({QStringLiteral("Slave2 did not answer; its pages are disabled")}));
     QCOMPARE(line->toolTip(), line->fullText());
     // Beside the notice, inside the window; whatever does not fit is elided
     // from the end, after the pump that does not answer.

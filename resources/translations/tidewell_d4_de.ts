@@ -747,6 +747,14 @@ Sie jetzt in ihren Bootloader neu starten und die Aktualisierung fortsetzen?</tr
         <source>Restart Later</source>
         <translation>Später</translation>
     </message>
+    <message>
+        <source>%1 did not answer; its pages are disabled</source>
+        <translation>%1 hat nicht geantwortet; seine Seiten sind deaktiviert</translation>
+    </message>
+    <message>
+        <source>%1 did not answer; their pages are disabled</source>
+        <translation>%1 haben nicht geantwortet; ihre Seiten sind deaktiviert</translation>
+    </message>
 </context>
 <context>
     <name>ManuControl</name>

@@ -747,6 +747,14 @@ Restart it into its boot loader now and go on with the upgrade?</translation>
         <source>Restart Later</source>
         <translation>Restart Later</translation>
     </message>
+    <message>
+        <source>%1 did not answer; its pages are disabled</source>
+        <translation>%1 did not answer; its pages are disabled</translation>
+    </message>
+    <message>
+        <source>%1 did not answer; their pages are disabled</source>
+        <translation>%1 did not answer; their pages are disabled</translation>
+    </message>
 </context>
 <context>
     <name>ManuControl</name>

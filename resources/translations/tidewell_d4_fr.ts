@@ -747,6 +747,14 @@ La redémarrer maintenant dans son chargeur de démarrage et poursuivre la mise 
         <source>Restart Later</source>
         <translation>Plus tard</translation>
     </message>
+    <message>
+        <source>%1 did not answer; its pages are disabled</source>
+        <translation>%1 n'a pas répondu ; ses pages sont désactivées</translation>
+    </message>
+    <message>
+        <source>%1 did not answer; their pages are disabled</source>
+        <translation>%1 n'ont pas répondu ; leurs pages sont désactivées</translation>
+    </message>
 </context>
 <context>
     <name>ManuControl</name>

@@ -747,6 +747,14 @@ Restart it into its boot loader now and go on with the upgrade?</source>
         <source>Restart Later</source>
         <translation>稍后重启</translation>
     </message>
+    <message>
+        <source>%1 did not answer; its pages are disabled</source>
+        <translation>%1 没有应答；它的页面已禁用</translation>
+    </message>
+    <message>
+        <source>%1 did not answer; their pages are disabled</source>
+        <translation>%1 没有应答；它们的页面已禁用</translation>
+    </message>
 </context>
 <context>
     <name>ManuControl</name>
