@@ -413,8 +413,9 @@ void TestOfflinePumps::statusBarNamesTheBridgeTheLinkAndEachPumpsState()
             .arg(port));
     QVERIFY2(afterLogin.match(line->fullText()).hasMatch(), qPrintable(line->fullText()));
     // Named once, in words, besides the greyed-out tabs.
-    QTRY_COMPARE(m_client.warnings(),
-                 QVector<QString>({QStringLiteral("Slave2 did not answer; its pages are disabled")}));
+    QTRY_COMPARE(
+        m_client.warnings(),
+        QVector<QString>({QStringLiteral("Slave2 did not answer; its pages are disabled")}));
     QCOMPARE(line->toolTip(), line->fullText());
     // Beside the notice, inside the window; whatever does not fit is elided
     // from the end, after the pump that does not answer.

@@ -24,6 +24,14 @@ void MyMessageBox::setQuestionAnswerer(QuestionAnswerer answerer)
     g_questionAnswerer = std::move(answerer);
 }
 
+void MyMessageBox::showOkeyBox(QWidget *parent, int icon, const QString &text)
+{
+    QMessageBox box(QMessageBox::Icon(icon), tr("Prompt"), text, QMessageBox::NoButton, parent);
+    // The one button is also the one Escape presses.
+    box.addButton(tr("Okey"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
 void MyMessageBox::setWarningObserver(WarningObserver observer)
 {
     g_warningObserver = std::move(observer);
@@ -35,9 +43,7 @@ void MyMessageBox::warn(QWidget *parent, const QString &text)
         g_warningObserver(parent, text);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, tr("Prompt"), text, QMessageBox::NoButton, parent);
-    box.addButton(tr("Okey"), QMessageBox::AcceptRole);
-    box.exec();
+    showOkeyBox(parent, QMessageBox::Warning, text);
 }
 
 QString MyMessageBox::promptText(int number)
@@ -107,10 +113,7 @@ void MyMessageBox::prompt(QWidget *parent, int number)
         QMessageBox::information(parent, tr("Prompt"), text);
         return;
     }
-    QMessageBox box(QMessageBox::Information, tr("Prompt"), text, QMessageBox::NoButton, parent);
-    // The one button is also the one Escape presses.
-    box.addButton(tr("Okey"), QMessageBox::AcceptRole);
-    box.exec();
+    showOkeyBox(parent, QMessageBox::Information, text);
 }
 
 QString MyMessageBox::helpText(int number)

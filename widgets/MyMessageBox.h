@@ -41,4 +41,8 @@ public:
     static void setQuestionAnswerer(QuestionAnswerer answerer);
     using WarningObserver = std::function<void(QWidget *parent, const QString &text)>;
     static void setWarningObserver(WarningObserver observer);
+
+private:
+    // A box titled "Prompt" with one "Okey" button; icon is a QMessageBox::Icon.
+    static void showOkeyBox(QWidget *parent, int icon, const QString &text);
 };
