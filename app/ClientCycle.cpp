@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QIcon>
 #include <QPixmap>
 #include <QSplashScreen>
 
@@ -33,6 +34,9 @@ void waitForLaunch(UiOperate &orchestrator)
 int run(QApplication &app)
 {
     Language::installFromSettings();
+    // Decoded once for every window of the program, before the login: the
+    // main window is built while the pumps are read out.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":images/app_icon.jpg")));
     QSettings &settings = AppSettings::store();
     if (AppSettings::isFirstRun(settings))
         AppSettings::writeNetworkDefaults(settings);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <stdlib.h>
 #include <sys/resource.h>
+#include <time.h>
 
 namespace BenchSupport {
 
@@ -28,6 +29,13 @@ double cpuSeconds()
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+double threadCpuSeconds()
+{
+    timespec spent {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &spent);
+    return spent.tv_sec + spent.tv_nsec / 1e9;
 }
 
 quint16 startPumpsim(QProcess &sim, const QStringList &arguments)

@@ -16,6 +16,9 @@ bool isolateSettings();
 // User and system CPU time of this process, in seconds.
 double cpuSeconds();
 
+// User and system CPU time of the calling thread alone, in seconds.
+double threadCpuSeconds();
+
 // Starts pumpsim with arguments and returns the port it listens on, or 0
 // (with a message on stderr) when it did not come up.
 quint16 startPumpsim(QProcess &sim, const QStringList &arguments);

@@ -36,6 +36,7 @@
 namespace {
 
 using BenchSupport::cpuSeconds;
+using BenchSupport::threadCpuSeconds;
 
 // Seconds since the kernel started this process (10 ms resolution).
 double secondsSinceProcessStart()
@@ -144,6 +145,8 @@ int main(int argc, char **argv)
 
     double loginShownAt = -1;
     double cpuAtReadStart = 0;
+    double mainCpuAtReadStart = 0;
+    double readOutMainCpuMs = -1;
     QElapsedTimer readOut;
     double readOutMs = -1;
     double readOutCpuMs = -1;
@@ -157,6 +160,7 @@ int main(int argc, char **argv)
         } else if (qobject_cast<MainWindowConn *>(widget) && readOutMs < 0) {
             readOutMs = readOut.nsecsElapsed() / 1e6;
             readOutCpuMs = (cpuSeconds() - cpuAtReadStart) * 1000;
+            readOutMainCpuMs = (threadCpuSeconds() - mainCpuAtReadStart) * 1000;
             QTimer::singleShot(0, [] { QApplication::exit(0); });
         }
     };
@@ -172,6 +176,7 @@ int main(int argc, char **argv)
                 confirm.stop();
                 login->findChild<QLineEdit *>("lEPassword")->setText(QStringLiteral("572913"));
                 cpuAtReadStart = cpuSeconds();
+                mainCpuAtReadStart = threadCpuSeconds();
                 readOut.start();
                 login->findChild<QPushButton *>("btnConfirm")->click();
             }
@@ -192,7 +197,11 @@ int main(int argc, char **argv)
     std::printf("login confirmed to main window: %.2f ms (includes the password read)\n",
                 readOutMs);
     std::printf("ratio: %.4f (goal <= 1.01)\n", readOutMs / floorMs);
-    std::printf("client CPU during the read-out: %.2f ms (%.2f %% of wall, goal < 1 %%)\n",
+    std::printf("client CPU during the read-out: %.2f ms (%.2f %% of wall, goal < 0.5 %%)\n",
                 readOutCpuMs, 100.0 * readOutCpuMs / readOutMs);
+    // The rest is the link's thread: the socket's system calls, which on
+    // loopback include delivering each frame to pumpsim's socket.
+    std::printf("  of which the main thread: %.2f ms, the link thread: %.2f ms\n", readOutMainCpuMs,
+                readOutCpuMs - readOutMainCpuMs);
     return 0;
 }

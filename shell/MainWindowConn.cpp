@@ -26,7 +26,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QIcon>
 #include <QLabel>
 #include <QListWidgetItem>
 #include <QTimer>
@@ -55,7 +54,6 @@ MainWindowConn::MainWindowConn(QWidget *parent)
     : QMainWindow(parent)
 {
     m_ui.setupUi(this);
-    setWindowIcon(QIcon(QStringLiteral(":images/app_icon.jpg")));
     setWindowTitle(tr("Dosing Pump"));
 
     if (CommSend *queue = CommSend::instance())
