@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "ClientFixture.h"
+#include "TestSupport.h"
 
 // The calibration panel against the simulator's motors: timed runs that
 // stop by themselves, also behind another page's batch, and the saves and
@@ -40,13 +41,7 @@ private Q_SLOTS:
     void unitShowingStopSendsTheStopNeverAStart();
 
 private:
-    template<typename T> T *child(const char *name)
-    {
-        T *found = m_tab->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qWarning("no child %s", name);
-        return found;
-    }
+    template<typename T> T *child(const char *name) { return TestSupport::child<T>(m_tab, name); }
     SimMotors *motors() { return m_fixture.sim().pump(1)->behaviour<SimMotors>(); }
     void choosePump(int pump) { child<QComboBox>("combCaliPump")->setCurrentIndex(pump); }
     // Starts a run of seconds on the chosen pump and waits for the pump's acknowledgement.

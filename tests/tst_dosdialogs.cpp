@@ -6,6 +6,7 @@
 #include "DoseSetGroup.h"
 #include "LinkFixture.h"
 #include "RegisterImage.h"
+#include "TestSupport.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using TestSupport::child;
 
 // The chemical-interval and pump-name dialogs.
 class TestDosDialogs : public QObject
@@ -38,13 +41,6 @@ private Q_SLOTS:
     void confirmedNamesAppearOnTheEditorsAndTheIntervalDialog();
 
 private:
-    template<typename T> static T *child(QWidget *parent, const char *name)
-    {
-        T *found = parent->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no widget %s", name);
-        return found;
-    }
     static void setIntervals(DialogChemicalInter &dialog, const QVector<int> &values);
     static QVector<int> intervals(DialogChemicalInter &dialog);
     QVector<int> simIntervals();

@@ -11,6 +11,7 @@
 #include "LinkFixture.h"
 #include "RegisterImage.h"
 #include "TestProgramme.h"
+#include "TestSupport.h"
 #include "UiOperate.h"
 #include "WeekWidget.h"
 
@@ -24,6 +25,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using TestSupport::child;
 
 // The dose settings page against the simulator: what reaches the pump on
 // Read and Save, and how the channel editors behave.
@@ -67,13 +70,6 @@ private:
     static AutoModeUnit *unit(DoseSetGroup *page, int channel);
     static AutoSetupParameter *parameters(DoseSetGroup *page, int channel);
     static AutoPublicSetup *publicSetup(DoseSetGroup *page, int channel);
-    template<typename T> static T *child(QWidget *parent, const char *name)
-    {
-        T *found = parent->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no widget %s", name);
-        return found;
-    }
     void loadProgramme(int address, int seed);
     // Every coil and holding register; the commit coils read as -1 because
     // the pump clears them once it has taken a commit.

@@ -86,13 +86,7 @@ private Q_SLOTS:
     void modbusBatchWhileInBootModeEndsNormally();
 
 private:
-    template<typename T> T *child(const char *name)
-    {
-        T *found = m_page->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qWarning() << "no widget" << name;
-        return found;
-    }
+    template<typename T> T *child(const char *name) { return TestSupport::child<T>(m_page, name); }
     QString writeImage(const QString &name, int size, quint32 seed);
     QByteArray padded(const QString &path);
     void choose(const QString &path);
@@ -169,8 +163,7 @@ void TestFirmware::init()
     boot().clearLog();
     // The pump waits in its boot loader, as after a power-up with Upgrade.
     boot().startInBootLoader();
-    if (auto *eraseAll = child<QCheckBox>("cbEraseAll"))
-        eraseAll->setChecked(false);
+    child<QCheckBox>("cbEraseAll")->setChecked(false);
     m_client.clearPrompts();
     m_results.clear();
     if (Communication *link = Communication::current())

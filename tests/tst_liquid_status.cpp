@@ -4,6 +4,7 @@
 #include "MyLabel.h"
 #include "PageFixture.h"
 #include "SimMotors.h"
+#include "TestSupport.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -13,6 +14,8 @@
 #include <cstring>
 
 #include "ClientFixture.h"
+
+using TestSupport::child;
 
 // The liquid status page against the simulator: bottles read one by one
 // and all together, refills saved, days left from the dose programme.
@@ -44,13 +47,6 @@ private:
     {
         return m_page->tab(0)->findChild<LiquidStatusUnit *>(
             QStringLiteral("wgPump%1").arg(pump + 1));
-    }
-    template<typename T> T *child(QWidget *parent, const char *name)
-    {
-        T *found = parent->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qWarning("no child %s", name);
-        return found;
     }
     QString text(int pump, const char *label) { return child<QLabel>(unit(pump), label)->text(); }
     void click(const char *button, int tab = 0)

@@ -36,10 +36,7 @@ private Q_SLOTS:
     void networkDialogReconnectLeavesTheSettingsAlone();
 
 private:
-    template<typename T> T *child(const char *name)
-    {
-        return m_login->findChild<T *>(QLatin1String(name));
-    }
+    template<typename T> T *child(const char *name) { return TestSupport::child<T>(m_login, name); }
     void typeAndConfirm(const QString &password);
     void waitForLink();
 

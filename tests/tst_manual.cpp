@@ -11,6 +11,9 @@
 #include <QTimer>
 
 #include "ClientFixture.h"
+#include "TestSupport.h"
+
+using TestSupport::child;
 
 // Manual runs and gear changes against the simulator's motors.
 class TestManual : public QObject
@@ -35,13 +38,6 @@ private Q_SLOTS:
 
 private:
     ManualControlUnit *unit(int tab, int pump) { return m_page->tab(tab)->unit(pump); }
-    template<typename T> T *child(QWidget *parent, const char *name)
-    {
-        T *found = parent->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qWarning("no child %s", name);
-        return found;
-    }
     QPushButton *startButton(int tab, int pump)
     {
         return child<QPushButton>(unit(tab, pump), "btnStart");

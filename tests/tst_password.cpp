@@ -63,7 +63,7 @@ private:
     void restoreFactoryPassword();
     template<typename T> T *child(const char *name)
     {
-        return m_dialog->findChild<T *>(QLatin1String(name));
+        return TestSupport::child<T>(m_dialog, name);
     }
 
     ClientFixture m_fixture;

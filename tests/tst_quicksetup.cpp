@@ -8,6 +8,7 @@
 #include "MainWindowConn.h"
 #include "ParameterSetup.h"
 #include "RegisterImage.h"
+#include "TestSupport.h"
 #include "UiOperate.h"
 
 #include <QCheckBox>
@@ -17,6 +18,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using TestSupport::child;
 
 // The quick-setup page inside the main window, against the simulator.
 class TestQuickSetup : public QObject
@@ -37,13 +40,6 @@ private Q_SLOTS:
     void setupUsesTheEditedResults();
 
 private:
-    template<typename T> static T *child(QWidget *parent, const char *name)
-    {
-        T *found = parent->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no widget %s", name);
-        return found;
-    }
     QDoubleSpinBox *field(const char *name) { return child<QDoubleSpinBox>(m_page, name); }
     void fullRead(int address, RegisterImage *into);
     void loadDistinctProgramme(int address, int seed);

@@ -71,10 +71,7 @@ private Q_SLOTS:
 private:
     template<typename T> T *child(const char *name)
     {
-        T *found = m_page->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qWarning("no %s", name);
-        return found;
+        return TestSupport::child<T>(m_page.get(), name);
     }
     void makePage();
     void click(const char *button);
