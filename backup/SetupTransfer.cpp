@@ -20,6 +20,7 @@ constexpr int kStatusQueueBusy = -1;
 SetupTransfer::SetupTransfer(QObject *parent)
     : QObject(parent)
 {
+    qRegisterMetaType<SetupTransfer::Outcome>();
     if (CommSend *queue = CommSend::instance())
         connect(this, &SetupTransfer::transmission, queue, &CommSend::transmission,
                 Qt::QueuedConnection);

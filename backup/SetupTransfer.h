@@ -30,6 +30,7 @@ public:
         ReadBackFailed, // written and committed, the check read failed
         Differs, // the check read found registers unlike the file
     };
+    Q_ENUM(Outcome)
 
     explicit SetupTransfer(QObject *parent = nullptr);
 
