@@ -85,13 +85,15 @@ QString celsius(float value)
     return tr("%1 °C").arg(double(value), 0, 'f', 1);
 }
 
-void compareLine(QStringList &lines, const QString &what, const QString &now, const QString &after)
+using Changes = QVector<Change>;
+
+void compareLine(Changes &lines, const QString &what, const QString &now, const QString &after)
 {
     if (now != after)
-        lines << QStringLiteral("%1: %2 → %3").arg(what, now, after);
+        lines.append({what, now, after});
 }
 
-void addSection(QVector<Section> &sections, const QString &title, const QStringList &lines)
+void addSection(QVector<Section> &sections, const QString &title, const Changes &lines)
 {
     if (!lines.isEmpty())
         sections.append({title, lines});
@@ -101,7 +103,7 @@ void programmes(QVector<Section> &sections, const RegisterImage &pump, const Reg
 {
     const DoseProgramme::Programme now = DoseProgramme::decode(pump);
     const DoseProgramme::Programme after = DoseProgramme::decode(file);
-    QStringList all;
+    Changes all;
     compareLine(all, tr("Dosing by"),
                 now.setupMode == DoseProgramme::SetupCustom ? tr("custom plans") : tr("programme"),
                 after.setupMode == DoseProgramme::SetupCustom ? tr("custom plans")
@@ -110,7 +112,7 @@ void programmes(QVector<Section> &sections, const RegisterImage &pump, const Reg
     for (int channel = 0; channel < DoseProgramme::kChannelCount; ++channel) {
         const DoseProgramme::Channel &a = now.channels.at(size_t(channel));
         const DoseProgramme::Channel &b = after.channels.at(size_t(channel));
-        QStringList lines;
+        Changes lines;
         compareLine(lines, tr("Switch"), onOff(a.onOff == DoseProgramme::SwitchOn),
                     onOff(b.onOff == DoseProgramme::SwitchOn));
         compareLine(lines, tr("Run mode"),
@@ -134,7 +136,7 @@ void intervals(QVector<Section> &sections, const RegisterImage &pump, const Regi
 {
     const ChemicalInterval::Intervals now = ChemicalInterval::load(pump);
     const ChemicalInterval::Intervals after = ChemicalInterval::load(file);
-    QStringList lines;
+    Changes lines;
     for (int channel = 0; channel < ChemicalInterval::kChannelCount; ++channel)
         compareLine(lines, tr("Channel %1").arg(channel + 1),
                     tr("%1 min").arg(now.at(size_t(channel))),
@@ -149,7 +151,7 @@ void temperature(QVector<Section> &sections, const RegisterImage &pump, const Re
     const auto alarm = [](const std::optional<bool> &on) {
         return on ? onOff(*on) : tr("unknown");
     };
-    QStringList lines;
+    Changes lines;
     compareLine(lines, tr("Alarm"), alarm(now.alarmOn), alarm(after.alarmOn));
     compareLine(lines, tr("Low threshold"), celsius(now.low), celsius(after.low));
     compareLine(lines, tr("High threshold"), celsius(now.high), celsius(after.high));
@@ -161,7 +163,7 @@ void temperature(QVector<Section> &sections, const RegisterImage &pump, const Re
 void calibration(QVector<Section> &sections, const RegisterImage &pump, const RegisterImage &file)
 {
     for (int channel = 0; channel < ManualDosing::kPumpCount; ++channel) {
-        QStringList lines;
+        Changes lines;
         for (int gear = 0; gear < ManualDosing::kGearCount; ++gear)
             compareLine(lines, tr(kGears[gear]),
                         flow(ManualDosing::calibration(pump, channel, gear)),
@@ -177,7 +179,7 @@ void bottles(QVector<Section> &sections, const RegisterImage &pump, const Regist
     for (int channel = 0; channel < LiquidBottles::kPumpCount; ++channel) {
         const LiquidBottles::Bottle &a = now.at(channel);
         const LiquidBottles::Bottle &b = after.at(channel);
-        QStringList lines;
+        Changes lines;
         compareLine(lines, tr("Capacity"),
                     ml(a.capacityTenths / double(LiquidBottles::kTenthsPerMl)),
                     ml(b.capacityTenths / double(LiquidBottles::kTenthsPerMl)));
@@ -191,7 +193,7 @@ void bottles(QVector<Section> &sections, const RegisterImage &pump, const Regist
 void pcSettings(QVector<Section> &sections, const SetupFile::PcSettings &now,
                 const SetupFile::PcSettings &after)
 {
-    QStringList lines;
+    Changes lines;
     compareLine(lines, tr("Aquarium volume"), tr("%1 l").arg(now.aquariumVolume),
                 tr("%1 l").arg(after.aquariumVolume));
     for (int i = 0; i < after.pumps.size(); ++i) {
@@ -208,16 +210,22 @@ void pcSettings(QVector<Section> &sections, const SetupFile::PcSettings &now,
         const QString what = tr("Reagent %1").arg(i + 1);
         compareLine(lines, what, a.name, b.name);
         if (a.max != b.max || a.offer != b.offer || a.consume != b.consume)
-            lines << tr("%1 (%2): quick setup values change").arg(what, b.name);
+            lines.append({tr("%1 (%2) quick setup values").arg(what, b.name), tr("as now"),
+                          tr("from the file")});
     }
     if (now.chemicalInterval != after.chemicalInterval ||
         now.chemicalPump4Select != after.chemicalPump4Select ||
         now.chemicalPump5Select != after.chemicalPump5Select)
-        lines << tr("Interval settings kept on the PC change");
+        lines.append({tr("Interval settings kept on the PC"), tr("as now"), tr("from the file")});
     addSection(sections, tr("PC settings"), lines);
 }
 
 } // namespace
+
+QString Change::line() const
+{
+    return QStringLiteral("%1: %2 → %3").arg(what, now, after);
+}
 
 QVector<Section> differences(const RegisterImage &pump, const RegisterImage &file, int address,
                              const SetupFile::PcSettings &pcNow,

@@ -16,10 +16,19 @@ struct RegisterImage;
 
 namespace SetupDiff {
 
+struct Change
+{
+    QString what;
+    QString now; // as the pump (or the PC) holds it
+    QString after; // as the file has it
+    // "what: now → after", for a line of text.
+    QString line() const;
+};
+
 struct Section
 {
     QString title;
-    QStringList lines; // "what: now → after"
+    QVector<Change> changes;
 };
 
 QVector<Section> differences(const RegisterImage &pump, const RegisterImage &file, int address,

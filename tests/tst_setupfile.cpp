@@ -392,11 +392,16 @@ void TestSetupFile::differencesListOnlyChangedSections()
         titles,
         QStringList({QStringLiteral("Channel 2 programme"), QStringLiteral("Channel 1 calibration"),
                      QStringLiteral("Bottle 3"), QStringLiteral("PC settings")}));
-    QCOMPARE(sections.at(0).lines, QStringList {QStringLiteral("Doses per day: 4 → 6")});
-    QCOMPARE(sections.at(1).lines,
-             QStringList {QStringLiteral("Moderate flow: not set → 100.0 ml/min")});
-    QCOMPARE(sections.at(2).lines, QStringList {QStringLiteral("Capacity: 500.0 ml → 750.0 ml")});
-    QCOMPARE(sections.at(3).lines, QStringList {QStringLiteral("Channel 4 name: 阴阳水 → NO3")});
+    const auto lines = [&sections](int i) {
+        QStringList list;
+        for (const SetupDiff::Change &change : sections.at(i).changes)
+            list << change.line();
+        return list;
+    };
+    QCOMPARE(lines(0), QStringList {QStringLiteral("Doses per day: 4 → 6")});
+    QCOMPARE(lines(1), QStringList {QStringLiteral("Moderate flow: not set → 100.0 ml/min")});
+    QCOMPARE(lines(2), QStringList {QStringLiteral("Capacity: 500.0 ml → 750.0 ml")});
+    QCOMPARE(lines(3), QStringList {QStringLiteral("Channel 4 name: 阴阳水 → NO3")});
 
     // A slave has no intervals or temperature settings to change.
     file.holdingRegisters[106] = pump.holdingRegisters[106] + 5;
