@@ -1,9 +1,13 @@
 #include "BenchSupport.h"
 
 #include "CommSend.h"
+#include "CommandString.h"
+#include "ModbusCodec.h"
 
+#include <QElapsedTimer>
 #include <QSettings>
 #include <QString>
+#include <QTcpSocket>
 
 #include <cstdio>
 #include <stdlib.h>
@@ -53,6 +57,46 @@ quint16 startPumpsim(QProcess &sim, const QStringList &arguments)
 double batchFloorMs(int requests, double roundTripsMs)
 {
     return requests * CommSend::kPauseMs + roundTripsMs;
+}
+
+QByteArray frameOf(const QString &command, const RegisterImage &image)
+{
+    const CommandString parsed = CommandString::parse(command);
+    const auto slave = quint8(parsed.slave);
+    switch (parsed.function) {
+    case Modbus::WriteSingleCoil:
+        return Modbus::buildWriteSingleCoil(slave, parsed.index, image);
+    case Modbus::WriteSingleRegister:
+        return Modbus::buildWriteSingleRegister(slave, parsed.index, image);
+    case Modbus::WriteMultipleCoils:
+        return Modbus::buildWriteMultipleCoils(slave, parsed.index, parsed.count, image);
+    case Modbus::WriteMultipleRegisters:
+        return Modbus::buildWriteMultipleRegisters(slave, parsed.index, parsed.count, image);
+    default:
+        return Modbus::buildRead(slave, Modbus::FunctionCode(parsed.function), parsed.index,
+                                 parsed.count);
+    }
+}
+
+double roundTripsMs(QTcpSocket &socket, const QStringList &commands, const RegisterImage &image)
+{
+    double total = 0;
+    for (const QString &command : commands) {
+        const QByteArray frame = frameOf(command, image);
+        QElapsedTimer clock;
+        clock.start();
+        socket.write(frame);
+        socket.flush();
+        QByteArray reply;
+        while (Modbus::expectedReplyLength(reply) <= 0 ||
+               reply.size() < Modbus::expectedReplyLength(reply)) {
+            if (!socket.waitForReadyRead(3000))
+                return -1;
+            reply += socket.readAll();
+        }
+        total += clock.nsecsElapsed() / 1e6;
+    }
+    return total;
 }
 
 } // namespace BenchSupport

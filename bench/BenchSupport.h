@@ -7,6 +7,9 @@
 #include <QProcess>
 #include <QStringList>
 
+class QTcpSocket;
+struct RegisterImage;
+
 namespace BenchSupport {
 
 // Points the settings at a fresh temporary directory; false if none could
@@ -28,5 +31,14 @@ quint16 startPumpsim(QProcess &sim, const QStringList &arguments);
 // reports a batch only once the pause after its last reply has passed
 // without stray bytes.
 double batchFloorMs(int requests, double roundTripsMs);
+
+// The frame a command string stands for, built from image for writes.
+QByteArray frameOf(const QString &command, const RegisterImage &image);
+
+// The round trips alone: the commands' frames sent back to back on a socket
+// of our own, each waiting only for its complete reply; -1 when one did not
+// come. The simulator serves one client at a time, so the client's link
+// must not hold the connection meanwhile.
+double roundTripsMs(QTcpSocket &socket, const QStringList &commands, const RegisterImage &image);
 
 } // namespace BenchSupport

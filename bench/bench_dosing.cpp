@@ -41,45 +41,7 @@ constexpr int kRuns = 7;
 constexpr int kPaintRuns = 21;
 
 using BenchSupport::cpuSeconds;
-
-// The frame a command string stands for, built from image for writes.
-QByteArray frameOf(const QString &command, const RegisterImage &image)
-{
-    const QStringList f = command.split(' ');
-    const auto slave = quint8(f[0].toInt());
-    const int function = f[1].toInt();
-    const int index = f[2].toInt();
-    const int count = f[3].toInt();
-    if (function == Modbus::WriteMultipleRegisters)
-        return Modbus::buildWriteMultipleRegisters(slave, index, count, image);
-    if (function == Modbus::WriteMultipleCoils)
-        return Modbus::buildWriteMultipleCoils(slave, index, count, image);
-    return Modbus::buildRead(slave, Modbus::FunctionCode(function), index, count);
-}
-
-// The round trips alone: the same frames sent back to back on a socket of
-// our own, each waiting only for its complete reply. The simulator serves
-// one client at a time, so all floors share one connection.
-double roundTripsMs(QTcpSocket &socket, const QStringList &commands, const RegisterImage &image)
-{
-    double total = 0;
-    for (const QString &command : commands) {
-        const QByteArray frame = frameOf(command, image);
-        QElapsedTimer clock;
-        clock.start();
-        socket.write(frame);
-        socket.flush();
-        QByteArray reply;
-        while (Modbus::expectedReplyLength(reply) <= 0 ||
-               reply.size() < Modbus::expectedReplyLength(reply)) {
-            if (!socket.waitForReadyRead(3000))
-                return -1;
-            reply += socket.readAll();
-        }
-        total += clock.nsecsElapsed() / 1e6;
-    }
-    return total;
-}
+using BenchSupport::roundTripsMs;
 
 double median(QVector<double> values)
 {
