@@ -9,6 +9,12 @@
 #include <cstring>
 #include <iterator>
 
+namespace {
+// Set before the queue starts, read by the transport it creates.
+QString g_overrideHost;
+int g_overridePort = 0;
+} // namespace
+
 TcpClient::TcpClient(QObject *parent)
     : Communication(parent)
 {
@@ -19,6 +25,10 @@ TcpClient::TcpClient(QObject *parent)
             .toString();
     m_port =
         settings.value(QLatin1String(AppSettings::kNetPort), AppSettings::kDefaultPort).toInt();
+    if (!g_overrideHost.isEmpty()) {
+        m_ip = g_overrideHost;
+        m_port = g_overridePort;
+    }
     m_socket = new QTcpSocket;
     m_retryTimer = new QTimer(this);
     m_retryTimer->setSingleShot(true);
@@ -48,6 +58,12 @@ TcpClient::~TcpClient()
         m_socket->close();
     }
     delete m_socket;
+}
+
+void TcpClient::setEndpointOverride(const QString &host, int port)
+{
+    g_overrideHost = host;
+    g_overridePort = port;
 }
 
 TcpClient *TcpClient::instance()

@@ -32,6 +32,10 @@ public:
     // (the command queue's worker), and deleted by the queue's shutdown().
     static TcpClient *instance();
 
+    // For a program given the bridge's address for one run: transports
+    // created afterwards dial host and port instead of the stored ones.
+    static void setEndpointOverride(const QString &host, int port);
+
     void connectToDevice() override;
     void disconnectFromDevice() override;
     qint64 sendRequest(const char *frame, qint64 length) override;
