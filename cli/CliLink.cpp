@@ -105,7 +105,11 @@ bool CliLink::run(const QStringList &commands, QString *error)
             m_progress(commands.size(), commands.size());
         return true;
     }
-    if (!m_finished || m_lost) {
+    int state = Communication::kConnectedState;
+    QMetaObject::invokeMethod(
+        m_queue, [this, &state] { state = m_queue->link()->socketState(); },
+        Qt::BlockingQueuedConnection);
+    if (!m_finished || m_lost || state != Communication::kConnectedState) {
         *error = QCoreApplication::translate(
             "CliLink",
             "The bridge closed the connection; another program (the Tidewell D4 "
