@@ -66,6 +66,7 @@ private:
     // The notice is out of the way of the bar's message and the link's line
     // starts after it.
     void verifyStatusBarClear();
+    void screenshotSetupMenu(const QString &name);
     // Runs the application loop until the window ends it (or 30 s pass).
     int runLoop();
 
@@ -215,6 +216,16 @@ void TestMainWindow::verifyStatusBarClear()
     QVERIFY(!line->text().isEmpty());
 }
 
+void TestMainWindow::screenshotSetupMenu(const QString &name)
+{
+    auto *menu = m_window->findChild<QMenu *>("menuSetup");
+    QVERIFY(menu);
+    menu->popup(m_window->mapToGlobal(QPoint(40, 20)));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    ClientFixture::screenshot(menu, name);
+    menu->hide();
+}
+
 void TestMainWindow::quietConfirmationsIsAnUncheckedSetupActionStoredWhenToggled()
 {
     QVERIFY(launch());
@@ -225,6 +236,7 @@ void TestMainWindow::quietConfirmationsIsAnUncheckedSetupActionStoredWhenToggled
     QVERIFY(quiet->isCheckable());
     QVERIFY(!quiet->isChecked());
     QVERIFY(!AppSettings::store().contains("quiet_confirmations"));
+    screenshotSetupMenu(QStringLiteral("menu-setup_en"));
     quiet->trigger();
     QCOMPARE(AppSettings::store().value("quiet_confirmations").toInt(), 1);
     delete m_orchestrator;
@@ -288,6 +300,7 @@ void TestMainWindow::quietConfirmationInChineseLeavesTheLinkLineClear()
     ClientFixture::screenshot(m_window->statusBar(),
                               QStringLiteral("statusbar-quiet-confirmation_zh"));
     ClientFixture::screenshot(m_window, QStringLiteral("window-quiet-confirmation_zh"));
+    screenshotSetupMenu(QStringLiteral("menu-setup_zh"));
     Language::install(31);
 }
 
