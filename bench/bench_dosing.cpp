@@ -62,7 +62,7 @@ bool runOnce(QPushButton *button, int expectedPrompt, int *lastPrompt, double fl
 {
     QEventLoop loop;
     *lastPrompt = 0;
-    MyMessageBox::setPromptObserver([&](QWidget *, int number) {
+    MyMessageBox::setPromptObserver([&](QWidget *, int number, MyMessageBox::Delivery) {
         *lastPrompt = number;
         loop.quit();
     });

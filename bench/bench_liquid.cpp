@@ -159,7 +159,7 @@ int main(int argc, char **argv)
     settings.setValue(QLatin1String(AppSettings::kNetIp), QStringLiteral("127.0.0.1"));
     settings.setValue(QLatin1String(AppSettings::kNetPort), port);
     AppSettings::writeClientDefaults(settings);
-    MyMessageBox::setPromptObserver([](QWidget *, int) {});
+    MyMessageBox::setPromptObserver([](QWidget *, int, MyMessageBox::Delivery) {});
 
     RegisterImage zero;
     const QVector<double> rtt = roundTripsMs(

@@ -142,7 +142,8 @@ int main(int argc, char **argv)
     }
     settings.endArray();
     int prompts = 0;
-    MyMessageBox::setPromptObserver([&prompts](QWidget *, int) { ++prompts; });
+    MyMessageBox::setPromptObserver(
+        [&prompts](QWidget *, int, MyMessageBox::Delivery) { ++prompts; });
 
     RegisterImage writes;
     TimeTemp::stageSettingsSave(writes, writes, true, 0.0f, 15.0f, 35.0f);

@@ -24,6 +24,9 @@ inline const char kNetPort[] = "net_port";
 inline const char kSavePassword[] = "save_password";
 inline const char kLoginPassword[] = "login_password";
 inline const char kDisplayPrompt[] = "display_prompt";
+// 1: a read or save that succeeded is told in the status bar, not in a box.
+// Not written by the first-run defaults; missing means off.
+inline const char kQuietConfirmations[] = "quiet_confirmations";
 inline const char kAquariumVolume[] = "aquarium_volume";
 inline const char kGroupPumps[] = "group_pumps";
 inline const char kPumpsName[] = "pumps_name";

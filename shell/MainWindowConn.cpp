@@ -28,6 +28,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QListWidgetItem>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace {
@@ -80,6 +81,8 @@ MainWindowConn::MainWindowConn(QWidget *parent)
             &MainWindowConn::actionRestoreSetup);
     connect(m_ui.actionDisplayPrompt, &QAction::triggered, this,
             &MainWindowConn::actionDisplayPrompt);
+    connect(m_ui.actionQuietConfirmations, &QAction::triggered, this,
+            &MainWindowConn::actionQuietConfirmations);
     connect(m_ui.actionPassword, &QAction::triggered, this, &MainWindowConn::actionPasswordSetup);
     connect(m_ui.languageEnglish, &QAction::triggered, this, &MainWindowConn::languageEnglish);
     connect(m_ui.languageChinese, &QAction::triggered, this, &MainWindowConn::languageChinese);
@@ -96,11 +99,18 @@ MainWindowConn::MainWindowConn(QWidget *parent)
     m_ui.lbSpliteLine->setStyleSheet(QStringLiteral("background-color:rgba(128,128,128,255)"));
     m_ui.statusbar->setStyleSheet(
         QStringLiteral("border-top-color:#808080;border-top-width:1px;border-top-style:solid"));
+    // The window has a fixed size; a grip would only carry the bar's border
+    // as a stray line in its corner.
+    m_ui.statusbar->setSizeGripEnabled(false);
     m_statusLabel = new QLabel(m_ui.statusbar);
+    m_statusLabel->setObjectName(QStringLiteral("lbStatusNotice"));
     m_statusLabel->setGeometry(4, 0, 403, 19);
     m_statusLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_statusLabel->setStyleSheet(QStringLiteral("border-style:none"));
     m_statusLabel->setText(tr("Tidewell D4 dosing pump"));
+    // The bar centres a message in its own height and the labels centre
+    // their texts in theirs: one height keeps both on one line.
+    m_ui.statusbar->setFixedHeight(m_statusLabel->height());
     m_linkStatus = new LinkStatusLine(m_ui.statusbar);
     {
         QSettings &store = AppSettings::store();
@@ -114,6 +124,7 @@ MainWindowConn::MainWindowConn(QWidget *parent)
         connect(link, &Communication::reconnectScheduled, m_linkStatus, &LinkStatusLine::setRetryIn,
                 Qt::QueuedConnection);
     }
+    connect(m_ui.statusbar, &QStatusBar::messageChanged, this, &MainWindowConn::layOutStatusBar);
     if (CommSend *queue = CommSend::instance()) {
         // Delivered in this thread, with the batch's outcome.
         connect(queue, &CommSend::pumpsHeard, m_linkStatus,
@@ -137,6 +148,10 @@ MainWindowConn::MainWindowConn(QWidget *parent)
         m_ui.wgFirmwareUpgrade->showToolTips();
     else
         m_ui.wgFirmwareUpgrade->clearToolTips();
+    const bool quiet =
+        settings.value(QLatin1String(AppSettings::kQuietConfirmations), 0).toInt() == 1;
+    m_ui.actionQuietConfirmations->setChecked(quiet);
+    setQuietConfirmations(quiet);
 
     connectLinkStatus();
     m_restoreStep = RestoreStep::None;
@@ -212,13 +227,7 @@ void MainWindowConn::setDeviceOnline(int index, bool online)
 void MainWindowConn::showFixedSize(int width, int height)
 {
     setFixedSize(width, height);
-    // The link's line takes what the notice's text leaves of the bar, on the
-    // notice's line.
-    const int notice = m_statusLabel->x() +
-        m_statusLabel->fontMetrics().horizontalAdvance(m_statusLabel->text()) + kStatusGapPx;
-    m_linkStatus->setGeometry(notice, m_statusLabel->y(),
-                              qMax(0, width - notice - m_statusLabel->x()),
-                              m_statusLabel->height());
+    layOutStatusBar();
     show();
     if (!m_silentAtLogin.isEmpty()) {
         // Greyed-out tabs alone leave the user guessing why; said once the
@@ -230,6 +239,34 @@ void MainWindowConn::showFixedSize(int width, int height)
         m_silentAtLogin.clear();
         QTimer::singleShot(0, this, [this, text] { MyMessageBox::warn(this, text); });
     }
+}
+
+void MainWindowConn::layOutStatusBar()
+{
+    // The bar paints its message under its children: while one shows, the
+    // notice steps aside and the link's line starts after the message.
+    const QString message = m_ui.statusbar->currentMessage();
+    m_statusLabel->setVisible(message.isEmpty());
+    const int textEnd = message.isEmpty()
+        ? m_statusLabel->x() + m_statusLabel->fontMetrics().horizontalAdvance(m_statusLabel->text())
+        : kStatusMessageIndentPx + m_ui.statusbar->fontMetrics().horizontalAdvance(message);
+    const int left = textEnd + kStatusGapPx;
+    // The bar spans the window, and has its width only once the window is shown.
+    m_linkStatus->setGeometry(left, m_statusLabel->y(),
+                              qMax(0, width() - left - m_statusLabel->x()),
+                              m_statusLabel->height());
+}
+
+void MainWindowConn::setQuietConfirmations(bool quiet)
+{
+    MyMessageBox::setConfirmationBar(quiet ? m_ui.statusbar : nullptr);
+}
+
+void MainWindowConn::actionQuietConfirmations()
+{
+    const bool quiet = m_ui.actionQuietConfirmations->isChecked();
+    setQuietConfirmations(quiet);
+    AppSettings::store().setValue(QLatin1String(AppSettings::kQuietConfirmations), quiet ? 1 : 0);
 }
 
 void MainWindowConn::setPromptsShown(bool shown)
@@ -334,7 +371,8 @@ void MainWindowConn::actionRestoreSetup()
 {
     if (!BatchStart::isIdle())
         return;
-    if (!MyMessageBox::ask(this, MyMessageBox::helpText(19), tr("Okey"), tr("Cancel")))
+    // Return answers Cancel: the restore overwrites the pump's programme.
+    if (!MyMessageBox::ask(this, MyMessageBox::helpText(19), tr("Okey"), tr("Cancel"), true))
         return;
     // The batch above asked while idle, but a modal question gives other
     // pages no chance to start one; check again all the same.

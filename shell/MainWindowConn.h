@@ -60,6 +60,7 @@ public Q_SLOTS:
     void actionIpPortSetup();
     void actionRestoreSetup();
     void actionDisplayPrompt();
+    void actionQuietConfirmations();
     void actionPasswordSetup();
     void actionChemicalInterval();
     void languageEnglish();
@@ -79,8 +80,14 @@ private:
     enum class RestoreStep { None, Writing, Committing };
     // Between the notice and the link's line.
     static constexpr int kStatusGapPx = 24;
+    // QStatusBar draws a message this far from its left edge.
+    static constexpr int kStatusMessageIndentPx = 6;
 
     void setPromptsShown(bool shown);
+    void setQuietConfirmations(bool quiet);
+    // The notice, or a message in its place, then the link's line in what is
+    // left of the bar.
+    void layOutStatusBar();
     void switchLanguage(int code);
     void checkLanguageAction(int code);
     void showPage(int page);

@@ -59,6 +59,10 @@ void LiquidStatus::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     showNames();
+    // The dose pages of this pump share its device image and may have
+    // written a new programme since; the bottles stay as last read here.
+    for (int pump = 0; pump < m_units.size(); ++pump)
+        showDaysLeft(pump);
 }
 
 void LiquidStatus::showNames()
@@ -86,8 +90,14 @@ void LiquidStatus::refreshUnit(int pump)
     unit->setLiquidLeft(left);
     unit->setFillLevel(LiquidBottles::fillLevel(bottle));
     unit->setChecked(false);
+    showDaysLeft(pump);
+}
+
+void LiquidStatus::showDaysLeft(int pump)
+{
+    const int left = LiquidBottles::liquidLeftMl(m_bottles.at(pump));
     const std::optional<qint64> days = LiquidBottles::daysLeft(*m_image, pump, left);
-    unit->setDaysLeft(days ? QString::number(*days) : QStringLiteral("--"));
+    m_units.at(pump)->setDaysLeft(days ? QString::number(*days) : QStringLiteral("--"));
 }
 
 void LiquidStatus::queue(const QStringList &commands)

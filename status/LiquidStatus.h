@@ -52,6 +52,8 @@ private:
     void queue(const QStringList &commands);
     void refreshLists();
     void refreshUnit(int pump);
+    // Days left of one bottle at the programme the device image holds now.
+    void showDaysLeft(int pump);
     void showNames();
 
     Ui::LiquidStatus m_ui;

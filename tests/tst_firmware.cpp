@@ -54,6 +54,7 @@ private Q_SLOTS:
     void confirmationNamesFileSizeBlocksAndPump();
     void cancelledConfirmationSendsNothing();
     void eraseAllAsksAgainAndItsCancelSendsNothing();
+    void eraseQuestionDefaultsToCancel();
     void upgradeOfARunningPumpSwitchesItIntoItsBootLoader();
     void declinedSwitchEndsNamingTheUnansweredConnect();
     void blockRefusedEveryTimeNamesTheBlockAndItsRefusals();
@@ -331,6 +332,20 @@ void TestFirmware::eraseAllAsksAgainAndItsCancelSendsNothing()
     QTest::qWait(100); // time for a stray command to reach the simulator
     QVERIFY(boot().commands().isEmpty());
     QVERIFY(m_results.isEmpty());
+}
+
+void TestFirmware::eraseQuestionDefaultsToCancel()
+{
+    child<QCheckBox>("cbEraseAll")->setChecked(true);
+    choose(writeImage(QStringLiteral("erasedefault.bin"), 300, 27));
+    m_client.answerNextQuestionsWith({true, false});
+    QTest::mouseClick(child<QPushButton>("btnConnect"), Qt::LeftButton);
+    QCOMPARE(m_client.askedQuestions().size(), 2);
+    const MyMessageBox::Question erase = m_client.askedQuestions().at(1);
+    QVERIFY2(erase.text.contains(QStringLiteral("erases every setting")), qPrintable(erase.text));
+    QCOMPARE(erase.okText, QStringLiteral("Erase"));
+    QVERIFY(erase.cancelIsDefault);
+    QCOMPARE(m_page->state(), FirmwareUpgrade::State::FileLoaded);
 }
 
 void TestFirmware::upgradeOfARunningPumpSwitchesItIntoItsBootLoader()

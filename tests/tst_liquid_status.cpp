@@ -31,6 +31,7 @@ private Q_SLOTS:
     void readAllShowsCapacityAndLiquidLeft();
     void daysLeftFollowsTheProgramme_data();
     void daysLeftFollowsTheProgramme();
+    void channelOffShowsNoDaysLeftAndSwitchedOnShowsANumber();
     void clickOnABottleReadsOnlyThatBottle();
     void capacityIsEditableOnlyWhenChecked();
     void savingBottle2WritesCapacityAndLiquidLeftThenCommits();
@@ -152,6 +153,30 @@ void TestLiquidStatus::daysLeftFollowsTheProgramme()
     QCOMPARE(text(pump, "lbDaysLeft"), days);
     if (days == QLatin1String("--"))
         ClientFixture::screenshot(m_page, QStringLiteral("liquid-days-unknown"));
+}
+
+void TestLiquidStatus::channelOffShowsNoDaysLeftAndSwitchedOnShowsANumber()
+{
+    const int pump = 2;
+    m_master.holdingRegisters[148] &= 0xFF00; // Auto
+    m_master.holdingRegisters[2 + pump] = 1;
+    putFloat(m_master, 19 + 2 * pump, 10.0f);
+    m_master.coils[28 + pump] = 0;
+    m_fixture.sim().setHoldingRegister(1, 70 + pump, 1000);
+    m_fixture.sim().setHoldingRegister(1, 148, 0);
+    click("btnRead");
+    QTRY_COMPARE(m_fixture.prompts, QVector<int>({5}));
+    QCOMPARE(text(pump, "lbDaysLeft"), QStringLiteral("--"));
+
+    // The dose settings page switches the channel on in the device image the
+    // pages of this pump share; the page shows it when it is shown again.
+    m_fixture.reset();
+    m_master.coils[28 + pump] = 1;
+    m_page->hide();
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page));
+    QCOMPARE(text(pump, "lbDaysLeft"), QStringLiteral("10"));
+    QCOMPARE(m_fixture.sim().requestCount(), 0);
 }
 
 void TestLiquidStatus::clickOnABottleReadsOnlyThatBottle()

@@ -5,6 +5,9 @@
 #include "FactoryRestore.h"
 #include "Language.h"
 #include "LinkFixture.h"
+#include "LinkStatusLine.h"
+#include "LiquidStatus.h"
+#include "LiquidStatusSetup.h"
 #include "MainWindowConn.h"
 #include "RegisterImage.h"
 #include "SimClock.h"
@@ -13,15 +16,19 @@
 #include "UiOperate.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QtTest>
 
-// The main window against the simulator: page list, prompts toggle,
-// language switch, factory restore, connection warnings, boot mode.
+// The main window against the simulator: page list, prompts toggle, quiet
+// confirmations, language switch, factory restore, connection warnings,
+// boot mode.
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -33,12 +40,18 @@ private Q_SLOTS:
 
     void pageListMenusAndTitle();
     void displayPromptToggleIsStoredAndClearsTheTips();
+    void quietConfirmationsIsAnUncheckedSetupActionStoredWhenToggled();
+    void quietReadConfirmationStaysInTheStatusBarForFiveSeconds();
+    void quietConfirmationInChineseLeavesTheLinkLineClear();
+    void withoutQuietConfirmationsAReadIsConfirmedInABox();
+    void failedReadIsABoxEvenWithQuietConfirmations();
     void languageActionStoresTheCodeAndAsksToRestart();
     void restartNowEndsTheLoopWithTheRestartCode();
     void factoryRestoreWritesTheFactoryTableOverTheMastersOwnValues();
     void factoryRestoreCommitsOnlyAfterItsLastRegisterWrite();
     void failedFactoryRestoreLeavesTheSettingsAsTheyWere();
     void cancelledFactoryRestoreDoesNothing();
+    void factoryRestoreQuestionDefaultsToCancel();
     void factoryRestoreDuringABatchDoesNothing();
     void firmwarePageSwitchesTheLinkToBootMode();
     void upgradeOnlyModeKeepsTheFirmwarePage();
@@ -48,6 +61,12 @@ private Q_SLOTS:
 private:
     MainWindowConn *launch(int mode = 0);
     QAction *action(const char *name) { return m_window->findChild<QAction *>(name); }
+    // Presses Read on the master's liquid status tab, the page shown.
+    void readMasterBottles();
+    // The notice is out of the way of the bar's message and the link's line
+    // starts after it.
+    void verifyStatusBarClear();
+    void screenshotSetupMenu(const QString &name);
     // Runs the application loop until the window ends it (or 30 s pass).
     int runLoop();
 
@@ -159,6 +178,159 @@ void TestMainWindow::displayPromptToggleIsStoredAndClearsTheTips()
     QCOMPARE(AppSettings::store().value("display_prompt").toInt(), 1);
     QCOMPARE(list->item(3)->toolTip(),
              QStringLiteral("Status setting and checking interface of Solution bottle"));
+}
+
+void TestMainWindow::readMasterBottles()
+{
+    auto *list = m_window->findChild<QListWidget *>("listWidgetSetup");
+    QVERIFY(list);
+    QTest::mouseClick(
+        list->viewport(), Qt::LeftButton, {},
+        list->visualItemRect(m_window->pageItem(MainWindowConn::PageLiquidStatus)).center());
+    QCOMPARE(m_window->currentPage(), int(MainWindowConn::PageLiquidStatus));
+    auto *page = m_window->findChild<LiquidStatusSetup *>(QStringLiteral("wgLiquidStatusSetup"));
+    QVERIFY(page);
+    auto *read = page->tab(0)->findChild<QPushButton *>(QStringLiteral("btnRead"));
+    QVERIFY(read);
+    QTest::mouseClick(read, Qt::LeftButton);
+}
+
+void TestMainWindow::verifyStatusBarClear()
+{
+    QStatusBar *bar = m_window->statusBar();
+    const QString message = bar->currentMessage();
+    QVERIFY(!message.isEmpty());
+    auto *notice = bar->findChild<QLabel *>(QStringLiteral("lbStatusNotice"));
+    auto *line = bar->findChild<LinkStatusLine *>(QStringLiteral("lbLinkStatus"));
+    QVERIFY(notice);
+    QVERIFY(line);
+    QVERIFY(!notice->isVisible());
+    QVERIFY(line->isVisible());
+    // QStatusBar draws its message 6 px in from the left.
+    const int messageEnd = 6 + bar->fontMetrics().horizontalAdvance(message);
+    QVERIFY2(
+        line->x() > messageEnd,
+        qPrintable(
+            QStringLiteral("link line at %1, message ends at %2").arg(line->x()).arg(messageEnd)));
+    QVERIFY(line->geometry().right() < bar->width());
+    QVERIFY(!line->text().isEmpty());
+}
+
+void TestMainWindow::screenshotSetupMenu(const QString &name)
+{
+    auto *menu = m_window->findChild<QMenu *>("menuSetup");
+    QVERIFY(menu);
+    menu->popup(m_window->mapToGlobal(QPoint(40, 20)));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    ClientFixture::screenshot(menu, name);
+    menu->hide();
+}
+
+void TestMainWindow::quietConfirmationsIsAnUncheckedSetupActionStoredWhenToggled()
+{
+    QVERIFY(launch());
+    QAction *quiet = action("actionQuietConfirmations");
+    QVERIFY(quiet);
+    QVERIFY(m_window->findChild<QMenu *>("menuSetup")->actions().contains(quiet));
+    QCOMPARE(quiet->text(), QStringLiteral("Quiet confirmations"));
+    QVERIFY(quiet->isCheckable());
+    QVERIFY(!quiet->isChecked());
+    QVERIFY(!AppSettings::store().contains("quiet_confirmations"));
+    screenshotSetupMenu(QStringLiteral("menu-setup_en"));
+    quiet->trigger();
+    QCOMPARE(AppSettings::store().value("quiet_confirmations").toInt(), 1);
+    delete m_orchestrator;
+    m_orchestrator = nullptr;
+
+    // The next main window starts with it.
+    QVERIFY(launch());
+    QVERIFY(action("actionQuietConfirmations")->isChecked());
+    action("actionQuietConfirmations")->trigger();
+    QCOMPARE(AppSettings::store().value("quiet_confirmations").toInt(), 0);
+}
+
+void TestMainWindow::quietReadConfirmationStaysInTheStatusBarForFiveSeconds()
+{
+    AppSettings::store().setValue("quiet_confirmations", 1);
+    QVERIFY(launch());
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QStatusBar *bar = m_window->statusBar();
+    auto *notice = bar->findChild<QLabel *>(QStringLiteral("lbStatusNotice"));
+    QVERIFY(notice);
+    QVERIFY(notice->isVisible());
+    QSignalSpy changes(bar, &QStatusBar::messageChanged);
+    m_link.sim().clearRequests();
+    m_client.clearPrompts();
+    QElapsedTimer shown;
+    readMasterBottles();
+    QTRY_COMPARE(m_client.promptNumbers(), QVector<int>({5}));
+    shown.start();
+    QCOMPARE(m_client.prompts().first().delivery, MyMessageBox::Delivery::StatusBar);
+    QCOMPARE(m_client.prompts().first().parentClass, QStringLiteral("LiquidStatus"));
+    QCOMPARE(bar->currentMessage(), QStringLiteral("Read setting Successfully"));
+    QCOMPARE(m_link.sim().requestCount(), 2);
+    verifyStatusBarClear();
+    ClientFixture::screenshot(bar, QStringLiteral("statusbar-quiet-confirmation_en"));
+    ClientFixture::screenshot(m_window, QStringLiteral("window-quiet-confirmation_en"));
+
+    // Gone after five seconds; a coarse timer may fire up to 5 % early.
+    QTRY_VERIFY_WITH_TIMEOUT(bar->currentMessage().isEmpty(), 8000);
+    const qint64 elapsed = shown.elapsed();
+    QVERIFY2(elapsed >= 4750, qPrintable(QString::number(elapsed)));
+    QCOMPARE(changes.last().first().toString(), QString());
+    QVERIFY(notice->isVisible());
+    auto *line = bar->findChild<LinkStatusLine *>(QStringLiteral("lbLinkStatus"));
+    QVERIFY(line->x() > notice->x() + notice->fontMetrics().horizontalAdvance(notice->text()));
+}
+
+void TestMainWindow::quietConfirmationInChineseLeavesTheLinkLineClear()
+{
+    AppSettings::store().setValue("quiet_confirmations", 1);
+    AppSettings::store().setValue("language", 25);
+    Language::install(25);
+    QVERIFY(launch());
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_client.clearPrompts();
+    readMasterBottles();
+    QTRY_COMPARE(m_client.promptNumbers(), QVector<int>({5}));
+    QCOMPARE(m_client.prompts().first().delivery, MyMessageBox::Delivery::StatusBar);
+    QCOMPARE(m_window->statusBar()->currentMessage(), MyMessageBox::promptText(5));
+    QVERIFY(MyMessageBox::promptText(5) != QStringLiteral("Read setting Successfully"));
+    verifyStatusBarClear();
+    ClientFixture::screenshot(m_window->statusBar(),
+                              QStringLiteral("statusbar-quiet-confirmation_zh"));
+    ClientFixture::screenshot(m_window, QStringLiteral("window-quiet-confirmation_zh"));
+    screenshotSetupMenu(QStringLiteral("menu-setup_zh"));
+    Language::install(31);
+}
+
+void TestMainWindow::withoutQuietConfirmationsAReadIsConfirmedInABox()
+{
+    QVERIFY(launch());
+    QVERIFY(!action("actionQuietConfirmations")->isChecked());
+    m_client.clearPrompts();
+    readMasterBottles();
+    QTRY_COMPARE(m_client.promptNumbers(), QVector<int>({5}));
+    QCOMPARE(m_client.prompts().first().delivery, MyMessageBox::Delivery::Box);
+    QCOMPARE(m_window->statusBar()->currentMessage(), QString());
+    QVERIFY(
+        m_window->statusBar()->findChild<QLabel *>(QStringLiteral("lbStatusNotice"))->isVisible());
+}
+
+void TestMainWindow::failedReadIsABoxEvenWithQuietConfirmations()
+{
+    QVERIFY(launch());
+    action("actionQuietConfirmations")->trigger();
+    QVERIFY(action("actionQuietConfirmations")->isChecked());
+    SimFaults failing;
+    failing.exceptionRate = 1.0;
+    m_link.sim().setFaults(failing);
+    m_client.clearPrompts();
+    readMasterBottles();
+    QTRY_COMPARE_WITH_TIMEOUT(m_client.promptNumbers(), QVector<int>({6}), 15000);
+    QCOMPARE(m_client.prompts().first().delivery, MyMessageBox::Delivery::Box);
+    QCOMPARE(m_window->statusBar()->currentMessage(), QString());
+    m_link.sim().setFaults(SimFaults());
 }
 
 void TestMainWindow::languageActionStoresTheCodeAndAsksToRestart()
@@ -339,6 +511,21 @@ void TestMainWindow::cancelledFactoryRestoreDoesNothing()
     QTest::qWait(200);
     QCOMPARE(m_link.sim().requestCount(), 0);
     QVERIFY(!AppSettings::isFirstRun(AppSettings::store()));
+}
+
+void TestMainWindow::factoryRestoreQuestionDefaultsToCancel()
+{
+    QVERIFY(launch());
+    m_client.answerQuestionsWith(false);
+    action("actionRestoreSetup")->trigger();
+    QCOMPARE(m_client.askedQuestions().size(), 1);
+    const MyMessageBox::Question question = m_client.askedQuestions().first();
+    QCOMPARE(question.text,
+             QStringLiteral("Confirm to restore factory setting? The software will restart after "
+                            "resetting"));
+    QCOMPARE(question.okText, QStringLiteral("Okey"));
+    QCOMPARE(question.cancelText, QStringLiteral("Cancel"));
+    QVERIFY(question.cancelIsDefault);
 }
 
 void TestMainWindow::factoryRestoreDuringABatchDoesNothing()

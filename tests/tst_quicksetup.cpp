@@ -5,6 +5,9 @@
 #include "DoseProgramme.h"
 #include "DoseSetGroup.h"
 #include "LinkFixture.h"
+#include "LiquidStatus.h"
+#include "LiquidStatusSetup.h"
+#include "LiquidStatusUnit.h"
 #include "MainWindowConn.h"
 #include "ParameterSetup.h"
 #include "RegisterImage.h"
@@ -14,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -38,6 +42,7 @@ private Q_SLOTS:
     void masterDosePageShowsTheNewProgramme();
     void failedSetupWritesNoSettings();
     void setupUsesTheEditedResults();
+    void liquidPageShowsTheDaysLeftOfTheNewProgrammeWithoutARead();
 
 private:
     QDoubleSpinBox *field(const char *name) { return child<QDoubleSpinBox>(m_page, name); }
@@ -298,6 +303,38 @@ void TestQuickSetup::setupUsesTheEditedResults()
     QTest::qWait(200); // a second batch would have started within one 60 ms pause
     QCOMPARE(m_link.sim().requestCount(), 6);
     child<QCheckBox>(m_page, "cbCustom")->setChecked(false);
+}
+
+void TestQuickSetup::liquidPageShowsTheDaysLeftOfTheNewProgrammeWithoutARead()
+{
+    // 100 ml in the first bottle, automatic mode, as read at start-up.
+    m_link.sim().setHoldingRegister(1, 70, 1000);
+    m_link.sim().setHoldingRegister(1, 148, 0);
+    fullRead(1, m_master.get());
+    auto *liquid = m_window->findChild<LiquidStatusSetup *>(QStringLiteral("wgLiquidStatusSetup"));
+    QVERIFY(liquid);
+    m_window->listWidgetSetupItemClicked(m_window->pageItem(MainWindowConn::PageLiquidStatus));
+    QTest::mouseClick(child<QPushButton>(liquid->tab(0), "btnRead"), Qt::LeftButton);
+    QTRY_COMPARE(m_prompts.promptNumbers(), QVector<int>({5}));
+    m_prompts.clearPrompts();
+
+    m_window->listWidgetSetupItemClicked(m_window->pageItem(MainWindowConn::PageQuickSetup));
+    child<QCheckBox>(m_page, "cbCustom")->setChecked(true);
+    field("dsSupplyCa")->setValue(20);
+    clickSetup();
+    QTRY_COMPARE(m_prompts.promptNumbers(), QVector<int>({3}));
+    QCOMPARE(m_link.sim().holdingRegister(1, 19), 0x41A0); // 20.0 is 0x41A00000
+    QCOMPARE(m_link.sim().holdingRegister(1, 20), 0x0000);
+    QCOMPARE(m_link.sim().holdingRegister(1, 2), 1);
+    QCOMPARE(m_link.sim().coil(1, 28), 1);
+    child<QCheckBox>(m_page, "cbCustom")->setChecked(false);
+
+    m_link.sim().clearRequests();
+    m_window->listWidgetSetupItemClicked(m_window->pageItem(MainWindowConn::PageLiquidStatus));
+    // 100 ml at 20 ml once a day, with nothing read since.
+    auto *bottle = child<LiquidStatusUnit>(liquid->tab(0), "wgPump1");
+    QCOMPARE(child<QLabel>(bottle, "lbDaysLeft")->text(), QStringLiteral("5"));
+    QCOMPARE(m_link.sim().requestCount(), 0);
 }
 
 QTEST_MAIN(TestQuickSetup)

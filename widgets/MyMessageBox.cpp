@@ -1,13 +1,17 @@
 #include "MyMessageBox.h"
 
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QStatusBar>
 
 namespace {
 
 MyMessageBox::PromptObserver g_promptObserver;
 MyMessageBox::QuestionAnswerer g_questionAnswerer;
 MyMessageBox::WarningObserver g_warningObserver;
+// Goes null by itself when its window is destroyed at the end of a cycle.
+QPointer<QStatusBar> g_confirmationBar;
 
 // Prompt 2 is shown as it stands, in every language.
 const char kCommunicationFailed[] = "Communication failed";
@@ -24,9 +28,14 @@ void MyMessageBox::setQuestionAnswerer(QuestionAnswerer answerer)
     g_questionAnswerer = std::move(answerer);
 }
 
-void MyMessageBox::showOkeyBox(QWidget *parent, int icon, const QString &text)
+void MyMessageBox::setConfirmationBar(QStatusBar *bar)
 {
-    QMessageBox box(QMessageBox::Icon(icon), tr("Prompt"), text, QMessageBox::NoButton, parent);
+    g_confirmationBar = bar;
+}
+
+void MyMessageBox::showOkeyBox(QWidget *parent, QMessageBox::Icon icon, const QString &text)
+{
+    QMessageBox box(icon, tr("Prompt"), text, QMessageBox::NoButton, parent);
     // The one button is also the one Escape presses.
     box.addButton(tr("Okey"), QMessageBox::AcceptRole);
     box.exec();
@@ -98,6 +107,40 @@ QString MyMessageBox::promptText(int number)
     }
 }
 
+QMessageBox::Icon MyMessageBox::promptIcon(int number)
+{
+    // 19 counts as a failure: Save was pressed and nothing reached the pump.
+    switch (number) {
+    case 2:
+    case 4:
+    case 6:
+    case 10:
+    case 11:
+    case 12:
+    case 13:
+    case 14:
+    case 15:
+    case 16:
+    case 19:
+    case 25:
+    case 26:
+    case 27:
+    case 28:
+        return QMessageBox::Warning;
+    default:
+        return QMessageBox::Information;
+    }
+}
+
+bool MyMessageBox::isConfirmation(int number)
+{
+    // "Setting Saved Successfully" and "Read setting Successfully". The
+    // others that report a success stay boxes: a new password must not slip
+    // by unseen, a reconnect is told by the dialog that asked for it, and
+    // the restore's window is about to close.
+    return number == 3 || number == 5;
+}
+
 void MyMessageBox::prompt(QWidget *parent, int number)
 {
     if (number >= kFirstIgnoredPrompt)
@@ -105,15 +148,24 @@ void MyMessageBox::prompt(QWidget *parent, int number)
     const QString text = promptText(number);
     if (text.isEmpty())
         return;
+    // Only a bar the user sees beside the page that asked; a confirmation
+    // from a dialog over another window still gets its box.
+    QStatusBar *bar = g_confirmationBar.data();
+    if (bar && parent && isConfirmation(number) && parent->window() == bar->window()) {
+        bar->showMessage(text, kConfirmationShownMs);
+        if (g_promptObserver)
+            g_promptObserver(parent, number, Delivery::StatusBar);
+        return;
+    }
     if (g_promptObserver) {
-        g_promptObserver(parent, number);
+        g_promptObserver(parent, number, Delivery::Box);
         return;
     }
     if (number == 2) {
-        QMessageBox::information(parent, tr("Prompt"), text);
+        QMessageBox::warning(parent, tr("Prompt"), text);
         return;
     }
-    showOkeyBox(parent, QMessageBox::Information, text);
+    showOkeyBox(parent, promptIcon(number), text);
 }
 
 QString MyMessageBox::helpText(int number)
@@ -180,7 +232,7 @@ bool MyMessageBox::ask(QWidget *parent, const QString &text, const QString &okTe
                        const QString &cancelText, bool cancelIsDefault)
 {
     if (g_questionAnswerer)
-        return g_questionAnswerer(parent, text);
+        return g_questionAnswerer(parent, {text, okText, cancelText, cancelIsDefault});
     QMessageBox box(QMessageBox::Information, tr("Prompt"), text,
                     QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.button(QMessageBox::Ok)->setText(okText);

@@ -288,7 +288,7 @@ void savePrompts(MainWindowConn *window)
     });
     saveModal(QStringLiteral("question-restore"), [window] {
         MyMessageBox::ask(window, MyMessageBox::helpText(19), MainWindowConn::tr("Okey"),
-                          MainWindowConn::tr("Cancel"));
+                          MainWindowConn::tr("Cancel"), true);
     });
 }
 
@@ -337,8 +337,9 @@ int run(int language)
     prepareSettings(language, sim.port());
 
     // Prompts raised while the pages are shown are told, not shown.
-    MyMessageBox::setPromptObserver(
-        [](QWidget *, int number) { say(QStringLiteral("prompt %1 raised").arg(number)); });
+    MyMessageBox::setPromptObserver([](QWidget *, int number, MyMessageBox::Delivery) {
+        say(QStringLiteral("prompt %1 raised").arg(number));
+    });
 
     DialogLogin login;
     login.show();
