@@ -48,6 +48,7 @@ private:
     QTemporaryDir m_dir;
     QStringList m_warnings;
     QStringList m_questions;
+    QVector<bool> m_cancelIsDefault;
     bool m_answer = true;
 };
 
@@ -69,8 +70,9 @@ void TestSetupDialogs::initTestCase()
     m_fixture.sim().addSlave(kSlave);
     MyMessageBox::setWarningObserver(
         [this](QWidget *, const QString &text) { m_warnings << text; });
-    MyMessageBox::setQuestionAnswerer([this](QWidget *, const QString &text) {
-        m_questions << text;
+    MyMessageBox::setQuestionAnswerer([this](QWidget *, const MyMessageBox::Question &question) {
+        m_questions << question.text;
+        m_cancelIsDefault << question.cancelIsDefault;
         return m_answer;
     });
 }
@@ -80,6 +82,7 @@ void TestSetupDialogs::init()
     m_fixture.reset();
     m_warnings.clear();
     m_questions.clear();
+    m_cancelIsDefault.clear();
     m_answer = true;
 }
 
@@ -241,6 +244,8 @@ void TestSetupDialogs::fileFromAnotherAddressIsAskedAbout()
     QVERIFY2(m_questions.at(0).contains(QStringLiteral("address 3")),
              qPrintable(m_questions.at(0)));
     QVERIFY(m_questions.at(0).contains(QStringLiteral("address 1")));
+    // Return must not write another pump's setup.
+    QCOMPARE(m_cancelIsDefault.at(0), true);
     QTRY_VERIFY(
         child<QLabel>(&dialog, "lbResult")->text().contains(QStringLiteral("Nothing was written")));
     QVERIFY(!child<QPushButton>(&dialog, "btnStart")->isEnabled());
