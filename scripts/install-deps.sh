@@ -6,7 +6,8 @@ set -eu
 packages="cmake g++ make qtbase5-dev qttools5-dev qttools5-dev-tools libqwt-qt5-dev \
 libqt5svg5-dev libqt5opengl5-dev pkg-config xvfb imagemagick iproute2 fonts-wqy-microhei util-linux \
 clang libclang-rt-14-dev \
-python3-pymodbus python3-serial python3-serial-asyncio xauth x11-utils"
+python3-pymodbus python3-serial python3-serial-asyncio xauth x11-utils \
+dpkg-dev appstream xdotool"
 
 missing=""
 for p in $packages; do
