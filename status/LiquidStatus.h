@@ -15,6 +15,7 @@
 
 class DialogWaiting;
 class LiquidStatusUnit;
+class UnsavedEdits;
 struct RegisterImage;
 
 class LiquidStatus : public QWidget, public CommBackOperate
@@ -52,12 +53,14 @@ private:
     void queue(const QStringList &commands);
     void refreshLists();
     void refreshUnit(int pump);
+    void refreshUnits();
     void showNames();
 
     Ui::LiquidStatus m_ui;
     int m_address;
     RegisterImage *m_image;
     DialogWaiting *m_waiting;
+    UnsavedEdits *m_edits;
     QVector<LiquidBottles::Bottle> m_bottles; // capacities and remaining, 0.1 ml
     QVector<LiquidStatusUnit *> m_units;
     // The bottles before a save, put back when the pump does not confirm it.

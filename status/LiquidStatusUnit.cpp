@@ -1,6 +1,7 @@
 #include "LiquidStatusUnit.h"
 
 #include "LiquidBottles.h"
+#include "UnsavedEdits.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -108,6 +109,11 @@ void LiquidStatusUnit::setChecked(bool checked)
 bool LiquidStatusUnit::isChecked() const
 {
     return m_ui.cbPump->isChecked();
+}
+
+void LiquidStatusUnit::watchEdits(UnsavedEdits *edits)
+{
+    edits->watch({m_ui.dsCapacity, m_ui.cbPump});
 }
 
 void LiquidStatusUnit::btnPump_Clicked()

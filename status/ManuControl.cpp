@@ -9,6 +9,7 @@
 #include "ManualDosing.h"
 #include "MyMessageBox.h"
 #include "RegisterImage.h"
+#include "UnsavedEdits.h"
 
 #include <QShowEvent>
 #include <QSignalBlocker>
@@ -125,6 +126,10 @@ ManuControl::ManuControl(int address, RegisterImage *image, QWidget *parent)
     m_ui.lbWorkTime->setText(tr("%1 S").arg(0));
     m_ui.lbEverage->setText(tr("%1 ml/min").arg(QStringLiteral("0.00")));
     m_ui.lbCaliHint->hide();
+
+    m_edits = new UnsavedEdits(this);
+    m_edits->watch(m_ui.dsCaliGet);
+    m_edits->setReload([this] { m_ui.dsCaliGet->setValue(m_ui.dsCaliGet->minimum()); });
 
     connect(m_caliTimer, &QTimer::timeout, this, &ManuControl::timeoutCalibrate);
     connect(m_ui.cBoxCaliMode, &QCheckBox::stateChanged, this,
@@ -355,6 +360,7 @@ void ManuControl::operateSuccess()
         m_waiting->close();
         break;
     case Save:
+        m_edits->clear();
         m_waiting->close();
         MyMessageBox::prompt(this, 3);
         break;
