@@ -1,5 +1,6 @@
 #include "LiquidStatusUnit.h"
 
+#include "ElidedText.h"
 #include "LiquidBottles.h"
 #include "UnsavedEdits.h"
 
@@ -69,7 +70,7 @@ LiquidStatusUnit::LiquidStatusUnit(QWidget *parent)
 
 void LiquidStatusUnit::setName(const QString &name)
 {
-    m_ui.lbName->setText(name);
+    ElidedText::setText(m_ui.lbName, name);
 }
 
 void LiquidStatusUnit::setLiquidLeft(int ml)

@@ -72,6 +72,7 @@ private:
     };
 
     QStringList pumpNames() const;
+    void showPumpNames(const QStringList &names);
     // The units show the run coils as the device image holds them now; called
     // after every change the calibration makes to them.
     void showRunStates();

@@ -1,10 +1,14 @@
 #include "AppSettings.h"
+#include "AutoModeUnit.h"
 #include "ClientFixture.h"
 #include "Communication.h"
+#include "DialogChemicalInter.h"
 #include "DoseProgramme.h"
+#include "ElidedText.h"
 #include "Language.h"
 #include "LinkFixture.h"
 #include "MainWindowConn.h"
+#include "PumpNames.h"
 #include "QuickSetup.h"
 #include "RegisterImage.h"
 #include "TestSupport.h"
@@ -15,15 +19,19 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <QTabWidget>
 #include <QtTest>
 
 #include <cstring>
 
 // Edits the pump has not taken: the marks on the pump's tab and the page's
-// entry, when they come and go, and the questions before they are dropped.
+// entry, when they come and go, the questions before they are dropped; and
+// long channel names, cut where they do not fit.
 class TestUnsavedEdits : public QObject
 {
     Q_OBJECT
@@ -49,6 +57,8 @@ private Q_SLOTS:
     void leavingAPumpTabWithEditsAsksAndCancelStays();
     void discardingOnTabSwitchShowsThePumpsValuesAgain();
     void switchingPagesKeepsTheEditsAndTheirMark();
+    void longChannelNamesAreCutWithTheWholeNameInTheToolTip_data();
+    void longChannelNamesAreCutWithTheWholeNameInTheToolTip();
 
 private:
     MainWindowConn *launch();
@@ -64,6 +74,11 @@ private:
         return found;
     }
     QDoubleSpinBox *volumeEditor(int tab, int channel) const;
+    QWidget *unitOf(int page, const char *name) const
+    {
+        QWidget *tab = tabPage(page, 0);
+        return name ? child<QWidget>(tab, name) : child<QGroupBox>(tab, "gBoxPump")->parentWidget();
+    }
     void click(QWidget *parent, const char *button);
     float simVolume(int address, int channel);
 
@@ -76,6 +91,7 @@ private:
 namespace {
 
 constexpr int kSlave = 2;
+const QStringList kDefaultNames = {"Pump1", "Pump2", "Pump3", "Pump4"};
 
 } // namespace
 
@@ -474,6 +490,121 @@ void TestUnsavedEdits::switchingPagesKeepsTheEditsAndTheirMark()
     QCOMPARE(speed->currentIndex(), chosen);
     QCOMPARE(tabs(MainWindowConn::PageDoseSettings)->tabText(0), QStringLiteral("Master *"));
     QVERIFY(m_client.questions().isEmpty());
+}
+
+void TestUnsavedEdits::longChannelNamesAreCutWithTheWholeNameInTheToolTip_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("name");
+    // Sixteen characters, as many as the pump name dialog takes.
+    QTest::newRow("english") << int(Language::kEnglish) << QString(16, QLatin1Char('W'));
+    QTest::newRow("chinese") << int(Language::kChinese) << QString(16, QChar(0x6C34));
+}
+
+void TestUnsavedEdits::longChannelNamesAreCutWithTheWholeNameInTheToolTip()
+{
+    QFETCH(int, language);
+    QFETCH(QString, name);
+    Language::install(language);
+    AppSettings::store().setValue(QLatin1String(AppSettings::kLanguage), language);
+    QVERIFY(launch());
+    const QString suffix =
+        language == Language::kChinese ? QStringLiteral("zh") : QStringLiteral("en");
+
+    struct Watched
+    {
+        int page;
+        const char *unit;
+        const char *nameWidget;
+        QVector<const char *> neighbours;
+    };
+    const QVector<Watched> watched = {
+        {MainWindowConn::PageDoseSettings,
+         "wgPump1",
+         "lbPumpName",
+         {"combOnOff", "combSpeed", "combReagent", "combRunMode"}},
+        {MainWindowConn::PageLiquidStatus,
+         "wgPump1",
+         "lbName",
+         {"lbNameSpace", "btnPump", "dsCapacity", "cbPump"}},
+        // The manual page makes its units without names; the first is the first pump's.
+        {MainWindowConn::PageManual, nullptr, "gBoxPump", {"combSpeed", "dsVolume", "btnStart"}},
+    };
+    // Where everything stands with the short default names.
+    QVector<QVector<QRect>> before;
+    QVector<QRect> unitsBefore;
+    for (const Watched &w : watched) {
+        showPage(w.page);
+        QWidget *unit = unitOf(w.page, w.unit);
+        unitsBefore << unit->geometry();
+        QVector<QRect> rects;
+        for (const char *neighbour : w.neighbours)
+            rects << child<QWidget>(unit, neighbour)->geometry();
+        before << rects;
+    }
+    QComboBox *pumpChoice =
+        child<QComboBox>(tabPage(MainWindowConn::PageManual, 0), "combCaliPump");
+    const QRect choiceBefore = pumpChoice->geometry();
+
+    PumpNames::setNames(AppSettings::store(), {name, name, name, name});
+    showPage(MainWindowConn::PageTimeTemp);
+    for (int i = 0; i < watched.size(); ++i) {
+        const Watched &w = watched.at(i);
+        showPage(w.page);
+        QWidget *unit = unitOf(w.page, w.unit);
+        QWidget *shown = child<QWidget>(unit, w.nameWidget);
+        const QString text = qobject_cast<QLabel *>(shown)
+            ? qobject_cast<QLabel *>(shown)->text()
+            : qobject_cast<QGroupBox *>(shown)->title();
+        QVERIFY2(text.endsWith(QChar(0x2026)), qPrintable(text));
+        QVERIFY(text.size() < name.size());
+        QCOMPARE(shown->toolTip(), name);
+        QCOMPARE(ElidedText::fullText(shown), name);
+        QVERIFY(shown->fontMetrics().horizontalAdvance(text) <= shown->width());
+        QCOMPARE(unit->geometry(), unitsBefore.at(i));
+        for (int n = 0; n < w.neighbours.size(); ++n)
+            QCOMPARE(child<QWidget>(unit, w.neighbours.at(n))->geometry(), before.at(i).at(n));
+        ClientFixture::screenshot(
+            m_window,
+            QStringLiteral("long_names_%1_%2").arg(QString::fromLatin1(w.nameWidget), suffix));
+    }
+    QCOMPARE(pumpChoice->geometry(), choiceBefore);
+    QCOMPARE(pumpChoice->itemData(0, Qt::ToolTipRole).toString(), name);
+    {
+        QStyleOptionComboBox option;
+        option.initFrom(pumpChoice);
+        const int room = pumpChoice->style()
+                             ->subControlRect(QStyle::CC_ComboBox, &option,
+                                              QStyle::SC_ComboBoxEditField, pumpChoice)
+                             .width();
+        const QString shown = pumpChoice->currentText();
+        QVERIFY(pumpChoice->fontMetrics().horizontalAdvance(shown) <= room);
+        if (pumpChoice->fontMetrics().horizontalAdvance(name) > room)
+            QVERIFY2(shown.endsWith(QChar(0x2026)), qPrintable(shown));
+        else
+            QCOMPARE(shown, name);
+    }
+
+    // The interval dialog has room to grow: it shows the whole names.
+    {
+        DialogChemicalInter dialog(m_window);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *caption = child<QLabel>(&dialog, "lbInterval1");
+        QCOMPARE(caption->text(), name);
+        QVERIFY(caption->fontMetrics().horizontalAdvance(name) <= caption->contentsRect().width());
+        ClientFixture::screenshot(&dialog, QStringLiteral("long_names_interval_%1").arg(suffix));
+    }
+
+    // The whole name still goes where a message names the channel.
+    showPage(MainWindowConn::PageDoseSettings);
+    QCOMPARE(child<AutoModeUnit>(tabPage(MainWindowConn::PageDoseSettings, 0), "wgPump1")->title(),
+             name);
+    volumeEditor(0, 0)->setValue(volumeEditor(0, 0)->value() + 1);
+    ClientFixture::screenshot(m_window, QStringLiteral("unsaved_marks_long_names_%1").arg(suffix));
+
+    PumpNames::setNames(AppSettings::store(), kDefaultNames);
+    Language::install(Language::kEnglish);
 }
 
 QTEST_MAIN(TestUnsavedEdits)
