@@ -1,5 +1,7 @@
 #include "AutoModeUnit.h"
 
+#include "UnsavedEdits.h"
+
 AutoModeUnit::AutoModeUnit(QWidget *parent)
     : QWidget(parent)
 {
@@ -99,6 +101,19 @@ void AutoModeUnit::setDisplayMode(int mode)
     m_ui.cboxDisMode->setCurrentIndex(mode);
 }
 
+void AutoModeUnit::watchEdits(UnsavedEdits *edits)
+{
+    m_edits = edits;
+    static const char *const kEditors[] = {
+        "combOnOff",     "combRunMode",  "combSpeed",  "combReagent",  "combTimes",
+        "dbVolume",      "tEStartTime",  "tEStopTime", "cBoxMonday",   "cBoxTuesday",
+        "cBoxWednesday", "cBoxThursday", "cBoxFriday", "cBoxSaturday", "cBoxSunday"};
+    for (const char *name : kEditors) {
+        if (QWidget *editor = findChild<QWidget *>(QLatin1String(name)))
+            edits->watch(editor);
+    }
+}
+
 void AutoModeUnit::setupChannelOnOffIndex(int index)
 {
     m_ui.wgPublicSetup->setOnOff(index);
@@ -159,9 +174,13 @@ void AutoModeUnit::cboxDisMode_CurrentIndexChanged(int mode)
 void AutoModeUnit::editCustomPlan(int index, QTime time, double volume)
 {
     m_ui.wgCustomInformation->editPlan(index, time, volume);
+    if (m_edits)
+        m_edits->markEdited();
 }
 
 void AutoModeUnit::deleteCustomPlan(int index)
 {
     m_ui.wgCustomInformation->deletePlan(index);
+    if (m_edits)
+        m_edits->markEdited();
 }

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
+class UnsavedEdits;
+
 // The editor of one pump channel's programme: the automatic editors (switch,
 // run mode, speed, reagent, doses, volume, times, week days) or the custom
 // plans, with everything but the switch greyed out while the channel is off.
@@ -35,6 +37,9 @@ public:
     void putPlansInOrder();
 
     void setDisplayMode(int mode);
+    // Every editor of the channel's programme marks edits; the Week/Plan
+    // display choice is a view and does not.
+    void watchEdits(UnsavedEdits *edits);
 
 public Q_SLOTS:
     void setupChannelOnOffIndex(int index);
@@ -46,6 +51,7 @@ public Q_SLOTS:
 
 private:
     Ui::AutoModeUnit m_ui;
+    UnsavedEdits *m_edits = nullptr;
     int m_runMode = DoseProgramme::RunOneDay;
     int m_setupMode = DoseProgramme::SetupAuto;
     int m_displayMode = DisplayWeek;

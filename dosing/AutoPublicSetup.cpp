@@ -1,5 +1,7 @@
 #include "AutoPublicSetup.h"
 
+#include "ElidedText.h"
+
 AutoPublicSetup::AutoPublicSetup(QWidget *parent)
     : QWidget(parent)
 {
@@ -23,12 +25,12 @@ void AutoPublicSetup::setDependentEnabled(bool enabled)
 
 void AutoPublicSetup::setTitle(const QString &title)
 {
-    m_ui.lbPumpName->setText(title);
+    ElidedText::setText(m_ui.lbPumpName, title);
 }
 
 QString AutoPublicSetup::title() const
 {
-    return m_ui.lbPumpName->text();
+    return ElidedText::fullText(m_ui.lbPumpName);
 }
 
 int AutoPublicSetup::onOff() const

@@ -8,6 +8,7 @@
 #include "MyMessageBox.h"
 #include "PumpNames.h"
 #include "RegisterImage.h"
+#include "UnsavedEdits.h"
 
 #include <QMessageBox>
 #include <QSignalBlocker>
@@ -40,6 +41,12 @@ DoseSetGroup::DoseSetGroup(int address, RegisterImage *image, QWidget *parent)
     m_waiting = new DialogWaiting(this);
     m_units = {m_ui.wgPump1, m_ui.wgPump2, m_ui.wgPump3, m_ui.wgPump4};
     decodeAndShow();
+    // Watched only now: the decode above is the pump's, not the user's.
+    m_edits = new UnsavedEdits(this);
+    m_edits->watch(m_ui.combAutoCustom);
+    for (AutoModeUnit *unit : m_units)
+        unit->watchEdits(m_edits);
+    m_edits->setReload([this] { decodeAndShow(); });
 }
 
 void DoseSetGroup::showToolTips()
@@ -111,7 +118,12 @@ void DoseSetGroup::decodeAndShow()
 
 void DoseSetGroup::parameterUpdate()
 {
-    decodeAndShow();
+    // The quick setup has just written the programme, replacing any edits.
+    {
+        const UnsavedEdits::Loading loading(*m_edits);
+        decodeAndShow();
+    }
+    m_edits->clear();
 }
 
 void DoseSetGroup::combAutoCustom_CurrentIndexChanged(int index)
@@ -124,11 +136,13 @@ void DoseSetGroup::showEvent(QShowEvent *event)
 {
     const QStringList names = PumpNames::names(AppSettings::store());
     const Programme decoded = decode(*m_image);
+    const UnsavedEdits::Loading loading(*m_edits);
     for (int i = 0; i < m_units.size(); ++i) {
         m_units[i]->setTitle(names.value(i));
-        // The speed may have been changed by another page of this pump.
+        // The speed may have been changed by another page of this pump; a
+        // speed the user chose here and the pump has not changed stays.
         const int speed = decoded.channels.at(i).speed;
-        if (speed >= 0 && speed < SpeedCount) {
+        if (speed >= 0 && speed < SpeedCount && speed != m_shown.channels.at(i).speed) {
             m_units[i]->setSpeed(speed);
             m_shown.channels[i].speed = speed;
         }
@@ -198,12 +212,17 @@ void DoseSetGroup::operateSuccess()
     m_state = StateIdle;
     if (state == StateReading) {
         copyReadRanges(*RegisterImage::shared(), *m_image);
-        decodeAndShow();
+        {
+            const UnsavedEdits::Loading loading(*m_edits);
+            decodeAndShow();
+        }
+        m_edits->clear();
         m_waiting->close();
         MyMessageBox::prompt(this, 5);
     } else if (state == StateSaving) {
         copySaveRanges(*m_pending, *m_image);
         m_shown = m_saving;
+        m_edits->clear();
         m_waiting->close();
         MyMessageBox::prompt(this, 3);
     }

@@ -22,6 +22,7 @@
 
 class AutoModeUnit;
 class DialogWaiting;
+class UnsavedEdits;
 
 class DoseSetGroup : public QWidget, public CommBackOperate
 {
@@ -70,6 +71,7 @@ private:
     RegisterImage *m_image;
     int m_address;
     DialogWaiting *m_waiting;
+    UnsavedEdits *m_edits;
     QVector<AutoModeUnit *> m_units;
     // The programme as the editors showed it after the last decode or Save.
     DoseProgramme::Programme m_shown;

@@ -6,6 +6,7 @@
 #include "DialogWaiting.h"
 #include "MyMessageBox.h"
 #include "RegisterImage.h"
+#include "UnsavedEdits.h"
 
 ParameterSetup::ParameterSetup(QWidget *parent)
     : QWidget(parent)
@@ -19,6 +20,12 @@ ParameterSetup::ParameterSetup(QWidget *parent)
     connect(m_ui.btnSetup, &QPushButton::clicked, this, &ParameterSetup::btnSetup_Click);
     connect(m_ui.cbCustom, &QCheckBox::stateChanged, this, &ParameterSetup::cbCustom_StateChanged);
     m_waiting = new DialogWaiting(this);
+    // A calculated result is the user's too, until Setup has written it.
+    m_edits = new UnsavedEdits(this);
+    m_edits->watch({m_ui.dsAquarium, m_ui.dsConsumeCa, m_ui.dsConsumeMg, m_ui.dsConsumeKh,
+                    m_ui.cbCustom, m_ui.dsSupplyCa, m_ui.dsSupplyMg, m_ui.dsSupplyKh, m_ui.dsMaxCa,
+                    m_ui.dsMaxMg, m_ui.dsMaxKh, m_ui.dsMaxSr, m_ui.dsMaxColdHot});
+    m_edits->setReload([this] { btnReset_Click(); });
     btnReset_Click();
 }
 
@@ -78,6 +85,8 @@ void ParameterSetup::cbCustom_StateChanged(int state)
 
 void ParameterSetup::btnReset_Click()
 {
+    // Back to what the last Setup stored, which replaces any edits.
+    const UnsavedEdits::Loading loading(*m_edits);
     m_ui.cbCustom->setChecked(false);
     setResultsEnabled(false);
     const QuickSetup::Stored stored = QuickSetup::load(AppSettings::store());
@@ -86,6 +95,7 @@ void ParameterSetup::btnReset_Click()
     m_ui.dsConsumeKh->setValue(stored.inputs.consumeKh);
     showResults(stored.results);
     m_ui.dsAquarium->setValue(stored.inputs.volume);
+    m_edits->clear();
 }
 
 void ParameterSetup::btnSetup_Click()
@@ -116,6 +126,7 @@ void ParameterSetup::operateSuccess()
         return;
     Q_EMIT quikSetup();
     btnSave_Click();
+    m_edits->clear();
     m_waiting->close();
     MyMessageBox::prompt(this, 3);
 }

@@ -15,6 +15,7 @@
 
 class DialogWaiting;
 class QDoubleSpinBox;
+class UnsavedEdits;
 
 class ParameterSetup : public QWidget, public CommBackOperate
 {
@@ -49,5 +50,6 @@ private:
 
     Ui::ParameterSetup m_ui;
     DialogWaiting *m_waiting;
+    UnsavedEdits *m_edits;
     int m_state = StateIdle;
 };

@@ -23,8 +23,10 @@
 #include "RegisterImage.h"
 #include "SensorStatus.h"
 #include "TimeTempSetup.h"
+#include "UnsavedEdits.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QListWidgetItem>
@@ -62,7 +64,8 @@ MainWindowConn::MainWindowConn(QWidget *parent)
                 Qt::QueuedConnection);
 
     for (const PageEntry &entry : kPages) {
-        auto *item = new QListWidgetItem(tr(entry.text));
+        m_captions << tr(entry.text);
+        auto *item = new QListWidgetItem(m_captions.last());
         m_items.append(item);
         m_ui.listWidgetSetup->addItem(item);
     }
@@ -70,6 +73,14 @@ MainWindowConn::MainWindowConn(QWidget *parent)
             &MainWindowConn::listWidgetSetupItemClicked);
     connect(m_ui.wgParameterSetup, &ParameterSetup::quikSetup, this,
             &MainWindowConn::parameterUpdate);
+    for (DeviceTabs *tabs : std::initializer_list<DeviceTabs *> {
+             m_ui.wgAutoSetup, m_ui.wgManualControl, m_ui.wgLiquidStatusSetup})
+        connect(tabs, &DeviceTabs::unsavedEditsChanged, this, &MainWindowConn::showUnsavedMarks);
+    for (QWidget *page : {static_cast<QWidget *>(m_ui.wgTimeTempSetup),
+                          static_cast<QWidget *>(m_ui.wgParameterSetup)}) {
+        for (UnsavedEdits *edits : page->findChildren<UnsavedEdits *>())
+            connect(edits, &UnsavedEdits::unsavedChanged, this, &MainWindowConn::showUnsavedMarks);
+    }
 
     connect(m_ui.actionQuit, &QAction::triggered, this, &MainWindowConn::actionQuit);
     connect(m_ui.actionAbout, &QAction::triggered, this, &MainWindowConn::actionAbout);
@@ -179,6 +190,42 @@ void MainWindowConn::showPage(int page)
 {
     m_ui.stackedWidgetSetup->setCurrentIndex(page);
     m_ui.listWidgetSetup->setCurrentItem(m_items.at(page));
+}
+
+bool MainWindowConn::hasUnsavedEdits(int page) const
+{
+    const QWidget *widget = m_ui.stackedWidgetSetup->widget(page);
+    return widget && UnsavedEdits::anyUnsaved(widget);
+}
+
+void MainWindowConn::showUnsavedMarks()
+{
+    for (int page = 0; page < PageCount; ++page)
+        m_items.at(page)->setText(UnsavedEdits::marked(m_captions.at(page), hasUnsavedEdits(page)));
+}
+
+bool MainWindowConn::mayDropUnsavedEdits()
+{
+    QStringList pages;
+    for (int page = 0; page < PageCount; ++page) {
+        if (hasUnsavedEdits(page))
+            pages << m_captions.at(page);
+    }
+    if (pages.isEmpty())
+        return true;
+    const QString text = tr("These pages have changes that have not been saved to the pump: "
+                            "%1. Discard them?")
+                             .arg(pages.join(QStringLiteral(", ")));
+    return MyMessageBox::ask(this, text, tr("Discard"), tr("Cancel"), true);
+}
+
+void MainWindowConn::closeEvent(QCloseEvent *event)
+{
+    if (!mayDropUnsavedEdits()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindowConn::setLaunchMode(int mode)
@@ -328,7 +375,8 @@ void MainWindowConn::connectStatusSlot(int state)
 
 void MainWindowConn::actionQuit()
 {
-    QApplication::exit(0);
+    if (mayDropUnsavedEdits())
+        QApplication::exit(0);
 }
 
 void MainWindowConn::actionAbout()
@@ -465,8 +513,11 @@ void MainWindowConn::changeEvent(QEvent *event)
     // translator may deliver more than one change event.
     if (event->type() == QEvent::LanguageChange && m_languageSwitched) {
         m_languageSwitched = false;
+        // The restart builds the window anew; declining to drop the edits
+        // is a "Restart Later".
         if (MyMessageBox::ask(this, MyMessageBox::helpText(21), tr("Restart Now"),
-                              tr("Restart Later")))
+                              tr("Restart Later")) &&
+            mayDropUnsavedEdits())
             QApplication::exit(kRestartCode);
     }
     QMainWindow::changeEvent(event);

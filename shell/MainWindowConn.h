@@ -49,6 +49,8 @@ public:
     bool restorePending() const { return m_restoreStep != RestoreStep::None; }
     int currentPage() const;
     QListWidgetItem *pageItem(int page) const { return m_items.value(page); }
+    // Whether a page holds edits the pump has not taken.
+    bool hasUnsavedEdits(int page) const;
 
 Q_SIGNALS:
     void transmission();
@@ -73,6 +75,7 @@ public Q_SLOTS:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // The factory restore runs as two batches: the factory values, then the
@@ -88,6 +91,9 @@ private:
     // The notice, or a message in its place, then the link's line in what is
     // left of the bar.
     void layOutStatusBar();
+    void showUnsavedMarks();
+    // True when nothing is unsaved or the user chose to drop it.
+    bool mayDropUnsavedEdits();
     void switchLanguage(int code);
     void checkLanguageAction(int code);
     void showPage(int page);
@@ -105,6 +111,9 @@ private:
     // user once the window is up.
     QStringList m_silentAtLogin;
     QVector<QListWidgetItem *> m_items;
+    // The page list's texts in the language the window was built in; a
+    // language switch shows at the next start.
+    QStringList m_captions;
     int m_launchMode = 0;
     RestoreStep m_restoreStep = RestoreStep::None;
     bool m_languageSwitched = false;

@@ -7,6 +7,7 @@
 #include "LiquidStatusUnit.h"
 #include "MyMessageBox.h"
 #include "RegisterImage.h"
+#include "UnsavedEdits.h"
 
 #include <QShowEvent>
 
@@ -29,8 +30,14 @@ LiquidStatus::LiquidStatus(int address, RegisterImage *image, QWidget *parent)
     m_ui.setupUi(this);
     m_units = {m_ui.wgPump1, m_ui.wgPump2, m_ui.wgPump3, m_ui.wgPump4};
     refreshLists();
-    for (int pump = 0; pump < m_units.size(); ++pump)
-        refreshUnit(pump);
+    m_edits = new UnsavedEdits(this);
+    refreshUnits();
+    for (LiquidStatusUnit *unit : m_units)
+        unit->watchEdits(m_edits);
+    m_edits->setReload([this] {
+        refreshLists();
+        refreshUnits();
+    });
 
     connect(m_ui.wgPump1, &LiquidStatusUnit::updataUnitData, this, &LiquidStatus::btnPump1_Clicked);
     connect(m_ui.wgPump2, &LiquidStatusUnit::updataUnitData, this, &LiquidStatus::btnPump2_Clicked);
@@ -81,8 +88,15 @@ void LiquidStatus::refreshLists()
     m_bottles = LiquidBottles::bottles(*m_image);
 }
 
+void LiquidStatus::refreshUnits()
+{
+    for (int pump = 0; pump < m_units.size(); ++pump)
+        refreshUnit(pump);
+}
+
 void LiquidStatus::refreshUnit(int pump)
 {
+    const UnsavedEdits::Loading loading(*m_edits);
     LiquidStatusUnit *unit = m_units.at(pump);
     const LiquidBottles::Bottle &bottle = m_bottles.at(pump);
     unit->setCapacity(LiquidBottles::capacityMl(bottle));
@@ -188,14 +202,14 @@ void LiquidStatus::operateSuccess()
     } else if (pending == ReadAll) {
         LiquidBottles::takeAll(*RegisterImage::shared(), *m_image);
         refreshLists();
-        for (int k = 0; k < m_units.size(); ++k)
-            refreshUnit(k);
+        refreshUnits();
+        m_edits->clear();
         m_waiting->close();
         MyMessageBox::prompt(this, 5);
     } else if (pending == Save) {
         refreshLists();
-        for (int k = 0; k < m_units.size(); ++k)
-            refreshUnit(k);
+        refreshUnits();
+        m_edits->clear();
         m_waiting->close();
         MyMessageBox::prompt(this, 3);
     }

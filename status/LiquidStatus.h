@@ -15,6 +15,7 @@
 
 class DialogWaiting;
 class LiquidStatusUnit;
+class UnsavedEdits;
 struct RegisterImage;
 
 class LiquidStatus : public QWidget, public CommBackOperate
@@ -54,12 +55,14 @@ private:
     void refreshUnit(int pump);
     // Days left of one bottle at the programme the device image holds now.
     void showDaysLeft(int pump);
+    void refreshUnits();
     void showNames();
 
     Ui::LiquidStatus m_ui;
     int m_address;
     RegisterImage *m_image;
     DialogWaiting *m_waiting;
+    UnsavedEdits *m_edits;
     QVector<LiquidBottles::Bottle> m_bottles; // capacities and remaining, 0.1 ml
     QVector<LiquidStatusUnit *> m_units;
     // The bottles before a save, put back when the pump does not confirm it.

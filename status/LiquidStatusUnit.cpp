@@ -1,6 +1,8 @@
 #include "LiquidStatusUnit.h"
 
+#include "ElidedText.h"
 #include "LiquidBottles.h"
+#include "UnsavedEdits.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -68,7 +70,7 @@ LiquidStatusUnit::LiquidStatusUnit(QWidget *parent)
 
 void LiquidStatusUnit::setName(const QString &name)
 {
-    m_ui.lbName->setText(name);
+    ElidedText::setText(m_ui.lbName, name);
 }
 
 void LiquidStatusUnit::setLiquidLeft(int ml)
@@ -108,6 +110,11 @@ void LiquidStatusUnit::setChecked(bool checked)
 bool LiquidStatusUnit::isChecked() const
 {
     return m_ui.cbPump->isChecked();
+}
+
+void LiquidStatusUnit::watchEdits(UnsavedEdits *edits)
+{
+    edits->watch({m_ui.dsCapacity, m_ui.cbPump});
 }
 
 void LiquidStatusUnit::btnPump_Clicked()

@@ -3,6 +3,8 @@
 #include "ui_LiquidStatusUnit.h"
 #include <QWidget>
 
+class UnsavedEdits;
+
 // One bottle of the liquid status page: pump name, bottle picture (a click
 // reads that bottle), liquid left, days left, and the capacity that a save
 // writes when the bottle is checked.
@@ -24,6 +26,8 @@ public:
     double capacity() const;
     void setChecked(bool checked);
     bool isChecked() const;
+    // The capacity and the check that chooses the bottle for a save.
+    void watchEdits(UnsavedEdits *edits);
 
 Q_SIGNALS:
     void updataUnitData();

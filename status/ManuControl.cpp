@@ -5,10 +5,12 @@
 #include "BatchStart.h"
 #include "CommSend.h"
 #include "DialogWaiting.h"
+#include "ElidedText.h"
 #include "ManualControlUnit.h"
 #include "ManualDosing.h"
 #include "MyMessageBox.h"
 #include "RegisterImage.h"
+#include "UnsavedEdits.h"
 
 #include <QShowEvent>
 #include <QSignalBlocker>
@@ -17,6 +19,9 @@
 namespace {
 
 constexpr int kTickMs = 1000;
+// Characters the calibration's pump choice is sized for: the default names
+// and a little more.
+constexpr int kPumpChoiceLength = 10;
 constexpr int kMsPerSecond = 1000;
 
 } // namespace
@@ -119,12 +124,19 @@ ManuControl::ManuControl(int address, RegisterImage *image, QWidget *parent)
     m_ui.btnStartCali->setEnabled(false);
     m_ui.btnCaliRead->setEnabled(false);
     m_ui.btnSaveCali->setEnabled(false);
-    m_ui.combCaliPump->addItems(pumpNames());
+    // Sized for the page, not for the longest name, which the box cuts.
+    m_ui.combCaliPump->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_ui.combCaliPump->setMinimumContentsLength(kPumpChoiceLength);
+    showPumpNames(pumpNames());
     m_ui.dsCaliTime->setRange(ManualDosing::kMinWorkTimeSeconds, ManualDosing::kMaxWorkTimeSeconds);
     m_ui.dsCaliTime->setValue(ManualDosing::kDefaultWorkTimeSeconds);
     m_ui.lbWorkTime->setText(tr("%1 S").arg(0));
     m_ui.lbEverage->setText(tr("%1 ml/min").arg(QStringLiteral("0.00")));
     m_ui.lbCaliHint->hide();
+
+    m_edits = new UnsavedEdits(this);
+    m_edits->watch(m_ui.dsCaliGet);
+    m_edits->setReload([this] { m_ui.dsCaliGet->setValue(m_ui.dsCaliGet->minimum()); });
 
     connect(m_caliTimer, &QTimer::timeout, this, &ManuControl::timeoutCalibrate);
     connect(m_ui.cBoxCaliMode, &QCheckBox::stateChanged, this,
@@ -163,6 +175,15 @@ QStringList ManuControl::pumpNames() const
     return names;
 }
 
+void ManuControl::showPumpNames(const QStringList &names)
+{
+    for (int i = 0; i < names.size(); ++i) {
+        if (i == m_ui.combCaliPump->count())
+            m_ui.combCaliPump->addItem(QString());
+        ElidedText::setItemText(m_ui.combCaliPump, i, names.at(i));
+    }
+}
+
 void ManuControl::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -174,8 +195,7 @@ void ManuControl::showEvent(QShowEvent *event)
         unit->setSpeed(ManualDosing::gear(*m_image, pump));
     }
     showRunStates();
-    for (int i = 0; i < names.size() && i < m_ui.combCaliPump->count(); ++i)
-        m_ui.combCaliPump->setItemText(i, names.at(i));
+    showPumpNames(names);
     m_caliGear = quint8(ManualDosing::gear(*m_image, m_caliPump));
 }
 
@@ -355,6 +375,7 @@ void ManuControl::operateSuccess()
         m_waiting->close();
         break;
     case Save:
+        m_edits->clear();
         m_waiting->close();
         MyMessageBox::prompt(this, 3);
         break;

@@ -25,6 +25,7 @@
 class DialogWaiting;
 class ManualControlUnit;
 class QTimer;
+class UnsavedEdits;
 struct RegisterImage;
 
 class ManuControl : public QWidget, public CommBackOperate
@@ -71,6 +72,7 @@ private:
     };
 
     QStringList pumpNames() const;
+    void showPumpNames(const QStringList &names);
     // The units show the run coils as the device image holds them now; called
     // after every change the calibration makes to them.
     void showRunStates();
@@ -88,6 +90,8 @@ private:
     RegisterImage *m_image;
     QVector<ManualControlUnit *> m_units;
     DialogWaiting *m_waiting;
+    // The delivered volume typed after a run, until Save has written it.
+    UnsavedEdits *m_edits;
     QTimer *m_caliTimer;
     std::unique_ptr<AutoStop> m_autoStop;
     bool m_caliRunning = false;

@@ -2,6 +2,7 @@
 
 #include "BatchStart.h"
 #include "CommSend.h"
+#include "ElidedText.h"
 #include "ManualDosing.h"
 #include "RegisterImage.h"
 
@@ -41,7 +42,7 @@ ManualControlUnit::ManualControlUnit(int address, int pump, RegisterImage *image
 
 void ManualControlUnit::setPumpName(const QString &name)
 {
-    m_ui.gBoxPump->setTitle(name);
+    ElidedText::setTitle(m_ui.gBoxPump, name);
 }
 
 void ManualControlUnit::setSpeed(int gear)

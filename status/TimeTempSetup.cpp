@@ -5,6 +5,7 @@
 #include "CommSend.h"
 #include "DialogWaiting.h"
 #include "MyMessageBox.h"
+#include "UnsavedEdits.h"
 
 #include <QDateTime>
 #include <QEvent>
@@ -114,6 +115,13 @@ TimeTempSetup::TimeTempSetup(QWidget *parent)
     connect(m_ui.dSpinTempHigh, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
             &TimeTempSetup::dSpinTempHigh_ValueChanged);
     connect(m_timer, &QTimer::timeout, this, &TimeTempSetup::timerOutTime);
+
+    // Watched only now: what the page has shown so far is the pump's.
+    m_clockEdits = new UnsavedEdits(this);
+    m_clockEdits->watch({m_ui.combSetupTime, m_ui.dateEditDate, m_ui.timeEditTime});
+    m_settingsEdits = new UnsavedEdits(this);
+    m_settingsEdits->watch({m_ui.cBoxTempAlarm, m_ui.combTempMode, m_ui.dSTempCalibrate,
+                            m_ui.dSpinTempLow, m_ui.dSpinTempHigh});
 }
 
 TimeTempSetup::~TimeTempSetup()
@@ -295,6 +303,7 @@ void TimeTempSetup::timerOutTime()
     if (m_ui.combSetupTime->isChecked())
         return;
     const QDateTime now = QDateTime::currentDateTime();
+    const UnsavedEdits::Loading loading(*m_clockEdits);
     m_ui.timeEditTime->setTime(now.time());
     m_ui.dateEditDate->setDate(now.date());
 }
@@ -393,11 +402,13 @@ void TimeTempSetup::operateSuccess()
     finishOperation();
     switch (finished) {
     case PendingClock:
+        m_clockEdits->clear();
         MyMessageBox::prompt(this, kPromptSaved);
         break;
     case PendingReadSettings: {
         RegisterImage &image = workingImage();
         TimeTemp::copySettings(*RegisterImage::shared(), image);
+        const UnsavedEdits::Loading loading(*m_settingsEdits);
         const TimeTemp::TemperatureSettings settings = TimeTemp::decodeSettings(image);
         if (settings.alarmOn)
             m_ui.cBoxTempAlarm->setChecked(*settings.alarmOn);
@@ -416,6 +427,7 @@ void TimeTempSetup::operateSuccess()
         // The unit may have changed with it; one replot shows it all.
         if (!temperatureRefresh())
             m_ui.qwtPlotTemp->replot();
+        m_settingsEdits->clear();
         MyMessageBox::prompt(this, kPromptReadDone);
         break;
     }
@@ -425,6 +437,7 @@ void TimeTempSetup::operateSuccess()
         m_ui.qwtPlotTemp->replot();
         AppSettings::store().setValue(QLatin1String(AppSettings::kTemperatureMode),
                                       TimeTemp::settingFromUnit(unit()));
+        m_settingsEdits->clear();
         MyMessageBox::prompt(this, kPromptSaved);
         break;
     case PendingReadTemperature:

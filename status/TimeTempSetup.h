@@ -21,6 +21,7 @@
 class DialogWaiting;
 class QTimer;
 class QwtPlotCurve;
+class UnsavedEdits;
 
 class TimeTempSetup : public QWidget, public CommBackOperate
 {
@@ -87,6 +88,9 @@ private:
 
     Ui::TimeTempSetup m_ui;
     DialogWaiting *m_waiting;
+    // The clock the user types and the alarm settings are saved apart.
+    UnsavedEdits *m_clockEdits;
+    UnsavedEdits *m_settingsEdits;
     QTimer *m_timer;
     // Used only when no login cycle has published the master's image.
     RegisterImage m_fallbackImage;

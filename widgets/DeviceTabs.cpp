@@ -1,7 +1,9 @@
 #include "DeviceTabs.h"
 
 #include "AppSettings.h"
+#include "MyMessageBox.h"
 #include "OfflineCover.h"
+#include "UnsavedEdits.h"
 
 #include <QEvent>
 #include <QTabWidget>
@@ -15,6 +17,8 @@ DeviceTabs::DeviceTabs(QWidget *parent)
 void DeviceTabs::setTabWidget(QTabWidget *tabs)
 {
     m_tabs = tabs;
+    m_shownTab = tabs->currentIndex();
+    connect(tabs, &QTabWidget::currentChanged, this, &DeviceTabs::tabChanged);
 }
 
 void DeviceTabs::addDevice(const QString &name, int address, RegisterImage *image)
@@ -42,6 +46,16 @@ QWidget *DeviceTabs::buildPage(Device &device)
     device.page = page;
     device.tab->layout()->addWidget(page);
     setPageToolTips(page, device.toolTipsShown);
+    const int index = int(&device - m_devices.data());
+    for (UnsavedEdits *edits : page->findChildren<UnsavedEdits *>())
+        connect(edits, &UnsavedEdits::unsavedChanged, this, [this, index] {
+            showUnsavedMark(index);
+            Q_EMIT unsavedEditsChanged();
+        });
+    if (hasUnsavedEdits(index)) {
+        showUnsavedMark(index);
+        Q_EMIT unsavedEditsChanged();
+    }
     // The cover was laid before the page existed; it must lie over it.
     if (OfflineCover::isCovered(device.tab))
         OfflineCover::setCovered(device.tab, true);
@@ -130,4 +144,37 @@ void DeviceTabs::setPageToolTips(QWidget *page, bool shown)
 {
     Q_UNUSED(page)
     Q_UNUSED(shown)
+}
+
+bool DeviceTabs::hasUnsavedEdits(int index) const
+{
+    if (index < 0 || index >= m_devices.size() || !m_devices.at(index).page)
+        return false;
+    return UnsavedEdits::anyUnsaved(m_devices.at(index).page);
+}
+
+void DeviceTabs::showUnsavedMark(int index)
+{
+    m_tabs->setTabText(index,
+                       UnsavedEdits::marked(m_devices.at(index).name, hasUnsavedEdits(index)));
+}
+
+void DeviceTabs::tabChanged(int index)
+{
+    if (m_switchingBack)
+        return;
+    const int left = m_shownTab;
+    if (hasUnsavedEdits(left)) {
+        const QString text = tr("The changes on %1 have not been saved to the pump. Discard them?")
+                                 .arg(m_devices.at(left).name);
+        if (!MyMessageBox::ask(this, text, tr("Discard"), tr("Cancel"), true)) {
+            m_switchingBack = true;
+            m_tabs->setCurrentIndex(left);
+            m_switchingBack = false;
+            return;
+        }
+        for (UnsavedEdits *edits : m_devices.at(left).page->findChildren<UnsavedEdits *>())
+            edits->discard();
+    }
+    m_shownTab = index;
 }

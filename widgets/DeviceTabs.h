@@ -18,6 +18,10 @@ struct RegisterImage;
 // tab holds an empty widget, which carries the cover and the disabled state
 // while the container keeps the help-text switch; the page is built into
 // it, filling it, and decodes its device image as it is at that moment.
+//
+// A page's edits the pump has not taken mark its tab ("Master *"). Leaving
+// such a tab asks first: the user stays, or drops the edits and the page
+// shows what the pump holds again.
 class DeviceTabs : public QWidget
 {
     Q_OBJECT
@@ -32,6 +36,12 @@ public:
     // each page it switches.
     void showToolTips();
     void clearToolTips();
+    // Whether the page of a tab holds edits the pump has not taken.
+    bool hasUnsavedEdits(int index) const;
+
+Q_SIGNALS:
+    // A tab's mark came or went.
+    void unsavedEditsChanged();
 
 protected:
     explicit DeviceTabs(QWidget *parent);
@@ -66,7 +76,12 @@ private:
 
     QWidget *buildPage(Device &device);
     void setToolTipsShown(bool shown);
+    void showUnsavedMark(int index);
+    void tabChanged(int index);
 
     QTabWidget *m_tabs = nullptr;
     QVector<Device> m_devices;
+    // The tab shown before the one the tab widget has just switched to.
+    int m_shownTab = -1;
+    bool m_switchingBack = false;
 };
