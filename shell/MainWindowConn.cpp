@@ -11,6 +11,7 @@
 #include "DialogIpPort.h"
 #include "DialogPassword.h"
 #include "DialogPumpName.h"
+#include "DialogSetupFile.h"
 #include "FactoryRestore.h"
 #include "FirmwareUpgrade.h"
 #include "Language.h"
@@ -83,6 +84,10 @@ MainWindowConn::MainWindowConn(QWidget *parent)
     }
 
     connect(m_ui.actionQuit, &QAction::triggered, this, &MainWindowConn::actionQuit);
+    connect(m_ui.actionBackupSetupFile, &QAction::triggered, this,
+            &MainWindowConn::actionBackupSetupFile);
+    connect(m_ui.actionRestoreSetupFile, &QAction::triggered, this,
+            &MainWindowConn::actionRestoreSetupFile);
     connect(m_ui.actionAbout, &QAction::triggered, this, &MainWindowConn::actionAbout);
     connect(m_ui.actionPumpName, &QAction::triggered, this, &MainWindowConn::actionPumpName);
     connect(m_ui.actionChemicalInterval, &QAction::triggered, this,
@@ -246,6 +251,7 @@ void MainWindowConn::addDevice(const QString &name, int address, RegisterImage *
 {
     m_deviceAddresses.append(address);
     m_deviceNames.append(name);
+    m_deviceImages.append(image);
     m_linkStatus->addPump(name, address);
     // Pumps are handed over once their read is done; one that did not
     // answer is marked so right after.
@@ -371,6 +377,56 @@ void MainWindowConn::connectStatusSlot(int state)
 {
     if (state != Communication::kConnectedState)
         MyMessageBox::prompt(this, 11);
+}
+
+namespace {
+
+// The pumps a backup or restore can reach: those that answered.
+QVector<DialogSetupFile::Pump> reachablePumps(const QStringList &names,
+                                              const QVector<int> &addresses, const DeviceTabs &tabs)
+{
+    QVector<DialogSetupFile::Pump> pumps;
+    for (int i = 0; i < names.size() && i < addresses.size(); ++i) {
+        if (tabs.isDeviceOnline(i))
+            pumps.append({names.at(i), addresses.at(i)});
+    }
+    return pumps;
+}
+
+} // namespace
+
+void MainWindowConn::actionBackupSetupFile()
+{
+    DialogSetupFile dialog(DialogSetupFile::Mode::Backup,
+                           reachablePumps(m_deviceNames, m_deviceAddresses, *m_ui.wgAutoSetup),
+                           this);
+    dialog.exec();
+}
+
+void MainWindowConn::actionRestoreSetupFile()
+{
+    DialogSetupFile dialog(DialogSetupFile::Mode::Restore,
+                           reachablePumps(m_deviceNames, m_deviceAddresses, *m_ui.wgAutoSetup),
+                           this);
+    connect(&dialog, &DialogSetupFile::restored, this, [this, &dialog](int address) {
+        const int index = m_deviceAddresses.indexOf(address);
+        if (index < 0 || !m_deviceImages.at(index))
+            return;
+        // The pages show the pump as it now is; edits made against what it
+        // held before no longer apply.
+        m_deviceImages.at(index)->copyReadRangesFrom(dialog.readBack());
+        for (DeviceTabs *tabs : {static_cast<DeviceTabs *>(m_ui.wgAutoSetup),
+                                 static_cast<DeviceTabs *>(m_ui.wgManualControl),
+                                 static_cast<DeviceTabs *>(m_ui.wgLiquidStatusSetup),
+                                 static_cast<DeviceTabs *>(m_ui.wgSensorStatus)})
+            tabs->reloadDevice(index);
+        if (index == 0) {
+            for (UnsavedEdits *edits : m_ui.wgTimeTempSetup->findChildren<UnsavedEdits *>())
+                edits->discard();
+        }
+        showUnsavedMarks();
+    });
+    dialog.exec();
 }
 
 void MainWindowConn::actionQuit()

@@ -57,6 +57,8 @@ Q_SIGNALS:
 
 public Q_SLOTS:
     void actionQuit();
+    void actionBackupSetupFile();
+    void actionRestoreSetupFile();
     void actionAbout();
     void actionPumpName();
     void actionIpPortSetup();
@@ -107,6 +109,7 @@ private:
     // Bus address and name of each pump in use, by device index.
     QVector<int> m_deviceAddresses;
     QStringList m_deviceNames;
+    QVector<RegisterImage *> m_deviceImages;
     // The pumps that did not answer their read after login, named to the
     // user once the window is up.
     QStringList m_silentAtLogin;

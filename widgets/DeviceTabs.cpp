@@ -178,3 +178,11 @@ void DeviceTabs::tabChanged(int index)
     }
     m_shownTab = index;
 }
+
+void DeviceTabs::reloadDevice(int index)
+{
+    if (index < 0 || index >= m_devices.size() || !m_devices.at(index).page)
+        return;
+    for (UnsavedEdits *edits : m_devices.at(index).page->findChildren<UnsavedEdits *>())
+        edits->discard();
+}

@@ -38,6 +38,9 @@ public:
     void clearToolTips();
     // Whether the page of a tab holds edits the pump has not taken.
     bool hasUnsavedEdits(int index) const;
+    // After the pump's device image was replaced: a built page shows it
+    // again, its edits dropped; a page not built yet decodes it when built.
+    void reloadDevice(int index);
 
 Q_SIGNALS:
     // A tab's mark came or went.
