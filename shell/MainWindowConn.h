@@ -41,6 +41,7 @@ public:
     void addDevice(const QString &name, int address, RegisterImage *image) override;
     void setDeviceOnline(int index, bool online) override;
     void showFixedSize(int width, int height) override;
+    void setRetryHandler(RetryHandler retry) override { m_retry = std::move(retry); }
 
     void operateSuccess() override;
     void operateFailure(int status) override;
@@ -102,4 +103,5 @@ private:
     RestoreStep m_restoreStep = RestoreStep::None;
     bool m_languageSwitched = false;
     QMetaObject::Connection m_linkStatusConnection;
+    RetryHandler m_retry;
 };
