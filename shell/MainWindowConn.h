@@ -88,6 +88,7 @@ private:
     void connectLinkStatus();
     void disconnectLinkStatus();
     void queueRestoreStep(RestoreStep step, const QStringList &commands);
+    void retryDevice(int index);
 
     Ui::MainWindowConn m_ui;
     QLabel *m_statusLabel;
@@ -104,4 +105,6 @@ private:
     bool m_languageSwitched = false;
     QMetaObject::Connection m_linkStatusConnection;
     RetryHandler m_retry;
+    // The pump being read again on the user's request, -1 when none.
+    int m_retryIndex = -1;
 };
