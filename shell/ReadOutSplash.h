@@ -33,8 +33,8 @@ private:
     static constexpr int kBandHeight = 54;
     static constexpr int kMargin = 12;
     static constexpr int kBarHeight = 10;
-    // Five paints a second follow the bar smoothly enough.
-    static constexpr int kRepaintMs = 200;
+    // Two or three paints a second: the bar moves on by a few requests each.
+    static constexpr int kRepaintMs = 400;
 
     QRect bandRect() const;
 
