@@ -55,7 +55,7 @@ OfflineCover *OfflineCover::setCovered(QWidget *tab, bool covered)
     OfflineCover *cover = coverOf(tab);
     if (covered && !cover)
         cover = new OfflineCover(tab);
-    // The tab itself stays enabled, or so would the cover's Retry.
+    // The tab itself stays enabled: the cover, its child, must take a Retry.
     for (QWidget *child : tab->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
         if (child != cover)
             child->setEnabled(!covered);
