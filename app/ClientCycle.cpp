@@ -6,13 +6,13 @@
 #include "Language.h"
 #include "MainWindowConn.h"
 #include "MyMessageBox.h"
+#include "ReadOutSplash.h"
 #include "UiOperate.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QIcon>
 #include <QPixmap>
-#include <QSplashScreen>
 
 namespace ClientCycle {
 
@@ -41,7 +41,7 @@ int run(QApplication &app)
     if (AppSettings::isFirstRun(settings))
         AppSettings::writeNetworkDefaults(settings);
 
-    QSplashScreen splash(QPixmap(QStringLiteral(":/images/time.png")));
+    ReadOutSplash splash(QPixmap(QStringLiteral(":/images/time.png")));
     DialogLogin login;
     CommSend *queue = CommSend::instance();
 
@@ -55,10 +55,13 @@ int run(QApplication &app)
             code = 0;
             break;
         }
+        // Nothing of the last cycle's read-out.
+        splash.setProgress(QString(), 0, 0);
         splash.show();
         app.processEvents();
 
         UiOperate orchestrator([] { return new MainWindowConn; });
+        splash.follow(orchestrator);
         orchestrator.startLaunch(login.launchMode());
         waitForLaunch(orchestrator);
 

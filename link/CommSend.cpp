@@ -129,6 +129,8 @@ void CommSend::transmission()
     m_attempts = 1;
     m_answered.clear();
     m_silentAddress = -1;
+    m_batchTotal = m_pending.size();
+    reportProgress(0);
     if (m_needQuietLine) {
         m_quietWait.start();
         sendFirstAfterPause();
@@ -243,6 +245,8 @@ void CommSend::recieveData(int status)
         if (m_attempts >= kMaxAttempts) {
             if (status == Modbus::StatusTimeout)
                 m_silentAddress = CommandString::parse(m_pending.first()).slave;
+            // The failed request is over too.
+            reportProgress(m_batchTotal - m_pending.size() + 1);
             m_pending.clear();
             finishBatch(m_lastStatus);
             return;
@@ -254,6 +258,7 @@ void CommSend::recieveData(int status)
         m_unconfirmed = m_pending.takeFirst();
         m_unconfirmedAttempts = m_attempts;
         m_attempts = 0;
+        reportProgress(m_batchTotal - m_pending.size());
     }
     // Also after the last command: its reply is confirmed by the pause, and
     // sendFirst() then ends the batch.
@@ -278,6 +283,7 @@ void CommSend::strayBytes(int count)
         return;
     }
     m_pending.prepend(suspect);
+    reportProgress(m_batchTotal - m_pending.size());
     m_attempts = m_unconfirmedAttempts + 1;
     m_lastStatus = Modbus::StatusBadReply;
     // Whatever else the bridge repeated must have passed before the command
@@ -307,6 +313,15 @@ void CommSend::deliverOutcome(int status, const QVector<int> &answered, int sile
     m_idle.store(true, std::memory_order_release);
     Q_EMIT pumpsHeard(answered, silentAddress);
     Q_EMIT returnStatus(status);
+}
+
+void CommSend::reportProgress(int done)
+{
+    // One small queued call per request, next to a round trip on the line.
+    QMetaObject::invokeMethod(
+        m_outcomeContext,
+        [this, done, total = m_batchTotal] { Q_EMIT requestProgress(done, total); },
+        Qt::QueuedConnection);
 }
 
 void CommSend::hold()

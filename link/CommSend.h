@@ -18,6 +18,10 @@
 // sent again, after a quiet line, as one of its attempts. The last command
 // of a batch gets the same pause before the batch reports success.
 //
+// Each request that is over, answered or finally failed, is reported as
+// requestProgress(done, total) for the running batch, in the creating
+// thread like the outcome, so a window can show how far a long batch is.
+//
 // The same queue owns the firmware transfer through the boot loader
 // (BootTransfer). The page claims the idle queue and asks for one step with
 // upgradeAction(n); the step, the boot replies and the image go on to the
@@ -89,6 +93,10 @@ Q_SIGNALS:
     // answered during the batch, and the one that did not answer at all
     // (-1 when none), so that a pump's state can be shown.
     void pumpsHeard(const QVector<int> &answered, int silentAddress);
+    // In the creating thread: done of the batch's total requests are over,
+    // 0 when the batch starts, total when its last request was answered. A
+    // request sent again after a suspect reply is taken back out of done.
+    void requestProgress(int done, int total);
     // Just before a failed result (6, 8 or 9): which step, and why.
     void upgradeReturnFailure(const Boot::Failure &failure);
     void upgradeReturnAcction(int result);
@@ -114,6 +122,7 @@ private:
     void sendFirst();
     void finishBatch(int status);
     void deliverOutcome(int status, const QVector<int> &answered, int silentAddress);
+    void reportProgress(int done);
 
     int m_lastStatus = 0;
     std::atomic<bool> m_idle {true};
@@ -127,6 +136,8 @@ private:
     // Addresses that answered in the running batch, in order of first reply.
     QVector<int> m_answered;
     int m_silentAddress = -1;
+    // Requests in the running batch, counted when it starts.
+    int m_batchTotal = 0;
 
     // Link-thread state of the running batch.
     bool m_running = false;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 struct RegisterImage;
 
 // What the orchestrator needs of the window that shows the pumps. The main
@@ -18,4 +20,9 @@ public:
     virtual void setDeviceOnline(int index, bool online) = 0;
     // Fixes the window's size and shows it.
     virtual void showFixedSize(int width, int height) = 0;
+    // What the window calls when the user asks to read a pump that did not
+    // answer once more; index as for setDeviceOnline, false when no read
+    // was started. The outcome comes back through setDeviceOnline.
+    using RetryHandler = std::function<bool(int index)>;
+    virtual void setRetryHandler(RetryHandler retry) = 0;
 };

@@ -56,6 +56,7 @@ UiOperate::UiOperate(HostFactory createMainWindow, QObject *parent)
     CommSend *queue = CommSend::instance();
     connect(this, &UiOperate::transmisson, queue, &CommSend::transmission, Qt::QueuedConnection);
     connect(queue, &CommSend::returnStatus, this, &UiOperate::recieveData);
+    connect(queue, &CommSend::requestProgress, this, &UiOperate::followReadOut);
 }
 
 UiOperate::~UiOperate()
@@ -91,6 +92,29 @@ void UiOperate::readAllData(int address)
     Q_EMIT transmisson();
 }
 
+QString UiOperate::currentName() const
+{
+    return m_currentDevice == 0 ? tr("Master") : tr("Slave") + QString::number(m_currentDevice);
+}
+
+void UiOperate::followReadOut(int done, int total)
+{
+    if (m_readStep == 0)
+        return;
+    // Every pump's batch is the same full read, so the pumps before this
+    // one account for total requests each.
+    int before = 0;
+    int inUse = 0;
+    for (int device = 0; device < m_deviceInUse.size(); ++device) {
+        if (m_deviceInUse.at(device) != 1)
+            continue;
+        ++inUse;
+        if (device < m_currentDevice)
+            ++before;
+    }
+    Q_EMIT readOutProgress(currentName(), before * total + done, inUse * total);
+}
+
 void UiOperate::startLaunch(int mode)
 {
     m_launchMode = mode;
@@ -106,8 +130,10 @@ void UiOperate::startLaunch(int mode)
 
 void UiOperate::createMainWindow(int mode)
 {
-    if (!m_mainWindow)
+    if (!m_mainWindow) {
         m_mainWindow = m_createMainWindow();
+        m_mainWindow->setRetryHandler([this](int tab) { return retryDevice(tab); });
+    }
     m_mainWindow->setLaunchMode(mode);
 }
 
@@ -160,23 +186,48 @@ bool UiOperate::addDevice(const QString &name, bool online)
 
     if (!m_mainWindow)
         createMainWindow(0);
+    m_tabAddresses.append(m_deviceAddress.at(index));
     m_mainWindow->addDevice(name, m_deviceAddress.at(index), image);
     if (!online)
         m_mainWindow->setDeviceOnline(tab, false);
     return reading;
 }
 
+bool UiOperate::retryDevice(int tab)
+{
+    // The queue takes one batch at a time: while a page's batch, or the
+    // read-out, runs, this one is not queued at all rather than mixed in.
+    if (m_readStep != 0 || m_retryTab >= 0 || tab < 0 || tab >= m_tabAddresses.size())
+        return false;
+    if (!BatchStart::begin(fullReadCommands(m_tabAddresses.at(tab)), this))
+        return false;
+    m_retryTab = tab;
+    Q_EMIT transmisson();
+    return true;
+}
+
+void UiOperate::finishRetry(bool answered)
+{
+    const int tab = m_retryTab;
+    m_retryTab = -1;
+    // A pump that did not answer keeps its image as it was: nothing in it
+    // came from the pump, and the register image holds what other pumps said.
+    if (answered)
+        m_deviceImages.at(tab)->copyReadRangesFrom(*RegisterImage::shared());
+    m_mainWindow->setDeviceOnline(tab, answered);
+}
+
 void UiOperate::operateSuccess()
 {
+    if (m_retryTab >= 0) {
+        finishRetry(true);
+        return;
+    }
     if (m_readStep == 0)
         return;
-    QString name;
-    if (m_readStep == 1) {
-        name = tr("Master");
+    const QString name = currentName();
+    if (m_readStep == 1)
         storeFirmwareVersions();
-    } else {
-        name = tr("Slave") + QString::number(m_currentDevice);
-    }
     if (m_readStep == m_currentDevice + 1 && addDevice(name, true))
         return;
     showMainWindow();
@@ -185,6 +236,10 @@ void UiOperate::operateSuccess()
 void UiOperate::operateFailure(int status)
 {
     Q_UNUSED(status)
+    if (m_retryTab >= 0) {
+        finishRetry(false);
+        return;
+    }
     if (m_readStep == 0)
         return;
     if (m_readStep == 1) {

@@ -4,7 +4,10 @@
 // window's loop: writes the first-run defaults, reads every pump in use (23
 // requests each, master first), keeps one device image per pump, creates the
 // main window and hands each pump to it, then routes every batch outcome of
-// the queue to the callback that asked for it.
+// the queue to the callback that asked for it. While it reads, it turns the
+// queue's progress through each pump's batch into progress over the whole
+// read-out. A pump that did not answer can be read again on the user's
+// request, alone, with the same requests, once no other batch runs.
 
 #include "CommBackOperate.h"
 
@@ -45,17 +48,27 @@ Q_SIGNALS:
     void command(int type);
     void transmisson();
     void launchStateChanged(int state);
+    // During the read-out after login: pump is being read, and done of the
+    // total requests of every pump in use are over.
+    void readOutProgress(const QString &pump, int done, int total);
 
 public Q_SLOTS:
     void recieveData(int status);
     void readAllData(int address);
     void startLaunch(int mode);
+    // Reads the pump handed over as tab again, alone; false, with nothing
+    // sent, while another batch runs.
+    bool retryDevice(int tab);
 
 private:
     bool addDevice(const QString &name, bool online);
     void createMainWindow(int mode);
     void showMainWindow();
     void storeFirmwareVersions();
+    // The name the pump being read is handed over with when it answers.
+    QString currentName() const;
+    void followReadOut(int done, int total);
+    void finishRetry(bool answered);
 
     HostFactory m_createMainWindow;
     DeviceHost *m_mainWindow = nullptr;
@@ -66,4 +79,8 @@ private:
     QVector<int> m_deviceInUse;
     QVector<int> m_deviceAddress;
     QVector<RegisterImage *> m_deviceImages;
+    // Bus address of each pump handed over, by tab.
+    QVector<int> m_tabAddresses;
+    // The tab whose pump is being read again, -1 when none.
+    int m_retryTab = -1;
 };

@@ -6,6 +6,7 @@
 #include "CommSend.h"
 #include "CommandString.h"
 #include "Communication.h"
+#include "DeviceTabs.h"
 #include "DialogAbout.h"
 #include "DialogChemicalInter.h"
 #include "DialogIpPort.h"
@@ -82,6 +83,12 @@ MainWindowConn::MainWindowConn(QWidget *parent)
         for (UnsavedEdits *edits : page->findChildren<UnsavedEdits *>())
             connect(edits, &UnsavedEdits::unsavedChanged, this, &MainWindowConn::showUnsavedMarks);
     }
+
+    for (DeviceTabs *pumps : {static_cast<DeviceTabs *>(m_ui.wgAutoSetup),
+                              static_cast<DeviceTabs *>(m_ui.wgManualControl),
+                              static_cast<DeviceTabs *>(m_ui.wgLiquidStatusSetup),
+                              static_cast<DeviceTabs *>(m_ui.wgSensorStatus)})
+        connect(pumps, &DeviceTabs::retryRequested, this, &MainWindowConn::retryDevice);
 
     connect(m_ui.actionQuit, &QAction::triggered, this, &MainWindowConn::actionQuit);
     connect(m_ui.actionBackupSetupFile, &QAction::triggered, this,
@@ -262,19 +269,41 @@ void MainWindowConn::addDevice(const QString &name, int address, RegisterImage *
     m_ui.wgSensorStatus->addDevice(name, address, image);
 }
 
+void MainWindowConn::retryDevice(int index)
+{
+    // Refused while any batch runs, as every page's button is.
+    if (m_retryIndex >= 0 || !m_retry || !m_retry(index))
+        return;
+    m_retryIndex = index;
+    m_ui.wgAutoSetup->setDeviceRetrying(index, true);
+    m_ui.wgManualControl->setDeviceRetrying(index, true);
+    m_ui.wgLiquidStatusSetup->setDeviceRetrying(index, true);
+    m_ui.wgSensorStatus->setDeviceRetrying(index, true);
+}
+
 void MainWindowConn::setDeviceOnline(int index, bool online)
 {
-    if (!online && index >= 0 && index < m_deviceAddresses.size()) {
-        m_linkStatus->setPumpSilent(m_deviceAddresses.at(index));
-        if (!isVisible())
-            m_silentAtLogin.append(m_deviceNames.at(index));
+    if (index >= 0 && index < m_deviceAddresses.size()) {
+        if (online) {
+            m_linkStatus->setPumpHeard(m_deviceAddresses.at(index), QTime::currentTime());
+        } else {
+            m_linkStatus->setPumpSilent(m_deviceAddresses.at(index));
+            if (!isVisible())
+                m_silentAtLogin.append(m_deviceNames.at(index));
+        }
     }
+    const bool retried = index == m_retryIndex;
+    if (retried)
+        m_retryIndex = -1;
     m_ui.wgAutoSetup->setDeviceOnline(index, online);
     m_ui.wgManualControl->setDeviceOnline(index, online);
     m_ui.wgLiquidStatusSetup->setDeviceOnline(index, online);
     // Its Read would go to a pump that did not answer, and its lamps would
     // show every sensor normal.
     m_ui.wgSensorStatus->setDeviceOnline(index, online);
+    // The outcome of a read the user asked for, as after any page's Read.
+    if (retried)
+        MyMessageBox::prompt(this, online ? 5 : 6);
 }
 
 void MainWindowConn::showFixedSize(int width, int height)

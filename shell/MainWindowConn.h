@@ -41,6 +41,7 @@ public:
     void addDevice(const QString &name, int address, RegisterImage *image) override;
     void setDeviceOnline(int index, bool online) override;
     void showFixedSize(int width, int height) override;
+    void setRetryHandler(RetryHandler retry) override { m_retry = std::move(retry); }
 
     void operateSuccess() override;
     void operateFailure(int status) override;
@@ -102,6 +103,7 @@ private:
     void connectLinkStatus();
     void disconnectLinkStatus();
     void queueRestoreStep(RestoreStep step, const QStringList &commands);
+    void retryDevice(int index);
 
     Ui::MainWindowConn m_ui;
     QLabel *m_statusLabel;
@@ -121,4 +123,7 @@ private:
     RestoreStep m_restoreStep = RestoreStep::None;
     bool m_languageSwitched = false;
     QMetaObject::Connection m_linkStatusConnection;
+    RetryHandler m_retry;
+    // The pump being read again on the user's request, -1 when none.
+    int m_retryIndex = -1;
 };

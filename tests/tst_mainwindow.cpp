@@ -1,7 +1,11 @@
 #include "AppSettings.h"
+#include "AutoSetup.h"
+#include "BatchStart.h"
 #include "ClientFixture.h"
 #include "Communication.h"
 #include "DialogAbout.h"
+#include "DialogWaiting.h"
+#include "DoseSetGroup.h"
 #include "FactoryRestore.h"
 #include "Language.h"
 #include "LinkFixture.h"
@@ -57,6 +61,9 @@ private Q_SLOTS:
     void upgradeOnlyModeKeepsTheFirmwarePage();
     void lostConnectionRaisesPrompt11();
     void aboutShowsVersionsFromTheSettings();
+    void waitingIndicatorCountsTheRequestsAndStaysOverItsPage_data();
+    void waitingIndicatorCountsTheRequestsAndStaysOverItsPage();
+    void waitingIndicatorCountsNoShortBatch();
 
 private:
     MainWindowConn *launch(int mode = 0);
@@ -608,6 +615,104 @@ void TestMainWindow::aboutShowsVersionsFromTheSettings()
     DialogAbout empty;
     QCOMPARE(empty.findChild<QLabel *>("lbFirmwareAppVersion")->text(), QString());
     QCOMPARE(empty.findChild<QLabel *>("lbFirmwareVersion")->text(), QString());
+}
+
+void TestMainWindow::waitingIndicatorCountsTheRequestsAndStaysOverItsPage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("English") << int(Language::kEnglish) << QStringLiteral("waiting-progress-en");
+    QTest::newRow("Chinese") << int(Language::kChinese) << QStringLiteral("waiting-progress-zh");
+}
+
+void TestMainWindow::waitingIndicatorCountsTheRequestsAndStaysOverItsPage()
+{
+    QFETCH(int, language);
+    QFETCH(QString, picture);
+    Language::install(language);
+    QVERIFY(launch());
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->listWidgetSetupItemClicked(m_window->pageItem(MainWindowConn::PageDoseSettings));
+    auto *autoSetup = m_window->findChild<AutoSetup *>("wgAutoSetup");
+    QVERIFY(autoSetup);
+    DoseSetGroup *page = autoSetup->page(0);
+    QVERIFY(page);
+    QVERIFY(QTest::qWaitForWindowExposed(page));
+    auto *waiting = page->findChild<DialogWaiting *>();
+    QVERIFY(waiting);
+    auto *read = page->findChild<QPushButton *>("btnRead");
+    QVERIFY(read);
+
+    // Slow replies, so that the 16 reads of the page take some 4 s.
+    SimFaults slow;
+    slow.replyDelayMs = 200;
+    m_link.sim().setFaults(slow);
+    m_link.sim().clearRequests();
+    read->click();
+    const QString under = QCoreApplication::translate("DialogWaiting", "request %1 of %2");
+    QTRY_VERIFY(waiting->isVisible());
+    QTRY_COMPARE(waiting->progressText(), under.arg(2).arg(16));
+    QCOMPARE(waiting->geometry().center(), page->rect().center());
+    // The count is inside the indicator, not cut off.
+    auto *count = waiting->findChild<QLabel *>("lbProgress");
+    QVERIFY(count);
+    QVERIFY(count->width() >= count->sizeHint().width());
+    QVERIFY(waiting->rect().contains(count->geometry()));
+    m_window->findChild<QListWidget *>("listWidgetSetup")
+        ->setCurrentRow(MainWindowConn::PageDoseSettings);
+    ClientFixture::screenshot(m_window, picture);
+
+    // The window moves: the indicator goes with it, over the page's centre.
+    const QPoint before = waiting->mapToGlobal(QPoint());
+    m_window->move(m_window->pos() + QPoint(40, 30));
+    QTRY_COMPARE(waiting->mapToGlobal(QPoint()), before + QPoint(40, 30));
+    QCOMPARE(waiting->mapToGlobal(waiting->rect().center()),
+             page->mapToGlobal(page->rect().center()));
+
+    // The page grows with the window: the indicator stays in its centre.
+    const QSize pageBefore = page->size();
+    m_window->setFixedSize(1000, 700);
+    QTRY_VERIFY(page->size() != pageBefore);
+    QCOMPARE(waiting->geometry().center(), page->rect().center());
+
+    // Another page is shown: the indicator is not left over it; back on
+    // its page while the batch runs, it is there again.
+    m_window->listWidgetSetupItemClicked(m_window->pageItem(MainWindowConn::PageTimeTemp));
+    QVERIFY(!waiting->isVisible());
+    QWidget *timeTemp = m_window->findChild<QWidget *>("wgTimeTempSetup");
+    QVERIFY(timeTemp);
+    QVERIFY(!timeTemp->findChild<DialogWaiting *>()->isVisible());
+    m_window->listWidgetSetupItemClicked(m_window->pageItem(MainWindowConn::PageDoseSettings));
+    QVERIFY(waiting->isVisible());
+
+    // At the end of the batch it goes; all 16 reads reached the pump.
+    QTRY_VERIFY_WITH_TIMEOUT(!waiting->isVisible(), 15000);
+    QCOMPARE(m_link.sim().requestCount(), 16);
+    QTRY_COMPARE(m_client.promptNumbers(), QVector<int>({5}));
+}
+
+void TestMainWindow::waitingIndicatorCountsNoShortBatch()
+{
+    QVERIFY(launch());
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    auto *page = m_window->findChild<QWidget *>("wgTimeTempSetup");
+    QVERIFY(page);
+    auto *waiting = page->findChild<DialogWaiting *>();
+    QVERIFY(waiting);
+    // A short batch of the page's own, with a reply slow enough to look.
+    SimFaults slow;
+    slow.replyDelayMs = 300;
+    m_link.sim().setFaults(slow);
+    m_link.sim().clearRequests();
+    QVERIFY(BatchStart::isIdle());
+    waiting->exec();
+    RecordingCallback callback;
+    QVERIFY(m_link.runBatch({"1 3 0 4", "1 3 4 4"}, &callback));
+    QTRY_COMPARE(m_link.sim().requestCount(), 1);
+    QCOMPARE(waiting->progressText(), QString());
+    QCOMPARE(waiting->size(), QSize(DialogWaiting::kSize, DialogWaiting::kSize));
+    QTRY_COMPARE_WITH_TIMEOUT(callback.outcomes.size(), 1, 5000);
+    waiting->close();
 }
 
 QTEST_MAIN(TestMainWindow)

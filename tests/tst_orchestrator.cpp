@@ -29,11 +29,13 @@ public:
     }
     void setDeviceOnline(int index, bool online) override { offline.append({index, online}); }
     void showFixedSize(int width, int height) override { shownAt = QSize(width, height); }
+    void setRetryHandler(RetryHandler handler) override { retry = std::move(handler); }
 
     QVector<int> modes;
     QVector<Device> devices;
     QVector<QPair<int, bool>> offline;
     QSize shownAt;
+    RetryHandler retry;
 };
 
 } // namespace
@@ -54,6 +56,9 @@ private Q_SLOTS:
     void firmwareVersionsAreStored();
     void silentSlaveGetsAnOfflineTab();
     void silentMasterEndsWithMinusOne();
+    void readOutProgressCountsEveryRequestOfEveryPumpNamingEachInTurn();
+    void retryReadsTheSilentPumpAloneAndHandsItsValuesOver();
+    void retryIsRefusedWhileAnotherBatchRuns();
     void upgradeModeShowsTheWindowWithoutReading();
     void firstRunDefaultsAreWrittenOnce();
     void batchOutcomeLineIsPrintedWithoutQuotes();
@@ -210,6 +215,115 @@ void TestOrchestrator::silentMasterEndsWithMinusOne()
     QCOMPARE(launch(orchestrator, 0), -1);
     QVERIFY(!orchestrator.mainWindow());
     QCOMPARE(m_fixture.sim().requestCount(), 4);
+}
+
+void TestOrchestrator::readOutProgressCountsEveryRequestOfEveryPumpNamingEachInTurn()
+{
+    for (int address = 2; address <= 4; ++address)
+        m_fixture.sim().addSlave(address);
+    LinkFixture::useSlaves({{2, 1}, {3, 1}, {4, 1}});
+    UiOperate orchestrator([this] { return m_host = new RecordingHost; });
+    QVector<int> done;
+    QStringList pumps;
+    bool wrongTotal = false;
+    connect(&orchestrator, &UiOperate::readOutProgress, this,
+            [&](const QString &pump, int requests, int total) {
+                wrongTotal = wrongTotal || total != 4 * 23;
+                done.append(requests);
+                if (pumps.isEmpty() || pumps.last() != pump)
+                    pumps.append(pump);
+            });
+    QCOMPARE(launch(orchestrator, 0), 1);
+    QVERIFY(!wrongTotal);
+    QCOMPARE(pumps, QStringList({"Master", "Slave1", "Slave2", "Slave3"}));
+    // Every request once, in order; each batch starts where the last ended.
+    QVector<int> counted;
+    for (int requests : done) {
+        if (counted.isEmpty() || counted.last() != requests)
+            counted.append(requests);
+    }
+    QVector<int> expected;
+    for (int requests = 0; requests <= 92; ++requests)
+        expected.append(requests);
+    QCOMPARE(counted, expected);
+    QCOMPARE(done.last(), 92);
+    LinkFixture::useSlaves({{1, 0}, {2, 0}, {3, 0}});
+}
+
+void TestOrchestrator::retryReadsTheSilentPumpAloneAndHandsItsValuesOver()
+{
+    m_fixture.sim().addSlave(3);
+    m_fixture.sim().setHoldingRegister(3, 100, 3131);
+    LinkFixture::useSlaves({{2, 0}, {3, 1}, {4, 0}});
+    SimFaults faults;
+    faults.silentSlaves = {3};
+    m_fixture.sim().setFaults(faults);
+    UiOperate orchestrator([this] { return m_host = new RecordingHost; });
+    QCOMPARE(launch(orchestrator, 0), 1);
+    QCOMPARE(m_host->offline, (QVector<QPair<int, bool>> {{1, false}}));
+    QVERIFY(m_host->retry);
+    RegisterImage *image = orchestrator.deviceImages().at(1);
+    QCOMPARE(image->holdingRegisters[100], 0);
+
+    // Still silent: the tab stays offline and its image empty.
+    m_fixture.sim().clearRequests();
+    QSignalSpy outcome(&m_fixture.queue(), &CommSend::returnStatus);
+    QVERIFY(m_host->retry(1));
+    QVERIFY(outcome.wait(15000));
+    QCOMPARE(m_host->offline.last(), qMakePair(1, false));
+    QCOMPARE(image->holdingRegisters[100], 0);
+    QCOMPARE(m_fixture.sim().requestCount(), CommSend::kMaxAttempts);
+
+    // Answering now: the same 23 reads as after login, to this pump only.
+    m_fixture.sim().setFaults(SimFaults());
+    QTRY_VERIFY(m_fixture.queue().isIdle());
+    m_fixture.sim().clearRequests();
+    QVERIFY(m_host->retry(1));
+    QVERIFY(outcome.wait(15000));
+    QCOMPARE(m_host->offline.last(), qMakePair(1, true));
+    QCOMPARE(m_fixture.sim().requests().size(), 23);
+    QStringList seen;
+    for (const PumpSimulator::Request &r : m_fixture.sim().requests())
+        seen
+            << QStringLiteral("%1 %2 %3 %4").arg(r.slave).arg(r.function).arg(r.index).arg(r.count);
+    QCOMPARE(seen, UiOperate::fullReadCommands(3));
+    QCOMPARE(image->holdingRegisters[100], 3131);
+    // The master's image is not touched by the slave's reply.
+    QVERIFY(orchestrator.deviceImages().at(0)->holdingRegisters[100] != 3131);
+    LinkFixture::useSlaves({{1, 0}, {2, 0}, {3, 0}});
+}
+
+void TestOrchestrator::retryIsRefusedWhileAnotherBatchRuns()
+{
+    m_fixture.sim().addSlave(3);
+    LinkFixture::useSlaves({{2, 0}, {3, 1}, {4, 0}});
+    SimFaults faults;
+    faults.silentSlaves = {3};
+    m_fixture.sim().setFaults(faults);
+    UiOperate orchestrator([this] { return m_host = new RecordingHost; });
+    QCOMPARE(launch(orchestrator, 0), 1);
+    m_fixture.sim().setFaults(SimFaults());
+    QTRY_VERIFY(m_fixture.queue().isIdle());
+    m_fixture.sim().clearRequests();
+
+    // A page's batch of its own runs: the retry must not slip in between.
+    RecordingCallback page;
+    QVERIFY(m_fixture.runBatch({"1 3 0 22", "1 3 22 22", "1 3 44 22"}, &page));
+    QVERIFY(!m_host->retry(1));
+    QTRY_COMPARE(page.outcomes, QVector<int>({0}));
+    QCOMPARE(m_fixture.sim().requestCount(), 3);
+    QCOMPARE(m_host->offline.size(), 1);
+
+    // And while a retry runs, a second one is not queued behind it.
+    QSignalSpy outcome(&m_fixture.queue(), &CommSend::returnStatus);
+    QVERIFY(m_host->retry(1));
+    QVERIFY(!m_host->retry(1));
+    QVERIFY(outcome.wait(15000));
+    // A second batch would come right after the first: wait past its first reply.
+    QTest::qWait(300);
+    QCOMPARE(m_fixture.sim().requestCount(), 3 + 23);
+    QCOMPARE(m_host->offline.last(), qMakePair(1, true));
+    LinkFixture::useSlaves({{1, 0}, {2, 0}, {3, 0}});
 }
 
 void TestOrchestrator::upgradeModeShowsTheWindowWithoutReading()

@@ -25,6 +25,9 @@ private Q_SLOTS:
     void lateReplyAfterATimeoutNeverLandsOnTheNextRequest();
     void repeatedReplyLandingOnTheNextRequestIsNeverStored();
     void strayBytesAfterTheLastReplySendItAgain();
+    void progressCountsEachRequestOnceItIsOverBeforeTheOutcome();
+    void progressStopsAtTheRequestThatFinallyFailed();
+    void progressTakesBackAReplySentAgainAfterStrayBytes();
     void repeatedCopyLongAfterTheBatchChangesNothing();
     void requestOutsideItsTableFailsTheBatchWithoutSending();
     void unknownFunctionFailsTheBatch();
@@ -36,6 +39,10 @@ private Q_SLOTS:
     void faultyLineEndsWithTrueDataOrCleanFailure();
 
 private:
+    // The queue's progress and outcome as they reach the test's thread, in
+    // order: "done/total" and "outcome N".
+    QStringList recordProgress(const QStringList &commands);
+
     // One entry per request the simulator saw: "slave function index count".
     QStringList seen() const { return m_fixture.seen(); }
     void fillSimulatorWithDistinctValues(int slave, quint32 seed);
@@ -212,6 +219,50 @@ void TestQueue::strayBytesAfterTheLastReplySendItAgain()
     QTRY_COMPARE(callback.outcomes, QVector<int>({0}));
     QCOMPARE(seen(), QStringList({"1 3 0 10", "1 3 0 10"}));
     QCOMPARE(RegisterImage::shared()->holdingRegisters[5], 555);
+}
+
+QStringList TestQueue::recordProgress(const QStringList &commands)
+{
+    QStringList events;
+    bool offThread = false;
+    QObject context;
+    connect(&m_fixture.queue(), &CommSend::requestProgress, &context, [&](int done, int total) {
+        offThread = offThread || QThread::currentThread() != thread();
+        events << QStringLiteral("%1/%2").arg(done).arg(total);
+    });
+    connect(&m_fixture.queue(), &CommSend::returnStatus, &context,
+            [&](int status) { events << QStringLiteral("outcome %1").arg(status); });
+    RecordingCallback callback;
+    if (!m_fixture.runBatch(commands, &callback))
+        return {QStringLiteral("refused")};
+    if (!QTest::qWaitFor([&] { return !callback.outcomes.isEmpty(); }, 15000))
+        return {QStringLiteral("no outcome")};
+    if (offThread)
+        events << QStringLiteral("emitted off the test's thread");
+    return events;
+}
+
+void TestQueue::progressCountsEachRequestOnceItIsOverBeforeTheOutcome()
+{
+    // The second request fails twice: its tries are not counted as requests.
+    m_fixture.sim().scriptCorrupt(2);
+    m_fixture.sim().scriptCorrupt(3);
+    QCOMPARE(recordProgress({"1 3 0 4", "1 3 10 4", "1 3 20 4"}),
+             QStringList({"0/3", "1/3", "2/3", "3/3", "outcome 0"}));
+}
+
+void TestQueue::progressStopsAtTheRequestThatFinallyFailed()
+{
+    for (int request = 2; request <= 5; ++request)
+        m_fixture.sim().scriptException(request, 4);
+    QCOMPARE(recordProgress({"1 3 0 4", "1 3 10 4", "1 3 20 4"}),
+             QStringList({"0/3", "1/3", "2/3", "outcome 3"}));
+}
+
+void TestQueue::progressTakesBackAReplySentAgainAfterStrayBytes()
+{
+    m_fixture.sim().scriptDuplicate(1, 20);
+    QCOMPARE(recordProgress({"1 3 0 10"}), QStringList({"0/1", "1/1", "0/1", "1/1", "outcome 0"}));
 }
 
 void TestQueue::repeatedCopyLongAfterTheBatchChangesNothing()

@@ -5,7 +5,9 @@
 #include "Communication.h"
 #include "DialogLogin.h"
 #include "Language.h"
+#include "LinkFixture.h"
 #include "MainWindowConn.h"
+#include "ReadOutSplash.h"
 #include "ScriptedUser.h"
 #include "TestSupport.h"
 
@@ -26,6 +28,7 @@ class TestStartup : public QObject
 private Q_SLOTS:
     void initTestCase();
     void init();
+    void cleanup();
 
     void unknownLanguageInstallsEnglish_data();
     void unknownLanguageInstallsEnglish();
@@ -36,6 +39,8 @@ private Q_SLOTS:
     void silentMasterRaisesPrompt2AndReturnsToTheLogin();
     void upgradeOpensTheFirmwarePageWithoutReading();
     void cancelledLoginEndsWithZero();
+    void splashNamesEachPumpAndCountsEveryRequestOfTheReadOut_data();
+    void splashNamesEachPumpAndCountsEveryRequestOfTheReadOut();
 
 private:
     // Steps a user takes.
@@ -61,6 +66,13 @@ void TestStartup::init()
     m_fixture.clearPrompts();
     m_loginsShown = 0;
     m_mainWindowsShown = 0;
+}
+
+void TestStartup::cleanup()
+{
+    LinkFixture::useSlaves({{2, 0}, {3, 0}, {4, 0}});
+    AppSettings::store().setValue("language", Language::kEnglish);
+    Language::install(Language::kEnglish);
 }
 
 ScriptedUser::Step TestStartup::logIn()
@@ -250,6 +262,66 @@ void TestStartup::cancelledLoginEndsWithZero()
     user.start();
     QCOMPARE(ClientCycle::run(*qApp), 0);
     QCOMPARE(m_fixture.sim().requestCount(), 0);
+}
+
+void TestStartup::splashNamesEachPumpAndCountsEveryRequestOfTheReadOut_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("English") << int(Language::kEnglish) << QStringLiteral("splash-progress-en");
+    QTest::newRow("Chinese") << int(Language::kChinese) << QStringLiteral("splash-progress-zh");
+}
+
+void TestStartup::splashNamesEachPumpAndCountsEveryRequestOfTheReadOut()
+{
+    QFETCH(int, language);
+    QFETCH(QString, picture);
+    for (int address = 2; address <= 4; ++address)
+        m_fixture.sim().addSlave(address);
+    LinkFixture::useSlaves({{2, 1}, {3, 1}, {4, 1}});
+    AppSettings::store().setValue("language", language);
+
+    ScriptedUser user;
+    user.then(logIn());
+    // Looks at the splash every 20 ms while the pumps are read: each pump
+    // takes 23 requests at least 60 ms apart, so none goes by unseen.
+    QStringList pumps;
+    bool pictured = false;
+    QPair<int, int> atWindow(-1, -1);
+    user.then([&] {
+        if (auto *splash = ClientFixture::visibleWindow<ReadOutSplash>()) {
+            if (splash->total() > 0 && (pumps.isEmpty() || pumps.last() != splash->pump()))
+                pumps << splash->pump();
+            if (!pictured && splash->done() >= 40) {
+                ClientFixture::screenshot(splash, picture);
+                pictured = true;
+            }
+        }
+        if (!ClientFixture::visibleWindow<MainWindowConn>())
+            return false;
+        // The splash has given way to the window; what it holds last is what
+        // the read-out came to.
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *splash = qobject_cast<ReadOutSplash *>(widget))
+                atWindow = qMakePair(splash->done(), splash->total());
+        }
+        return true;
+    });
+    user.then(endMainWindowWith(55));
+    user.start();
+    QCOMPARE(ClientCycle::run(*qApp), 55);
+    QVERIFY(user.allDone());
+
+    QCOMPARE(atWindow, qMakePair(92, 92));
+    QVERIFY(pictured);
+    const auto name = [](const char *text) {
+        return QCoreApplication::translate("UiOperate", text);
+    };
+    QCOMPARE(pumps,
+             QStringList({name("Master"), name("Slave") + QLatin1Char('1'),
+                          name("Slave") + QLatin1Char('2'), name("Slave") + QLatin1Char('3')}));
+    // The password read, then every pump's full read.
+    QCOMPARE(m_fixture.sim().requestCount(), 1 + 4 * 23);
 }
 
 QTEST_MAIN(TestStartup)

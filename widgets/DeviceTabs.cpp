@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QTabWidget>
+#include <QTime>
 #include <QVBoxLayout>
 
 DeviceTabs::DeviceTabs(QWidget *parent)
@@ -108,12 +109,45 @@ void DeviceTabs::setDeviceOnline(int index, bool online)
 {
     if (index < 0 || index >= m_devices.size())
         return;
-    OfflineCover::setCovered(m_devices.at(index).tab, !online);
+    Device &device = m_devices[index];
+    const bool cameBack = online && !device.online;
+    device.online = online;
+    if (OfflineCover *cover = OfflineCover::setCovered(device.tab, !online)) {
+        if (device.cover != cover) {
+            device.cover = cover;
+            QWidget *tab = device.tab;
+            connect(cover, &OfflineCover::retryClicked, this, [this, tab] {
+                for (int i = 0; i < m_devices.size(); ++i) {
+                    if (m_devices.at(i).tab == tab)
+                        Q_EMIT retryRequested(i);
+                }
+            });
+        }
+        cover->setRetrying(false);
+        if (!online)
+            cover->setLastTry(QTime::currentTime());
+    }
+    if (cameBack && device.page) {
+        delete device.page;
+        device.page = nullptr;
+        if (device.tab->isVisible())
+            buildPage(device);
+        else
+            device.tab->installEventFilter(this);
+    }
+}
+
+void DeviceTabs::setDeviceRetrying(int index, bool retrying)
+{
+    if (index < 0 || index >= m_devices.size())
+        return;
+    if (OfflineCover *cover = OfflineCover::coverOf(m_devices.at(index).tab))
+        cover->setRetrying(retrying);
 }
 
 bool DeviceTabs::isDeviceOnline(int index) const
 {
-    return index >= 0 && index < m_devices.size() && m_devices.at(index).tab->isEnabled();
+    return index >= 0 && index < m_devices.size() && m_devices.at(index).online;
 }
 
 int DeviceTabs::deviceCount() const

@@ -9,8 +9,10 @@ struct RegisterImage;
 // A page with one tab per pump in use, master first, in the order the
 // orchestrator hands the pumps over. Each tab is bound to its pump's bus
 // address and device image; a pump that did not answer its read after
-// login keeps its tab, covered and disabled. Subclasses supply the form's
-// tab widget and create the page of one pump.
+// login keeps its tab, covered, its page disabled, and the cover's Retry
+// asks for the pump to be read again. When it answers, its page is built
+// afresh from the image the read filled. Subclasses supply the form's tab
+// widget and create the page of one pump.
 //
 // A pump's page is built the first time its tab is shown, or when code asks
 // for it, not when the pump is handed over: the read-out after login would
@@ -27,8 +29,12 @@ class DeviceTabs : public QWidget
     Q_OBJECT
 public:
     void addDevice(const QString &name, int address, RegisterImage *image);
-    // An index past the last tab is ignored.
+    // An index past the last tab is ignored. Offline, the cover shows now as
+    // the time of the last try; back online, a page built before is built
+    // again, as it showed what the empty image held.
     void setDeviceOnline(int index, bool online);
+    // While the pump's read runs, its cover waits and offers no Retry.
+    void setDeviceRetrying(int index, bool retrying);
     bool isDeviceOnline(int index) const;
     int deviceCount() const;
     bool isPageBuilt(int index) const;
@@ -45,6 +51,10 @@ public:
 Q_SIGNALS:
     // A tab's mark came or went.
     void unsavedEditsChanged();
+
+Q_SIGNALS:
+    // Retry was pressed on the cover of tab index.
+    void retryRequested(int index);
 
 protected:
     explicit DeviceTabs(QWidget *parent);
@@ -75,6 +85,9 @@ private:
         QWidget *tab = nullptr;
         QWidget *page = nullptr;
         bool toolTipsShown = false;
+        bool online = true;
+        // Connected to retryRequested once it exists.
+        QWidget *cover = nullptr;
     };
 
     QWidget *buildPage(Device &device);

@@ -1,6 +1,14 @@
 #include "DialogWaiting.h"
 
+#include "CommSend.h"
+
+#include <QEvent>
 #include <QMovie>
+
+namespace {
+// Room around the count's text.
+constexpr int kTextPadding = 8;
+} // namespace
 
 DialogWaiting::DialogWaiting(QWidget *parent)
     : QDialog(parent)
@@ -8,12 +16,22 @@ DialogWaiting::DialogWaiting(QWidget *parent)
 {
     m_ui.setupUi(this);
     setWindowTitle(tr("Dialog"));
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    // A child of the page, not a window: a window stays where it was put
+    // when the main window moves, and over whatever page is shown next.
+    setWindowFlags(Qt::Widget);
+    // The count must read plainly over the page's fields.
+    setAutoFillBackground(true);
     setFixedSize(kSize, kSize);
     // Decoded once: a restart then costs no image reading.
     m_movie->setCacheMode(QMovie::CacheAll);
     m_ui.lbWaiting->setMovie(m_movie);
     m_ui.lbWaiting->hide();
+    m_ui.lbProgress->hide();
+    hide();
+    if (parent)
+        parent->installEventFilter(this);
+    if (CommSend *queue = CommSend::instance())
+        connect(queue, &CommSend::requestProgress, this, &DialogWaiting::setProgress);
 }
 
 DialogWaiting::~DialogWaiting()
@@ -26,20 +44,25 @@ bool DialogWaiting::isAnimating() const
     return m_movie->state() == QMovie::Running && isVisible();
 }
 
+QString DialogWaiting::progressText() const
+{
+    return m_ui.lbProgress->isHidden() ? QString() : m_ui.lbProgress->text();
+}
+
 void DialogWaiting::centreOverParent()
 {
-    QWidget *page = parentWidget();
-    if (!page)
-        return;
-    const QPoint centre = page->mapToGlobal(page->rect().center());
-    move(centre - QPoint(kSize / 2, kSize / 2));
+    if (QWidget *page = parentWidget())
+        move(page->rect().center() - rect().center());
 }
 
 int DialogWaiting::exec()
 {
     // Shown without a modal loop: the page goes on and closes it when its
     // batch outcome arrives.
-    centreOverParent();
+    m_waiting = true;
+    m_done = 0;
+    m_total = 0;
+    showProgress();
     m_ui.lbWaiting->show();
     m_movie->start();
     show();
@@ -49,8 +72,47 @@ int DialogWaiting::exec()
 
 bool DialogWaiting::close()
 {
+    m_waiting = false;
     m_movie->stop();
     m_ui.lbWaiting->hide();
     hide();
     return true;
+}
+
+void DialogWaiting::setProgress(int done, int total)
+{
+    // Only one batch runs at a time, so while this indicator is up the
+    // queue's progress is its page's batch.
+    if (!m_waiting)
+        return;
+    m_done = done;
+    m_total = total;
+    showProgress();
+}
+
+void DialogWaiting::showProgress()
+{
+    const bool counted = m_total >= kCountedFrom;
+    if (counted)
+        m_ui.lbProgress->setText(tr("request %1 of %2").arg(m_done).arg(m_total));
+    m_ui.lbProgress->setVisible(counted);
+    const QSize text = m_ui.lbProgress->sizeHint();
+    setFixedSize(counted ? QSize(qMax(kSize, text.width() + 2 * kTextPadding),
+                                 kSize + text.height() + kTextPadding)
+                         : QSize(kSize, kSize));
+    centreOverParent();
+}
+
+bool DialogWaiting::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parent() && event->type() == QEvent::Resize)
+        centreOverParent();
+    return QDialog::eventFilter(watched, event);
+}
+
+void DialogWaiting::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && m_waiting)
+        showProgress();
 }

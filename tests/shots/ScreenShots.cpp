@@ -36,7 +36,6 @@
 #include <QFile>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPixmap>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -380,13 +379,8 @@ int run(int language)
         DialogWaiting waiting(stack ? stack->currentWidget() : window);
         waiting.exec();
         settle();
-        // The busy indicator is a window of its own: drawn over the page
-        // where it stands, as a user sees it.
-        QPixmap picture = window->grab();
-        QPainter painter(&picture);
-        painter.drawPixmap(window->mapFromGlobal(waiting.mapToGlobal(QPoint(0, 0))),
-                           waiting.grab());
-        painter.end();
+        // The busy indicator lies inside the page: the window's picture has it.
+        const QPixmap picture = window->grab();
         const QString path = QDir(g_outDir).filePath(QStringLiteral("dialog-waiting.png"));
         if (!picture.save(path))
             ++g_failures;
