@@ -8,9 +8,6 @@
 
 namespace {
 
-// The check read and the target read are one batch each, and so is the commit.
-constexpr int kReadBatches = 1;
-constexpr int kCommitBatches = 1;
 // Reported when another batch held the queue as the next one was due; no
 // Modbus status, since nothing was sent.
 constexpr int kStatusQueueBusy = -1;
@@ -21,9 +18,15 @@ SetupTransfer::SetupTransfer(QObject *parent)
     : QObject(parent)
 {
     qRegisterMetaType<SetupTransfer::Outcome>();
-    if (CommSend *queue = CommSend::instance())
+    if (CommSend *queue = CommSend::instance()) {
         connect(this, &SetupTransfer::transmission, queue, &CommSend::transmission,
                 Qt::QueuedConnection);
+        // Delivered in this thread; only the batches of a run of ours count.
+        connect(queue, &CommSend::requestProgress, this, [this](int done, int) {
+            if (m_step != Step::Idle)
+                Q_EMIT progress(m_requestsDone + done, m_requestsInAll);
+        });
+    }
 }
 
 bool SetupTransfer::send(const QStringList &commands, Step step)
@@ -31,6 +34,7 @@ bool SetupTransfer::send(const QStringList &commands, Step step)
     if (!BatchStart::begin(commands, this))
         return false;
     m_step = step;
+    m_batchSize = commands.size();
     Q_EMIT transmission();
     return true;
 }
@@ -41,8 +45,8 @@ bool SetupTransfer::startBackup(int address, const SetupFile::PcSettings &pc)
         return false;
     m_address = address;
     m_pc = pc;
-    m_batchesDone = 0;
-    m_batchesInAll = kReadBatches;
+    m_requestsDone = 0;
+    m_requestsInAll = UiOperate::fullReadCommands(address).size();
     return send(UiOperate::fullReadCommands(address), Step::BackupRead);
 }
 
@@ -56,8 +60,8 @@ bool SetupTransfer::startRestoreRead(const SetupFile::Setup &file, int address)
     SetupFile::toImage(file, m_file);
     m_targetRead = false;
     m_groups = SetupRestore::groupsFor(address);
-    m_batchesDone = 0;
-    m_batchesInAll = kReadBatches;
+    m_requestsDone = 0;
+    m_requestsInAll = UiOperate::fullReadCommands(address).size();
     return send(UiOperate::fullReadCommands(address), Step::TargetRead);
 }
 
@@ -68,8 +72,13 @@ bool SetupTransfer::startRestoreWrites()
     m_written.clear();
     m_mismatches.clear();
     m_status = 0;
-    m_batchesDone = 0;
-    m_batchesInAll = m_groups.size() + kCommitBatches + kReadBatches;
+    m_requestsDone = 0;
+    RegisterImage scratch;
+    m_requestsInAll = 0;
+    for (SetupRestore::Group group : qAsConst(m_groups))
+        m_requestsInAll += SetupRestore::stage(group, m_file, scratch, m_address).size();
+    m_requestsInAll += SetupRestore::stageCommit(scratch, m_address).size() +
+        UiOperate::fullReadCommands(m_address).size();
     sendGroup();
     return true;
 }
@@ -103,8 +112,8 @@ void SetupTransfer::operateSuccess()
 {
     const Step step = m_step;
     m_step = Step::Idle;
-    ++m_batchesDone;
-    Q_EMIT progress(m_batchesDone, m_batchesInAll);
+    m_requestsDone += m_batchSize;
+    Q_EMIT progress(m_requestsDone, m_requestsInAll);
     switch (step) {
     case Step::Idle:
         return;

@@ -58,9 +58,9 @@ public:
     QVector<SetupRestore::Group> notWritten() const;
     QVector<SetupRestore::Mismatch> mismatches() const { return m_mismatches; }
 
-    // Batches of the run so far and in all, for a progress bar.
-    int batchesDone() const { return m_batchesDone; }
-    int batchesInAll() const { return m_batchesInAll; }
+    // Requests of the run so far and in all, for a progress bar.
+    int requestsDone() const { return m_requestsDone; }
+    int requestsInAll() const { return m_requestsInAll; }
 
     void operateSuccess() override;
     void operateFailure(int status) override;
@@ -91,6 +91,7 @@ private:
     QVector<SetupRestore::Mismatch> m_mismatches;
     Outcome m_outcome = Outcome::Restored;
     int m_status = 0;
-    int m_batchesDone = 0;
-    int m_batchesInAll = 0;
+    int m_requestsDone = 0; // in the batches before the running one
+    int m_requestsInAll = 0;
+    int m_batchSize = 0;
 };

@@ -18,6 +18,10 @@ CliLink::CliLink()
     connect(this, &CliLink::transmission, m_queue, &CommSend::transmission, Qt::QueuedConnection);
     connect(m_queue, &CommSend::returnStatus, this,
             [this](int status) { BatchOutcome::route(*m_queue, status); });
+    connect(m_queue, &CommSend::requestProgress, this, [this](int done, int total) {
+        if (m_progress)
+            m_progress(done, total);
+    });
     connect(m_queue, &CommSend::pumpsHeard, this,
             [this](const QVector<int> &, int silentAddress) { m_silentAddress = silentAddress; });
     m_thread.start();
@@ -93,18 +97,13 @@ bool CliLink::run(const QStringList &commands, QString *error)
             if (state != Communication::kConnectedState)
                 loop.quit();
         });
-    if (m_progress)
-        m_progress(0, commands.size());
     Q_EMIT transmission();
     if (!m_finished && !m_lost)
         loop.exec();
     disconnect(done);
     disconnect(lost);
-    if (m_finished && m_status == 0) {
-        if (m_progress)
-            m_progress(commands.size(), commands.size());
+    if (m_finished && m_status == 0)
         return true;
-    }
     int state = Communication::kConnectedState;
     QMetaObject::invokeMethod(
         m_queue, [this, &state] { state = m_queue->link()->socketState(); },

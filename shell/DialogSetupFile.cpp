@@ -134,7 +134,7 @@ void DialogSetupFile::startBackup()
         return;
     }
     showResult(tr("Reading %1...").arg(chosenPump().name));
-    showProgress(0, 1);
+    showProgress(0, m_transfer.requestsInAll());
     setBusy(true);
 }
 
@@ -176,7 +176,7 @@ void DialogSetupFile::compare()
     }
     m_ui.tbChanges->clear();
     showResult(tr("Reading %1...").arg(chosenPump().name));
-    showProgress(0, 1);
+    showProgress(0, m_transfer.requestsInAll());
     setBusy(true);
 }
 
@@ -264,6 +264,7 @@ void DialogSetupFile::startRestore()
     // The names and reagents go with the pump's settings they describe.
     SetupFile::writePcSettings(m_file.pc, AppSettings::store());
     m_compared = false;
+    showProgress(0, m_transfer.requestsInAll());
     showResult(tr("Writing to %1...").arg(chosenPump().name));
     setBusy(true);
 }

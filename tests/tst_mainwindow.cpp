@@ -4,7 +4,9 @@
 #include "ClientFixture.h"
 #include "Communication.h"
 #include "DialogAbout.h"
+#include "DialogSetupFile.h"
 #include "DialogWaiting.h"
+#include "DoseProgramme.h"
 #include "DoseSetGroup.h"
 #include "FactoryRestore.h"
 #include "Language.h"
@@ -14,20 +16,24 @@
 #include "LiquidStatusSetup.h"
 #include "MainWindowConn.h"
 #include "RegisterImage.h"
+#include "SetupFile.h"
 #include "SimClock.h"
 #include "SimThermometer.h"
 #include "TestSupport.h"
 #include "UiOperate.h"
 
 #include <QAction>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // The main window against the simulator: page list, prompts toggle, quiet
@@ -43,6 +49,7 @@ private Q_SLOTS:
     void cleanup();
 
     void pageListMenusAndTitle();
+    void restoreFromTheFileMenuShowsTheRestoredProgramme();
     void displayPromptToggleIsStoredAndClearsTheTips();
     void quietConfirmationsIsAnUncheckedSetupActionStoredWhenToggled();
     void quietReadConfirmationStaysInTheStatusBarForFiveSeconds();
@@ -713,6 +720,59 @@ void TestMainWindow::waitingIndicatorCountsNoShortBatch()
     QCOMPARE(waiting->size(), QSize(DialogWaiting::kSize, DialogWaiting::kSize));
     QTRY_COMPARE_WITH_TIMEOUT(callback.outcomes.size(), 1, 5000);
     waiting->close();
+}
+
+void TestMainWindow::restoreFromTheFileMenuShowsTheRestoredProgramme()
+{
+    // The file holds 20 ml a day on channel 1; the pump holds 12.5 ml at login.
+    const auto setVolume = [this](float ml) {
+        const quint32 bits = DoseProgramme::floatBits(ml);
+        m_link.sim().setHoldingRegister(1, DoseProgramme::kVolumeRegister, int(bits >> 16));
+        m_link.sim().setHoldingRegister(1, DoseProgramme::kVolumeRegister + 1, int(bits & 0xFFFF));
+    };
+    setVolume(20.0f);
+    RegisterImage image;
+    m_link.loadImage(1, image);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("master.tidewell.json"));
+    QString error;
+    QVERIFY2(SetupFile::save(SetupFile::fromPump(image, 1,
+                                                 SetupFile::readPcSettings(AppSettings::store()),
+                                                 QDateTime::currentDateTime()),
+                             path, &error),
+             qPrintable(error));
+    setVolume(12.5f);
+    QVERIFY(launch());
+    m_window->show();
+    m_window->listWidgetSetupItemClicked(m_window->pageItem(MainWindowConn::PageDoseSettings));
+    auto *volume = m_window->findChild<AutoSetup *>(QStringLiteral("wgAutoSetup"))
+                       ->findChild<QWidget *>(QStringLiteral("wgPump1"))
+                       ->findChild<QDoubleSpinBox *>(QStringLiteral("dbVolume"));
+    QVERIFY(volume);
+    QCOMPARE(volume->value(), 12.5);
+
+    bool restored = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = ClientFixture::visibleWindow<DialogSetupFile>();
+        QVERIFY(dialog);
+        auto *file = dialog->findChild<QLineEdit *>(QStringLiteral("leFile"));
+        file->setText(path);
+        Q_EMIT file->textEdited(path);
+        dialog->findChild<QPushButton *>(QStringLiteral("btnCompare"))->click();
+        auto *start = dialog->findChild<QPushButton *>(QStringLiteral("btnStart"));
+        QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled(), 20000);
+        QSignalSpy done(dialog, &DialogSetupFile::restored);
+        start->click();
+        QVERIFY(done.wait(20000));
+        restored = true;
+        dialog->reject();
+    });
+    action("actionRestoreSetupFile")->trigger();
+    QVERIFY(restored);
+    QCOMPARE(m_link.sim().holdingRegister(1, DoseProgramme::kVolumeRegister),
+             int(DoseProgramme::floatBits(20.0f) >> 16));
+    // The page shows what the pump now holds, without a Read.
+    QCOMPARE(volume->value(), 20.0);
 }
 
 QTEST_MAIN(TestMainWindow)
