@@ -3,6 +3,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-lupdate -no-obsolete -locations none settings link device widgets app shell status dosing backup forms \
+# shellcheck disable=SC2046 # one folder per word
+lupdate -no-obsolete -locations none $(cat scripts/translated-dirs) \
     -ts resources/translations/tidewell_d4_en.ts resources/translations/tidewell_d4_zh.ts \
         resources/translations/tidewell_d4_fr.ts resources/translations/tidewell_d4_de.ts

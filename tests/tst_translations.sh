@@ -19,8 +19,10 @@ for lang in en zh fr de; do
 done
 
 cd "$root"
-# shellcheck disable=SC2086 # the list of copies is split on purpose
-if ! lupdate_out=$("$lupdate" -locations none settings link device widgets app shell status dosing forms -ts $copies 2>&1); then
+# The folders whose texts are translated, as the update script reads them.
+dirs=$(cat scripts/translated-dirs)
+# shellcheck disable=SC2086 # the lists of folders and copies are split on purpose
+if ! lupdate_out=$("$lupdate" -locations none $dirs -ts $copies 2>&1); then
     echo "$lupdate_out"
     echo "FAIL: lupdate did not run"
     exit 1

@@ -130,6 +130,21 @@
     </message>
 </context>
 <context>
+    <name>DeviceTabs</name>
+    <message>
+        <source>The changes on %1 have not been saved to the pump. Discard them?</source>
+        <translation>Die Änderungen an %1 wurden nicht in der Pumpe gespeichert. Verwerfen?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -316,10 +331,157 @@
     </message>
 </context>
 <context>
+    <name>DialogSetupFile</name>
+    <message>
+        <source>Pump</source>
+        <translation>Pumpe</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>%v / %m</source>
+        <translation>%v / %m</translation>
+    </message>
+    <message>
+        <source>Read and Compare</source>
+        <translation>Lesen und vergleichen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Restore Setup</source>
+        <translation>Einstellungen wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Backup Setup</source>
+        <translation>Einstellungen sichern</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>Tidewell setup (*.tidewell.json)</source>
+        <translation>Tidewell-Einstellungen (*.tidewell.json)</translation>
+    </message>
+    <message>
+        <source>Choose a file to save the setup in.</source>
+        <translation>Wählen Sie eine Datei, in der die Einstellungen gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The pumps are busy; try again when the current operation has finished.</source>
+        <translation>Die Pumpen sind beschäftigt; versuchen Sie es erneut, wenn der laufende Vorgang beendet ist.</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>%1 did not answer; no file was written.</source>
+        <translation>%1 hat nicht geantwortet; es wurde keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The setup of %1 is saved in %2.</source>
+        <translation>Die Einstellungen von %1 sind in %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>This file was saved from the pump at address %1; %2 is at address %3. Restore it to %2 all the same?</source>
+        <translation>Diese Datei wurde von der Pumpe mit Adresse %1 gespeichert; %2 hat die Adresse %3. Trotzdem auf %2 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortfahren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>This file was saved under firmware %1 (build %2); %3 runs firmware %4 (build %5). Restore it all the same?</source>
+        <translation>Diese Datei wurde unter Firmware %1 (Build %2) gespeichert; auf %3 läuft Firmware %4 (Build %5). Trotzdem wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>%1 did not answer; nothing was written.</source>
+        <translation>%1 hat nicht geantwortet; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Aktuell</translation>
+    </message>
+    <message>
+        <source>From the file</source>
+        <translation>Aus der Datei</translation>
+    </message>
+    <message>
+        <source>Nothing to change</source>
+        <translation>Nichts zu ändern</translation>
+    </message>
+    <message>
+        <source>%1 already holds the setup of this file.</source>
+        <translation>%1 enthält bereits die Einstellungen dieser Datei.</translation>
+    </message>
+    <message>
+        <source>Press Restore to write these changes to %1.</source>
+        <translation>Klicken Sie auf „Wiederherstellen“, um diese Änderungen auf %1 zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Writing to %1...</source>
+        <translation>Schreiben auf %1...</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Restored: %1 holds every setting of the file.</source>
+        <translation>Wiederhergestellt: %1 enthält alle Einstellungen der Datei.</translation>
+    </message>
+    <message>
+        <source>The restore stopped: %1 did not answer. Written: %2. Not written: %3. The pump was not told to take the new settings; restore again to finish.</source>
+        <translation>Die Wiederherstellung wurde abgebrochen: %1 hat nicht geantwortet. Geschrieben: %2. Nicht geschrieben: %3. Die Pumpe wurde nicht angewiesen, die neuen Einstellungen zu übernehmen; stellen Sie erneut wieder her, um den Vorgang abzuschließen.</translation>
+    </message>
+    <message>
+        <source>Every setting was written, but %1 did not confirm taking them; restore again to finish.</source>
+        <translation>Alle Einstellungen wurden geschrieben, aber %1 hat die Übernahme nicht bestätigt; stellen Sie erneut wieder her, um den Vorgang abzuschließen.</translation>
+    </message>
+    <message>
+        <source>The setup was written to %1, but reading it back failed, so it is not checked. Read the pages to see what the pump holds.</source>
+        <translation>Die Einstellungen wurden auf %1 geschrieben, aber das Zurücklesen ist fehlgeschlagen, daher sind sie nicht geprüft. Lesen Sie die Seiten, um zu sehen, was die Pumpe enthält.</translation>
+    </message>
+    <message>
+        <source>After the restore %1 holds other values than the file in: %2.</source>
+        <translation>Nach der Wiederherstellung weichen die Werte von %1 in folgenden Bereichen von der Datei ab: %2.</translation>
+    </message>
+</context>
+<context>
     <name>DialogWaiting</name>
     <message>
         <source>Dialog</source>
         <translation>Bitte warten</translation>
+    </message>
+    <message>
+        <source>request %1 of %2</source>
+        <translation>Anfrage %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -755,6 +917,26 @@ Sie jetzt in ihren Bootloader neu starten und die Aktualisierung fortsetzen?</tr
         <source>%1 did not answer; their pages are disabled</source>
         <translation>%1 haben nicht geantwortet; ihre Seiten sind deaktiviert</translation>
     </message>
+    <message>
+        <source>Backup Setup...</source>
+        <translation>Einstellungen sichern...</translation>
+    </message>
+    <message>
+        <source>Restore Setup...</source>
+        <translation>Einstellungen wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Quiet confirmations</source>
+        <translation>Dezente Bestätigungen</translation>
+    </message>
+    <message>
+        <source>These pages have changes that have not been saved to the pump: %1. Discard them?</source>
+        <translation>Diese Seiten enthalten Änderungen, die nicht in der Pumpe gespeichert wurden: %1. Verwerfen?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
 </context>
 <context>
     <name>ManuControl</name>
@@ -1059,6 +1241,14 @@ Sie jetzt in ihren Bootloader neu starten und die Aktualisierung fortsetzen?</tr
         <source>This pump did not answer when it was read, so none of its values are known.</source>
         <translation>Diese Pumpe hat beim Lesen nicht geantwortet, daher ist keiner ihrer Werte bekannt.</translation>
     </message>
+    <message>
+        <source>Retry</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Last try %1</source>
+        <translation>Letzter Versuch: %1</translation>
+    </message>
 </context>
 <context>
     <name>ParameterSetup</name>
@@ -1132,6 +1322,17 @@ Sie jetzt in ihren Bootloader neu starten und die Aktualisierung fortsetzen?</tr
     </message>
 </context>
 <context>
+    <name>ReadOutSplash</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+</context>
+<context>
     <name>SensorStatusSetup</name>
     <message>
         <source>Master</source>
@@ -1156,6 +1357,331 @@ Sie jetzt in ihren Bootloader neu starten und die Aktualisierung fortsetzen?</tr
     <message>
         <source>Sensor1</source>
         <translation>Sensor 1</translation>
+    </message>
+</context>
+<context>
+    <name>SetupDiff</name>
+    <message>
+        <source>every day</source>
+        <translation>täglich</translation>
+    </message>
+    <message>
+        <source>every 2 days</source>
+        <translation>alle 2 Tage</translation>
+    </message>
+    <message>
+        <source>every 3 days</source>
+        <translation>alle 3 Tage</translation>
+    </message>
+    <message>
+        <source>chosen weekdays</source>
+        <translation>ausgewählte Wochentage</translation>
+    </message>
+    <message>
+        <source>precise</source>
+        <translation>präzise</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>mittel</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>schnell</translation>
+    </message>
+    <message>
+        <source>Precise flow</source>
+        <translation>Präziser Durchfluss</translation>
+    </message>
+    <message>
+        <source>Moderate flow</source>
+        <translation>Mittlerer Durchfluss</translation>
+    </message>
+    <message>
+        <source>Fast flow</source>
+        <translation>Schneller Durchfluss</translation>
+    </message>
+    <message>
+        <source>unknown (%1)</source>
+        <translation>unbekannt (%1)</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>%1 ml</source>
+        <translation>%1 ml</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 ml/min</source>
+        <translation>%1 ml/min</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>nicht festgelegt</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Dosing by</source>
+        <translation>Dosierung nach</translation>
+    </message>
+    <message>
+        <source>custom plans</source>
+        <translation>eigenen Plänen</translation>
+    </message>
+    <message>
+        <source>programme</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Alle Kanäle</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>Schalter</translation>
+    </message>
+    <message>
+        <source>Run mode</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Doses per day</source>
+        <translation>Dosierungen pro Tag</translation>
+    </message>
+    <message>
+        <source>Daily volume</source>
+        <translation>Tagesmenge</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Plans</source>
+        <translation>Pläne</translation>
+    </message>
+    <message>
+        <source>Channel %1 programme</source>
+        <translation>Programm Kanal %1</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Low threshold</source>
+        <translation>Untere Schwelle</translation>
+    </message>
+    <message>
+        <source>High threshold</source>
+        <translation>Obere Schwelle</translation>
+    </message>
+    <message>
+        <source>Probe calibration</source>
+        <translation>Sondenkalibrierung</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Channel %1 calibration</source>
+        <translation>Kalibrierung Kanal %1</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Kapazität</translation>
+    </message>
+    <message>
+        <source>Liquid left</source>
+        <translation>Restmenge</translation>
+    </message>
+    <message>
+        <source>Bottle %1</source>
+        <translation>Flasche %1</translation>
+    </message>
+    <message>
+        <source>Aquarium volume</source>
+        <translation>Aquariumvolumen</translation>
+    </message>
+    <message>
+        <source>%1 l</source>
+        <translation>%1 l</translation>
+    </message>
+    <message>
+        <source>Channel %1 name</source>
+        <translation>Name Kanal %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 reagent</source>
+        <translation>Reagenz Kanal %1</translation>
+    </message>
+    <message>
+        <source>Reagent %1</source>
+        <translation>Reagenz %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2) quick setup values</source>
+        <translation>Schnelleinrichtungswerte %1 (%2)</translation>
+    </message>
+    <message>
+        <source>as now</source>
+        <translation>wie jetzt</translation>
+    </message>
+    <message>
+        <source>from the file</source>
+        <translation>aus der Datei</translation>
+    </message>
+    <message>
+        <source>Interval settings kept on the PC</source>
+        <translation>Auf dem PC gespeicherte Intervalleinstellungen</translation>
+    </message>
+    <message>
+        <source>PC settings</source>
+        <translation>PC-Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFile</name>
+    <message>
+        <source>coil</source>
+        <translation>Coil</translation>
+    </message>
+    <message>
+        <source>discrete input</source>
+        <translation>diskreter Eingang</translation>
+    </message>
+    <message>
+        <source>input register</source>
+        <translation>Eingangsregister</translation>
+    </message>
+    <message>
+        <source>holding register</source>
+        <translation>Halteregister</translation>
+    </message>
+    <message>
+        <source>The file has no %1 table.</source>
+        <translation>Die Datei enthält keine Tabelle „%1“.</translation>
+    </message>
+    <message>
+        <source>The %1 table holds %2 values; a setup file holds %3.</source>
+        <translation>Die Tabelle „%1“ enthält %2 Werte; eine Einstellungsdatei enthält %3.</translation>
+    </message>
+    <message>
+        <source>no number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>The %1 %2 holds %3; it must be a whole number from 0 to %4.</source>
+        <translation>%1 %2 enthält %3; erlaubt ist eine ganze Zahl von 0 bis %4.</translation>
+    </message>
+    <message>
+        <source>The PC settings in the file are incomplete (%1).</source>
+        <translation>Die PC-Einstellungen in der Datei sind unvollständig (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not a setup file: %1 at character %2.</source>
+        <translation>Die Datei ist keine Einstellungsdatei: %1 bei Zeichen %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a setup file: it holds no JSON object.</source>
+        <translation>Die Datei ist keine Einstellungsdatei: Sie enthält kein JSON-Objekt.</translation>
+    </message>
+    <message>
+        <source>The file is not a Tidewell setup file (its format is &quot;%1&quot;).</source>
+        <translation>Die Datei ist keine Tidewell-Einstellungsdatei (ihr Format ist „%1“).</translation>
+    </message>
+    <message>
+        <source>The file&apos;s format version %1 is not one this program knows (%2).</source>
+        <translation>Die Formatversion %1 der Datei ist diesem Programm nicht bekannt (%2).</translation>
+    </message>
+    <message>
+        <source>The file does not say when it was saved.</source>
+        <translation>Die Datei gibt nicht an, wann sie gespeichert wurde.</translation>
+    </message>
+    <message>
+        <source>The file names no pump address from %1 to %2.</source>
+        <translation>Die Datei nennt keine Pumpenadresse von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>The file holds no PC settings.</source>
+        <translation>Die Datei enthält keine PC-Einstellungen.</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation>Die Datei konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a setup file.</source>
+        <translation>Die Datei ist zu groß für eine Einstellungsdatei.</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRestore</name>
+    <message>
+        <source>dose programme</source>
+        <translation>Dosierprogramm</translation>
+    </message>
+    <message>
+        <source>intervals</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>temperature settings</source>
+        <translation>Temperatureinstellungen</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>Kalibrierung</translation>
+    </message>
+    <message>
+        <source>bottles</source>
+        <translation>Flaschen</translation>
     </message>
 </context>
 <context>

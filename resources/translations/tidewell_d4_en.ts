@@ -130,6 +130,21 @@
     </message>
 </context>
 <context>
+    <name>DeviceTabs</name>
+    <message>
+        <source>The changes on %1 have not been saved to the pump. Discard them?</source>
+        <translation>The changes on %1 have not been saved to the pump. Discard them?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -316,10 +331,157 @@
     </message>
 </context>
 <context>
+    <name>DialogSetupFile</name>
+    <message>
+        <source>Pump</source>
+        <translation>Pump</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>%v / %m</source>
+        <translation>%v / %m</translation>
+    </message>
+    <message>
+        <source>Read and Compare</source>
+        <translation>Read and Compare</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Restore Setup</source>
+        <translation>Restore Setup</translation>
+    </message>
+    <message>
+        <source>Backup Setup</source>
+        <translation>Backup Setup</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Tidewell setup (*.tidewell.json)</source>
+        <translation>Tidewell setup (*.tidewell.json)</translation>
+    </message>
+    <message>
+        <source>Choose a file to save the setup in.</source>
+        <translation>Choose a file to save the setup in.</translation>
+    </message>
+    <message>
+        <source>The pumps are busy; try again when the current operation has finished.</source>
+        <translation>The pumps are busy; try again when the current operation has finished.</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Reading %1...</translation>
+    </message>
+    <message>
+        <source>%1 did not answer; no file was written.</source>
+        <translation>%1 did not answer; no file was written.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>The file %1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>The setup of %1 is saved in %2.</source>
+        <translation>The setup of %1 is saved in %2.</translation>
+    </message>
+    <message>
+        <source>This file was saved from the pump at address %1; %2 is at address %3. Restore it to %2 all the same?</source>
+        <translation>This file was saved from the pump at address %1; %2 is at address %3. Restore it to %2 all the same?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>This file was saved under firmware %1 (build %2); %3 runs firmware %4 (build %5). Restore it all the same?</source>
+        <translation>This file was saved under firmware %1 (build %2); %3 runs firmware %4 (build %5). Restore it all the same?</translation>
+    </message>
+    <message>
+        <source>%1 did not answer; nothing was written.</source>
+        <translation>%1 did not answer; nothing was written.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Nothing was written.</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>From the file</source>
+        <translation>From the file</translation>
+    </message>
+    <message>
+        <source>Nothing to change</source>
+        <translation>Nothing to change</translation>
+    </message>
+    <message>
+        <source>%1 already holds the setup of this file.</source>
+        <translation>%1 already holds the setup of this file.</translation>
+    </message>
+    <message>
+        <source>Press Restore to write these changes to %1.</source>
+        <translation>Press Restore to write these changes to %1.</translation>
+    </message>
+    <message>
+        <source>Writing to %1...</source>
+        <translation>Writing to %1...</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Restored: %1 holds every setting of the file.</source>
+        <translation>Restored: %1 holds every setting of the file.</translation>
+    </message>
+    <message>
+        <source>The restore stopped: %1 did not answer. Written: %2. Not written: %3. The pump was not told to take the new settings; restore again to finish.</source>
+        <translation>The restore stopped: %1 did not answer. Written: %2. Not written: %3. The pump was not told to take the new settings; restore again to finish.</translation>
+    </message>
+    <message>
+        <source>Every setting was written, but %1 did not confirm taking them; restore again to finish.</source>
+        <translation>Every setting was written, but %1 did not confirm taking them; restore again to finish.</translation>
+    </message>
+    <message>
+        <source>The setup was written to %1, but reading it back failed, so it is not checked. Read the pages to see what the pump holds.</source>
+        <translation>The setup was written to %1, but reading it back failed, so it is not checked. Read the pages to see what the pump holds.</translation>
+    </message>
+    <message>
+        <source>After the restore %1 holds other values than the file in: %2.</source>
+        <translation>After the restore %1 holds other values than the file in: %2.</translation>
+    </message>
+</context>
+<context>
     <name>DialogWaiting</name>
     <message>
         <source>Dialog</source>
         <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>request %1 of %2</source>
+        <translation>request %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -755,6 +917,26 @@ Restart it into its boot loader now and go on with the upgrade?</translation>
         <source>%1 did not answer; their pages are disabled</source>
         <translation>%1 did not answer; their pages are disabled</translation>
     </message>
+    <message>
+        <source>Backup Setup...</source>
+        <translation>Backup Setup...</translation>
+    </message>
+    <message>
+        <source>Restore Setup...</source>
+        <translation>Restore Setup...</translation>
+    </message>
+    <message>
+        <source>Quiet confirmations</source>
+        <translation>Quiet confirmations</translation>
+    </message>
+    <message>
+        <source>These pages have changes that have not been saved to the pump: %1. Discard them?</source>
+        <translation>These pages have changes that have not been saved to the pump: %1. Discard them?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
 </context>
 <context>
     <name>ManuControl</name>
@@ -1059,6 +1241,14 @@ Restart it into its boot loader now and go on with the upgrade?</translation>
         <source>This pump did not answer when it was read, so none of its values are known.</source>
         <translation>This pump did not answer when it was read, so none of its values are known.</translation>
     </message>
+    <message>
+        <source>Retry</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>Last try %1</source>
+        <translation>Last try %1</translation>
+    </message>
 </context>
 <context>
     <name>ParameterSetup</name>
@@ -1132,6 +1322,17 @@ Restart it into its boot loader now and go on with the upgrade?</translation>
     </message>
 </context>
 <context>
+    <name>ReadOutSplash</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Reading %1...</translation>
+    </message>
+</context>
+<context>
     <name>SensorStatusSetup</name>
     <message>
         <source>Master</source>
@@ -1156,6 +1357,331 @@ Restart it into its boot loader now and go on with the upgrade?</translation>
     <message>
         <source>Sensor1</source>
         <translation>Sensor1</translation>
+    </message>
+</context>
+<context>
+    <name>SetupDiff</name>
+    <message>
+        <source>every day</source>
+        <translation>every day</translation>
+    </message>
+    <message>
+        <source>every 2 days</source>
+        <translation>every 2 days</translation>
+    </message>
+    <message>
+        <source>every 3 days</source>
+        <translation>every 3 days</translation>
+    </message>
+    <message>
+        <source>chosen weekdays</source>
+        <translation>chosen weekdays</translation>
+    </message>
+    <message>
+        <source>precise</source>
+        <translation>precise</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>moderate</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>fast</translation>
+    </message>
+    <message>
+        <source>Precise flow</source>
+        <translation>Precise flow</translation>
+    </message>
+    <message>
+        <source>Moderate flow</source>
+        <translation>Moderate flow</translation>
+    </message>
+    <message>
+        <source>Fast flow</source>
+        <translation>Fast flow</translation>
+    </message>
+    <message>
+        <source>unknown (%1)</source>
+        <translation>unknown (%1)</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>%1 ml</source>
+        <translation>%1 ml</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 ml/min</source>
+        <translation>%1 ml/min</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>not set</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Dosing by</source>
+        <translation>Dosing by</translation>
+    </message>
+    <message>
+        <source>custom plans</source>
+        <translation>custom plans</translation>
+    </message>
+    <message>
+        <source>programme</source>
+        <translation>programme</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>All channels</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>Run mode</source>
+        <translation>Run mode</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>Doses per day</source>
+        <translation>Doses per day</translation>
+    </message>
+    <message>
+        <source>Daily volume</source>
+        <translation>Daily volume</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Plans</source>
+        <translation>Plans</translation>
+    </message>
+    <message>
+        <source>Channel %1 programme</source>
+        <translation>Channel %1 programme</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Channel %1</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation>Intervals</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Low threshold</source>
+        <translation>Low threshold</translation>
+    </message>
+    <message>
+        <source>High threshold</source>
+        <translation>High threshold</translation>
+    </message>
+    <message>
+        <source>Probe calibration</source>
+        <translation>Probe calibration</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Channel %1 calibration</source>
+        <translation>Channel %1 calibration</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capacity</translation>
+    </message>
+    <message>
+        <source>Liquid left</source>
+        <translation>Liquid left</translation>
+    </message>
+    <message>
+        <source>Bottle %1</source>
+        <translation>Bottle %1</translation>
+    </message>
+    <message>
+        <source>Aquarium volume</source>
+        <translation>Aquarium volume</translation>
+    </message>
+    <message>
+        <source>%1 l</source>
+        <translation>%1 l</translation>
+    </message>
+    <message>
+        <source>Channel %1 name</source>
+        <translation>Channel %1 name</translation>
+    </message>
+    <message>
+        <source>Channel %1 reagent</source>
+        <translation>Channel %1 reagent</translation>
+    </message>
+    <message>
+        <source>Reagent %1</source>
+        <translation>Reagent %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2) quick setup values</source>
+        <translation>%1 (%2) quick setup values</translation>
+    </message>
+    <message>
+        <source>as now</source>
+        <translation>as now</translation>
+    </message>
+    <message>
+        <source>from the file</source>
+        <translation>from the file</translation>
+    </message>
+    <message>
+        <source>Interval settings kept on the PC</source>
+        <translation>Interval settings kept on the PC</translation>
+    </message>
+    <message>
+        <source>PC settings</source>
+        <translation>PC settings</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFile</name>
+    <message>
+        <source>coil</source>
+        <translation>coil</translation>
+    </message>
+    <message>
+        <source>discrete input</source>
+        <translation>discrete input</translation>
+    </message>
+    <message>
+        <source>input register</source>
+        <translation>input register</translation>
+    </message>
+    <message>
+        <source>holding register</source>
+        <translation>holding register</translation>
+    </message>
+    <message>
+        <source>The file has no %1 table.</source>
+        <translation>The file has no %1 table.</translation>
+    </message>
+    <message>
+        <source>The %1 table holds %2 values; a setup file holds %3.</source>
+        <translation>The %1 table holds %2 values; a setup file holds %3.</translation>
+    </message>
+    <message>
+        <source>no number</source>
+        <translation>no number</translation>
+    </message>
+    <message>
+        <source>The %1 %2 holds %3; it must be a whole number from 0 to %4.</source>
+        <translation>The %1 %2 holds %3; it must be a whole number from 0 to %4.</translation>
+    </message>
+    <message>
+        <source>The PC settings in the file are incomplete (%1).</source>
+        <translation>The PC settings in the file are incomplete (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not a setup file: %1 at character %2.</source>
+        <translation>The file is not a setup file: %1 at character %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a setup file: it holds no JSON object.</source>
+        <translation>The file is not a setup file: it holds no JSON object.</translation>
+    </message>
+    <message>
+        <source>The file is not a Tidewell setup file (its format is &quot;%1&quot;).</source>
+        <translation>The file is not a Tidewell setup file (its format is &quot;%1&quot;).</translation>
+    </message>
+    <message>
+        <source>The file&apos;s format version %1 is not one this program knows (%2).</source>
+        <translation>The file&apos;s format version %1 is not one this program knows (%2).</translation>
+    </message>
+    <message>
+        <source>The file does not say when it was saved.</source>
+        <translation>The file does not say when it was saved.</translation>
+    </message>
+    <message>
+        <source>The file names no pump address from %1 to %2.</source>
+        <translation>The file names no pump address from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>The file holds no PC settings.</source>
+        <translation>The file holds no PC settings.</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation>The file could not be read: %1</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a setup file.</source>
+        <translation>The file is too large to be a setup file.</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRestore</name>
+    <message>
+        <source>dose programme</source>
+        <translation>dose programme</translation>
+    </message>
+    <message>
+        <source>intervals</source>
+        <translation>intervals</translation>
+    </message>
+    <message>
+        <source>temperature settings</source>
+        <translation>temperature settings</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>calibration</translation>
+    </message>
+    <message>
+        <source>bottles</source>
+        <translation>bottles</translation>
     </message>
 </context>
 <context>

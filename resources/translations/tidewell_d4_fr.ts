@@ -130,6 +130,21 @@
     </message>
 </context>
 <context>
+    <name>DeviceTabs</name>
+    <message>
+        <source>The changes on %1 have not been saved to the pump. Discard them?</source>
+        <translation>Les modifications de %1 n&apos;ont pas été enregistrées dans la pompe. Les abandonner ?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -316,10 +331,157 @@
     </message>
 </context>
 <context>
+    <name>DialogSetupFile</name>
+    <message>
+        <source>Pump</source>
+        <translation>Pompe</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>%v / %m</source>
+        <translation>%v / %m</translation>
+    </message>
+    <message>
+        <source>Read and Compare</source>
+        <translation>Lire et comparer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Restore Setup</source>
+        <translation>Restaurer la configuration</translation>
+    </message>
+    <message>
+        <source>Backup Setup</source>
+        <translation>Sauvegarder la configuration</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarder</translation>
+    </message>
+    <message>
+        <source>Tidewell setup (*.tidewell.json)</source>
+        <translation>Configuration Tidewell (*.tidewell.json)</translation>
+    </message>
+    <message>
+        <source>Choose a file to save the setup in.</source>
+        <translation>Choisissez le fichier dans lequel enregistrer la configuration.</translation>
+    </message>
+    <message>
+        <source>The pumps are busy; try again when the current operation has finished.</source>
+        <translation>Les pompes sont occupées ; réessayez une fois l&apos;opération en cours terminée.</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Lecture de %1...</translation>
+    </message>
+    <message>
+        <source>%1 did not answer; no file was written.</source>
+        <translation>%1 n&apos;a pas répondu ; aucun fichier n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>The setup of %1 is saved in %2.</source>
+        <translation>La configuration de %1 est enregistrée dans %2.</translation>
+    </message>
+    <message>
+        <source>This file was saved from the pump at address %1; %2 is at address %3. Restore it to %2 all the same?</source>
+        <translation>Ce fichier a été enregistré depuis la pompe à l&apos;adresse %1 ; %2 est à l&apos;adresse %3. Le restaurer quand même sur %2 ?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>This file was saved under firmware %1 (build %2); %3 runs firmware %4 (build %5). Restore it all the same?</source>
+        <translation>Ce fichier a été enregistré avec le firmware %1 (build %2) ; %3 utilise le firmware %4 (build %5). Le restaurer quand même ?</translation>
+    </message>
+    <message>
+        <source>%1 did not answer; nothing was written.</source>
+        <translation>%1 n&apos;a pas répondu ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Actuel</translation>
+    </message>
+    <message>
+        <source>From the file</source>
+        <translation>Depuis le fichier</translation>
+    </message>
+    <message>
+        <source>Nothing to change</source>
+        <translation>Rien à modifier</translation>
+    </message>
+    <message>
+        <source>%1 already holds the setup of this file.</source>
+        <translation>%1 contient déjà la configuration de ce fichier.</translation>
+    </message>
+    <message>
+        <source>Press Restore to write these changes to %1.</source>
+        <translation>Appuyez sur Restaurer pour écrire ces modifications dans %1.</translation>
+    </message>
+    <message>
+        <source>Writing to %1...</source>
+        <translation>Écriture dans %1...</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Restored: %1 holds every setting of the file.</source>
+        <translation>Restauration terminée : %1 contient tous les réglages du fichier.</translation>
+    </message>
+    <message>
+        <source>The restore stopped: %1 did not answer. Written: %2. Not written: %3. The pump was not told to take the new settings; restore again to finish.</source>
+        <translation>La restauration s&apos;est arrêtée : %1 n&apos;a pas répondu. Écrit : %2. Non écrit : %3. La pompe n&apos;a pas reçu l&apos;ordre d&apos;appliquer les nouveaux réglages ; restaurez à nouveau pour terminer.</translation>
+    </message>
+    <message>
+        <source>Every setting was written, but %1 did not confirm taking them; restore again to finish.</source>
+        <translation>Tous les réglages ont été écrits, mais %1 n&apos;a pas confirmé les avoir appliqués ; restaurez à nouveau pour terminer.</translation>
+    </message>
+    <message>
+        <source>The setup was written to %1, but reading it back failed, so it is not checked. Read the pages to see what the pump holds.</source>
+        <translation>La configuration a été écrite dans %1, mais la relecture a échoué ; elle n&apos;est donc pas vérifiée. Lisez les pages pour voir ce que contient la pompe.</translation>
+    </message>
+    <message>
+        <source>After the restore %1 holds other values than the file in: %2.</source>
+        <translation>Après la restauration, %1 contient des valeurs différentes du fichier pour : %2.</translation>
+    </message>
+</context>
+<context>
     <name>DialogWaiting</name>
     <message>
         <source>Dialog</source>
         <translation>Veuillez patienter</translation>
+    </message>
+    <message>
+        <source>request %1 of %2</source>
+        <translation>requête %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -749,11 +911,31 @@ La redémarrer maintenant dans son chargeur de démarrage et poursuivre la mise 
     </message>
     <message>
         <source>%1 did not answer; its pages are disabled</source>
-        <translation>%1 n'a pas répondu ; ses pages sont désactivées</translation>
+        <translation>%1 n&apos;a pas répondu ; ses pages sont désactivées</translation>
     </message>
     <message>
         <source>%1 did not answer; their pages are disabled</source>
-        <translation>%1 n'ont pas répondu ; leurs pages sont désactivées</translation>
+        <translation>%1 n&apos;ont pas répondu ; leurs pages sont désactivées</translation>
+    </message>
+    <message>
+        <source>Backup Setup...</source>
+        <translation>Sauvegarder la configuration...</translation>
+    </message>
+    <message>
+        <source>Restore Setup...</source>
+        <translation>Restaurer la configuration...</translation>
+    </message>
+    <message>
+        <source>Quiet confirmations</source>
+        <translation>Confirmations discrètes</translation>
+    </message>
+    <message>
+        <source>These pages have changes that have not been saved to the pump: %1. Discard them?</source>
+        <translation>Ces pages contiennent des modifications non enregistrées dans la pompe : %1. Les abandonner ?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
     </message>
 </context>
 <context>
@@ -1059,6 +1241,14 @@ La redémarrer maintenant dans son chargeur de démarrage et poursuivre la mise 
         <source>This pump did not answer when it was read, so none of its values are known.</source>
         <translation>Cette pompe n&apos;a pas répondu à la lecture, aucune de ses valeurs n&apos;est donc connue.</translation>
     </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Last try %1</source>
+        <translation>Dernier essai : %1</translation>
+    </message>
 </context>
 <context>
     <name>ParameterSetup</name>
@@ -1132,6 +1322,17 @@ La redémarrer maintenant dans son chargeur de démarrage et poursuivre la mise 
     </message>
 </context>
 <context>
+    <name>ReadOutSplash</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Lecture de %1...</translation>
+    </message>
+</context>
+<context>
     <name>SensorStatusSetup</name>
     <message>
         <source>Master</source>
@@ -1156,6 +1357,331 @@ La redémarrer maintenant dans son chargeur de démarrage et poursuivre la mise 
     <message>
         <source>Sensor1</source>
         <translation>Capteur 1</translation>
+    </message>
+</context>
+<context>
+    <name>SetupDiff</name>
+    <message>
+        <source>every day</source>
+        <translation>tous les jours</translation>
+    </message>
+    <message>
+        <source>every 2 days</source>
+        <translation>tous les 2 jours</translation>
+    </message>
+    <message>
+        <source>every 3 days</source>
+        <translation>tous les 3 jours</translation>
+    </message>
+    <message>
+        <source>chosen weekdays</source>
+        <translation>jours de la semaine choisis</translation>
+    </message>
+    <message>
+        <source>precise</source>
+        <translation>précise</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>modérée</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>rapide</translation>
+    </message>
+    <message>
+        <source>Precise flow</source>
+        <translation>Débit précis</translation>
+    </message>
+    <message>
+        <source>Moderate flow</source>
+        <translation>Débit modéré</translation>
+    </message>
+    <message>
+        <source>Fast flow</source>
+        <translation>Débit rapide</translation>
+    </message>
+    <message>
+        <source>unknown (%1)</source>
+        <translation>inconnu (%1)</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>%1 ml</source>
+        <translation>%1 ml</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 ml/min</source>
+        <translation>%1 ml/min</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>non défini</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Dosing by</source>
+        <translation>Dosage selon</translation>
+    </message>
+    <message>
+        <source>custom plans</source>
+        <translation>plans personnalisés</translation>
+    </message>
+    <message>
+        <source>programme</source>
+        <translation>programme</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Tous les canaux</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>Marche/Arrêt</translation>
+    </message>
+    <message>
+        <source>Run mode</source>
+        <translation>Mode de fonctionnement</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Doses per day</source>
+        <translation>Doses par jour</translation>
+    </message>
+    <message>
+        <source>Daily volume</source>
+        <translation>Volume quotidien</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Plans</source>
+        <translation>Plans</translation>
+    </message>
+    <message>
+        <source>Channel %1 programme</source>
+        <translation>Programme du canal %1</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation>Intervalles</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Low threshold</source>
+        <translation>Seuil bas</translation>
+    </message>
+    <message>
+        <source>High threshold</source>
+        <translation>Seuil haut</translation>
+    </message>
+    <message>
+        <source>Probe calibration</source>
+        <translation>Étalonnage de la sonde</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Channel %1 calibration</source>
+        <translation>Étalonnage du canal %1</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Capacité</translation>
+    </message>
+    <message>
+        <source>Liquid left</source>
+        <translation>Liquide restant</translation>
+    </message>
+    <message>
+        <source>Bottle %1</source>
+        <translation>Bouteille %1</translation>
+    </message>
+    <message>
+        <source>Aquarium volume</source>
+        <translation>Volume de l&apos;aquarium</translation>
+    </message>
+    <message>
+        <source>%1 l</source>
+        <translation>%1 l</translation>
+    </message>
+    <message>
+        <source>Channel %1 name</source>
+        <translation>Nom du canal %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 reagent</source>
+        <translation>Réactif du canal %1</translation>
+    </message>
+    <message>
+        <source>Reagent %1</source>
+        <translation>Réactif %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2) quick setup values</source>
+        <translation>Valeurs de configuration rapide de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>as now</source>
+        <translation>comme actuellement</translation>
+    </message>
+    <message>
+        <source>from the file</source>
+        <translation>depuis le fichier</translation>
+    </message>
+    <message>
+        <source>Interval settings kept on the PC</source>
+        <translation>Réglages des intervalles conservés sur le PC</translation>
+    </message>
+    <message>
+        <source>PC settings</source>
+        <translation>Réglages du PC</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFile</name>
+    <message>
+        <source>coil</source>
+        <translation>bobine</translation>
+    </message>
+    <message>
+        <source>discrete input</source>
+        <translation>entrée discrète</translation>
+    </message>
+    <message>
+        <source>input register</source>
+        <translation>registre d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>holding register</source>
+        <translation>registre de maintien</translation>
+    </message>
+    <message>
+        <source>The file has no %1 table.</source>
+        <translation>Le fichier ne contient pas de table « %1 ».</translation>
+    </message>
+    <message>
+        <source>The %1 table holds %2 values; a setup file holds %3.</source>
+        <translation>La table « %1 » contient %2 valeurs ; un fichier de configuration en contient %3.</translation>
+    </message>
+    <message>
+        <source>no number</source>
+        <translation>non numérique</translation>
+    </message>
+    <message>
+        <source>The %1 %2 holds %3; it must be a whole number from 0 to %4.</source>
+        <translation>%1 %2 contient la valeur %3 ; elle doit être un nombre entier de 0 à %4.</translation>
+    </message>
+    <message>
+        <source>The PC settings in the file are incomplete (%1).</source>
+        <translation>Les réglages du PC dans le fichier sont incomplets (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not a setup file: %1 at character %2.</source>
+        <translation>Le fichier n&apos;est pas un fichier de configuration : %1 au caractère %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a setup file: it holds no JSON object.</source>
+        <translation>Le fichier n&apos;est pas un fichier de configuration : il ne contient aucun objet JSON.</translation>
+    </message>
+    <message>
+        <source>The file is not a Tidewell setup file (its format is &quot;%1&quot;).</source>
+        <translation>Le fichier n&apos;est pas un fichier de configuration Tidewell (son format est « %1 »).</translation>
+    </message>
+    <message>
+        <source>The file&apos;s format version %1 is not one this program knows (%2).</source>
+        <translation>La version de format %1 du fichier n&apos;est pas connue de ce programme (%2).</translation>
+    </message>
+    <message>
+        <source>The file does not say when it was saved.</source>
+        <translation>Le fichier n&apos;indique pas quand il a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The file names no pump address from %1 to %2.</source>
+        <translation>Le fichier n&apos;indique aucune adresse de pompe entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>The file holds no PC settings.</source>
+        <translation>Le fichier ne contient aucun réglage du PC.</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation>Impossible de lire le fichier : %1</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a setup file.</source>
+        <translation>Le fichier est trop volumineux pour être un fichier de configuration.</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRestore</name>
+    <message>
+        <source>dose programme</source>
+        <translation>programme de dosage</translation>
+    </message>
+    <message>
+        <source>intervals</source>
+        <translation>intervalles</translation>
+    </message>
+    <message>
+        <source>temperature settings</source>
+        <translation>réglages de température</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>étalonnage</translation>
+    </message>
+    <message>
+        <source>bottles</source>
+        <translation>bouteilles</translation>
     </message>
 </context>
 <context>

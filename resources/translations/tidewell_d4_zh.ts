@@ -130,6 +130,21 @@
     </message>
 </context>
 <context>
+    <name>DeviceTabs</name>
+    <message>
+        <source>The changes on %1 have not been saved to the pump. Discard them?</source>
+        <translation>%1 上的更改尚未保存到泵。要放弃这些更改吗？</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -316,10 +331,157 @@
     </message>
 </context>
 <context>
+    <name>DialogSetupFile</name>
+    <message>
+        <source>Pump</source>
+        <translation>泵</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>%v / %m</source>
+        <translation>%v / %m</translation>
+    </message>
+    <message>
+        <source>Read and Compare</source>
+        <translation>读取并比较</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Restore Setup</source>
+        <translation>恢复设置</translation>
+    </message>
+    <message>
+        <source>Backup Setup</source>
+        <translation>备份设置</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>Tidewell setup (*.tidewell.json)</source>
+        <translation>Tidewell 设置文件 (*.tidewell.json)</translation>
+    </message>
+    <message>
+        <source>Choose a file to save the setup in.</source>
+        <translation>请选择用于保存设置的文件。</translation>
+    </message>
+    <message>
+        <source>The pumps are busy; try again when the current operation has finished.</source>
+        <translation>泵正忙；请在当前操作完成后重试。</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>正在读取 %1...</translation>
+    </message>
+    <message>
+        <source>%1 did not answer; no file was written.</source>
+        <translation>%1 没有响应；未写入任何文件。</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>无法写入文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>The setup of %1 is saved in %2.</source>
+        <translation>%1 的设置已保存到 %2。</translation>
+    </message>
+    <message>
+        <source>This file was saved from the pump at address %1; %2 is at address %3. Restore it to %2 all the same?</source>
+        <translation>此文件保存自地址为 %1 的泵；%2 的地址为 %3。仍要将其恢复到 %2 吗？</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>This file was saved under firmware %1 (build %2); %3 runs firmware %4 (build %5). Restore it all the same?</source>
+        <translation>此文件保存时的固件为 %1（构建 %2）；%3 运行的固件为 %4（构建 %5）。仍要恢复吗？</translation>
+    </message>
+    <message>
+        <source>%1 did not answer; nothing was written.</source>
+        <translation>%1 没有响应；未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>当前</translation>
+    </message>
+    <message>
+        <source>From the file</source>
+        <translation>文件中</translation>
+    </message>
+    <message>
+        <source>Nothing to change</source>
+        <translation>无需更改</translation>
+    </message>
+    <message>
+        <source>%1 already holds the setup of this file.</source>
+        <translation>%1 已经是此文件中的设置。</translation>
+    </message>
+    <message>
+        <source>Press Restore to write these changes to %1.</source>
+        <translation>按“恢复”将这些更改写入 %1。</translation>
+    </message>
+    <message>
+        <source>Writing to %1...</source>
+        <translation>正在写入 %1...</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Restored: %1 holds every setting of the file.</source>
+        <translation>已恢复：%1 已包含文件中的全部设置。</translation>
+    </message>
+    <message>
+        <source>The restore stopped: %1 did not answer. Written: %2. Not written: %3. The pump was not told to take the new settings; restore again to finish.</source>
+        <translation>恢复已中断：%1 没有响应。已写入：%2。未写入：%3。泵尚未被通知启用新设置；请重新恢复以完成操作。</translation>
+    </message>
+    <message>
+        <source>Every setting was written, but %1 did not confirm taking them; restore again to finish.</source>
+        <translation>所有设置均已写入，但 %1 未确认启用；请重新恢复以完成操作。</translation>
+    </message>
+    <message>
+        <source>The setup was written to %1, but reading it back failed, so it is not checked. Read the pages to see what the pump holds.</source>
+        <translation>设置已写入 %1，但回读失败，因此未经核对。请读取各页面以查看泵中的实际设置。</translation>
+    </message>
+    <message>
+        <source>After the restore %1 holds other values than the file in: %2.</source>
+        <translation>恢复后，%1 中以下项目的值与文件不同：%2。</translation>
+    </message>
+</context>
+<context>
     <name>DialogWaiting</name>
     <message>
         <source>Dialog</source>
         <translation>请稍候</translation>
+    </message>
+    <message>
+        <source>request %1 of %2</source>
+        <translation>第 %1 个请求，共 %2 个</translation>
     </message>
 </context>
 <context>
@@ -755,6 +917,26 @@ Restart it into its boot loader now and go on with the upgrade?</source>
         <source>%1 did not answer; their pages are disabled</source>
         <translation>%1 没有应答；它们的页面已禁用</translation>
     </message>
+    <message>
+        <source>Backup Setup...</source>
+        <translation>备份设置...</translation>
+    </message>
+    <message>
+        <source>Restore Setup...</source>
+        <translation>恢复设置...</translation>
+    </message>
+    <message>
+        <source>Quiet confirmations</source>
+        <translation>静默确认</translation>
+    </message>
+    <message>
+        <source>These pages have changes that have not been saved to the pump: %1. Discard them?</source>
+        <translation>以下页面有尚未保存到泵的更改：%1。要放弃这些更改吗？</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
 </context>
 <context>
     <name>ManuControl</name>
@@ -1059,6 +1241,14 @@ Restart it into its boot loader now and go on with the upgrade?</source>
         <source>This pump did not answer when it was read, so none of its values are known.</source>
         <translation>读取时这台泵没有应答，因此它的数值都不可知。</translation>
     </message>
+    <message>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>Last try %1</source>
+        <translation>上次尝试：%1</translation>
+    </message>
 </context>
 <context>
     <name>ParameterSetup</name>
@@ -1132,6 +1322,17 @@ Restart it into its boot loader now and go on with the upgrade?</source>
     </message>
 </context>
 <context>
+    <name>ReadOutSplash</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>正在读取 %1...</translation>
+    </message>
+</context>
+<context>
     <name>SensorStatusSetup</name>
     <message>
         <source>Master</source>
@@ -1156,6 +1357,331 @@ Restart it into its boot loader now and go on with the upgrade?</source>
     <message>
         <source>Sensor1</source>
         <translation>传感器1</translation>
+    </message>
+</context>
+<context>
+    <name>SetupDiff</name>
+    <message>
+        <source>every day</source>
+        <translation>每天</translation>
+    </message>
+    <message>
+        <source>every 2 days</source>
+        <translation>每 2 天</translation>
+    </message>
+    <message>
+        <source>every 3 days</source>
+        <translation>每 3 天</translation>
+    </message>
+    <message>
+        <source>chosen weekdays</source>
+        <translation>指定星期</translation>
+    </message>
+    <message>
+        <source>precise</source>
+        <translation>精确</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>中速</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>快速</translation>
+    </message>
+    <message>
+        <source>Precise flow</source>
+        <translation>精确流量</translation>
+    </message>
+    <message>
+        <source>Moderate flow</source>
+        <translation>中等流量</translation>
+    </message>
+    <message>
+        <source>Fast flow</source>
+        <translation>快速流量</translation>
+    </message>
+    <message>
+        <source>unknown (%1)</source>
+        <translation>未知 (%1)</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>%1 ml</source>
+        <translation>%1 ml</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 ml/min</source>
+        <translation>%1 ml/min</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>未设置</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Dosing by</source>
+        <translation>加液方式</translation>
+    </message>
+    <message>
+        <source>custom plans</source>
+        <translation>自定义计划</translation>
+    </message>
+    <message>
+        <source>programme</source>
+        <translation>程序</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>所有通道</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>开关</translation>
+    </message>
+    <message>
+        <source>Run mode</source>
+        <translation>运行模式</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>运行日</translation>
+    </message>
+    <message>
+        <source>Doses per day</source>
+        <translation>每日加液次数</translation>
+    </message>
+    <message>
+        <source>Daily volume</source>
+        <translation>每日总量</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>结束</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Plans</source>
+        <translation>计划</translation>
+    </message>
+    <message>
+        <source>Channel %1 programme</source>
+        <translation>通道 %1 程序</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>通道 %1</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 分钟</translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation>间隔</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>报警</translation>
+    </message>
+    <message>
+        <source>Low threshold</source>
+        <translation>下限</translation>
+    </message>
+    <message>
+        <source>High threshold</source>
+        <translation>上限</translation>
+    </message>
+    <message>
+        <source>Probe calibration</source>
+        <translation>探头校准</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>温度</translation>
+    </message>
+    <message>
+        <source>Channel %1 calibration</source>
+        <translation>通道 %1 校准</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>容量</translation>
+    </message>
+    <message>
+        <source>Liquid left</source>
+        <translation>剩余液体</translation>
+    </message>
+    <message>
+        <source>Bottle %1</source>
+        <translation>瓶 %1</translation>
+    </message>
+    <message>
+        <source>Aquarium volume</source>
+        <translation>鱼缸水量</translation>
+    </message>
+    <message>
+        <source>%1 l</source>
+        <translation>%1 升</translation>
+    </message>
+    <message>
+        <source>Channel %1 name</source>
+        <translation>通道 %1 名称</translation>
+    </message>
+    <message>
+        <source>Channel %1 reagent</source>
+        <translation>通道 %1 试剂</translation>
+    </message>
+    <message>
+        <source>Reagent %1</source>
+        <translation>试剂 %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2) quick setup values</source>
+        <translation>%1 (%2) 快速设置值</translation>
+    </message>
+    <message>
+        <source>as now</source>
+        <translation>同当前</translation>
+    </message>
+    <message>
+        <source>from the file</source>
+        <translation>来自文件</translation>
+    </message>
+    <message>
+        <source>Interval settings kept on the PC</source>
+        <translation>保存在电脑上的间隔设置</translation>
+    </message>
+    <message>
+        <source>PC settings</source>
+        <translation>电脑设置</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFile</name>
+    <message>
+        <source>coil</source>
+        <translation>线圈</translation>
+    </message>
+    <message>
+        <source>discrete input</source>
+        <translation>离散输入</translation>
+    </message>
+    <message>
+        <source>input register</source>
+        <translation>输入寄存器</translation>
+    </message>
+    <message>
+        <source>holding register</source>
+        <translation>保持寄存器</translation>
+    </message>
+    <message>
+        <source>The file has no %1 table.</source>
+        <translation>文件中没有 %1 表。</translation>
+    </message>
+    <message>
+        <source>The %1 table holds %2 values; a setup file holds %3.</source>
+        <translation>%1 表包含 %2 个值；设置文件应包含 %3 个。</translation>
+    </message>
+    <message>
+        <source>no number</source>
+        <translation>非数字</translation>
+    </message>
+    <message>
+        <source>The %1 %2 holds %3; it must be a whole number from 0 to %4.</source>
+        <translation>%1 %2 的值为 %3；必须是 0 到 %4 之间的整数。</translation>
+    </message>
+    <message>
+        <source>The PC settings in the file are incomplete (%1).</source>
+        <translation>文件中的电脑设置不完整（%1）。</translation>
+    </message>
+    <message>
+        <source>The file is not a setup file: %1 at character %2.</source>
+        <translation>该文件不是设置文件：%1（位于第 %2 个字符）。</translation>
+    </message>
+    <message>
+        <source>The file is not a setup file: it holds no JSON object.</source>
+        <translation>该文件不是设置文件：其中没有 JSON 对象。</translation>
+    </message>
+    <message>
+        <source>The file is not a Tidewell setup file (its format is &quot;%1&quot;).</source>
+        <translation>该文件不是 Tidewell 设置文件（其格式为“%1”）。</translation>
+    </message>
+    <message>
+        <source>The file&apos;s format version %1 is not one this program knows (%2).</source>
+        <translation>本程序无法识别该文件的格式版本 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>The file does not say when it was saved.</source>
+        <translation>文件中没有保存时间。</translation>
+    </message>
+    <message>
+        <source>The file names no pump address from %1 to %2.</source>
+        <translation>文件中没有 %1 到 %2 之间的泵地址。</translation>
+    </message>
+    <message>
+        <source>The file holds no PC settings.</source>
+        <translation>文件中没有电脑设置。</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation>无法读取文件：%1</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a setup file.</source>
+        <translation>文件过大，不可能是设置文件。</translation>
+    </message>
+</context>
+<context>
+    <name>SetupRestore</name>
+    <message>
+        <source>dose programme</source>
+        <translation>加液程序</translation>
+    </message>
+    <message>
+        <source>intervals</source>
+        <translation>间隔</translation>
+    </message>
+    <message>
+        <source>temperature settings</source>
+        <translation>温度设置</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>校准</translation>
+    </message>
+    <message>
+        <source>bottles</source>
+        <translation>瓶</translation>
     </message>
 </context>
 <context>
