@@ -155,6 +155,7 @@ void DialogSetupFile::backupRead(bool ok)
         return;
     }
     m_ui.leFile->setText(path);
+    m_saved = true;
     showResult(
         tr("The setup of %1 is saved in %2.").arg(pump.name, QDir::toNativeSeparators(path)));
 }

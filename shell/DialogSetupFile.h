@@ -27,6 +27,9 @@ public:
     // Preselects the pump at address, when it is offered.
     void choosePump(int address);
 
+    // Whether a backup was saved in a file while the dialog was open.
+    bool saved() const { return m_saved; }
+
     // The pump as read back after the last restore.
     const RegisterImage &readBack() const { return m_transfer.targetImage(); }
 
@@ -59,4 +62,5 @@ private:
     SetupTransfer m_transfer;
     SetupFile::Setup m_file;
     bool m_compared = false;
+    bool m_saved = false;
 };

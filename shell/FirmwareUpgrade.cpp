@@ -3,6 +3,8 @@
 #include "AppSettings.h"
 #include "BootProtocol.h"
 #include "CommSend.h"
+#include "Communication.h"
+#include "DialogSetupFile.h"
 #include "MyMessageBox.h"
 
 #include <QDebug>
@@ -184,10 +186,38 @@ bool FirmwareUpgrade::confirmUpgrade()
     if (!m_ui.cbEraseAll->isChecked())
         return true;
     // Cancel is the default: the settings cannot be brought back.
+    if (!MyMessageBox::ask(this,
+                           tr("\"Erase Setup Information\" is ticked: the upgrade also erases "
+                              "every setting stored in the master pump.\n\n"
+                              "Erase the settings of the master pump?"),
+                           tr("Erase"), tr("Cancel"), true))
+        return false;
+    return offerBackup();
+}
+
+bool FirmwareUpgrade::offerBackup()
+{
+    if (!m_backupOffered ||
+        !MyMessageBox::ask(this,
+                           tr("Save the master's settings in a setup file before the upgrade "
+                              "erases them? Restore Setup in the File menu brings them back."),
+                           tr("Backup..."), tr("Skip")))
+        return true;
+    // The master still runs its application and answers Modbus, not the
+    // boot loader's protocol that this page has switched the link to.
+    Communication *link = Communication::current();
+    if (link)
+        link->setMode(Communication::ModbusMode);
+    DialogSetupFile dialog(DialogSetupFile::Mode::Backup,
+                           {{tr("Master"), SetupRestore::kMasterAddress}}, this);
+    dialog.exec();
+    if (link)
+        link->setMode(Communication::BootMode);
+    if (dialog.saved())
+        return true;
     return MyMessageBox::ask(this,
-                             tr("\"Erase Setup Information\" is ticked: the upgrade also erases "
-                                "every setting stored in the master pump.\n\n"
-                                "Erase the settings of the master pump?"),
+                             tr("No backup was saved. Erase the settings of the master pump "
+                                "all the same?"),
                              tr("Erase"), tr("Cancel"), true);
 }
 

@@ -32,6 +32,11 @@ public:
     void clearToolTips();
     State state() const { return m_state; }
 
+    // Whether an upgrade that erases the settings first offers a backup of
+    // the master's; not while the pump waits in its boot loader, where it
+    // reads nothing.
+    void setBackupOffered(bool offered) { m_backupOffered = offered; }
+
     // Test seam: with a chooser set, File asks it for the path instead of
     // showing the file dialog. The product never sets one.
     using FileChooser = std::function<QString(QWidget *parent)>;
@@ -70,6 +75,9 @@ private:
     // Before a run: the user confirms the file and the pump, and erasing
     // the settings again when asked to.
     bool confirmUpgrade();
+    // After the erase was confirmed: a backup first, if the user wants one;
+    // false when the upgrade is called off.
+    bool offerBackup();
     // The connect went unanswered: the pump may run its application. True
     // when the user agreed and the switch into the boot loader is on its way.
     bool switchIntoBootLoader();
@@ -79,6 +87,7 @@ private:
 
     Ui::FirmwareUpgrade m_ui;
     State m_state = State::Ready;
+    bool m_backupOffered = true;
     QString m_path;
     QFile m_file;
     // Why the step in flight failed, told just before its result.

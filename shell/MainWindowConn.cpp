@@ -247,6 +247,7 @@ void MainWindowConn::setLaunchMode(int mode)
         return;
     if (Communication *link = Communication::current())
         link->setMode(Communication::BootMode);
+    m_ui.wgFirmwareUpgrade->setBackupOffered(false);
     for (int page = 0; page < PageCount; ++page) {
         if (page != PageFirmwareUpgrade)
             m_items.at(page)->setFlags(Qt::NoItemFlags);

@@ -3,10 +3,12 @@
 #include "ClientFixture.h"
 #include "CommSend.h"
 #include "Communication.h"
+#include "DialogSetupFile.h"
 #include "FirmwareUpgrade.h"
 #include "LinkFixture.h"
 #include "MainWindowConn.h"
 #include "RegisterImage.h"
+#include "SetupFile.h"
 #include "TestSupport.h"
 #include "UiOperate.h"
 
@@ -56,6 +58,7 @@ private Q_SLOTS:
     void eraseAllAsksAgainAndItsCancelSendsNothing();
     void eraseQuestionDefaultsToCancel();
     void upgradeOfARunningPumpSwitchesItIntoItsBootLoader();
+    void erasingUpgradeOffersABackupOfTheMasterFirst();
     void declinedSwitchEndsNamingTheUnansweredConnect();
     void blockRefusedEveryTimeNamesTheBlockAndItsRefusals();
     void verificationMismatchNamesTheBlock();
@@ -375,6 +378,53 @@ void TestFirmware::upgradeOfARunningPumpSwitchesItIntoItsBootLoader()
                           "Restarting the master pump into its boot loader",
                           "Application connect successfully", "Erase Application successfully",
                           "Application Download successfully", "Application Verify successfully"}));
+}
+
+void TestFirmware::erasingUpgradeOffersABackupOfTheMasterFirst()
+{
+    // A running pump with settings of its own, to be erased by the upgrade.
+    // The window here was opened for an upgrade alone, which offers no
+    // backup; after a normal login it does.
+    boot().reset();
+    m_page->setBackupOffered(true);
+    m_link.sim().setHoldingRegister(1, 150, 0x0304);
+    m_link.sim().setHoldingRegister(1, 64, 4321);
+    child<QCheckBox>("cbEraseAll")->setChecked(true);
+    const QString path = writeImage(QStringLiteral("erasing.bin"), 1000, 27);
+    choose(path);
+    const QString backup = m_dir.filePath(QStringLiteral("before-upgrade.tidewell.json"));
+    // Upgrade, Erase, Backup..., then the switch of the running pump.
+    m_client.answerNextQuestionsWith({true, true, true, true});
+    bool saved = false;
+    // The backup dialog runs modal inside the page's Upgrade; it is driven
+    // from a timer once it shows.
+    QTimer driver;
+    driver.setInterval(50);
+    connect(&driver, &QTimer::timeout, this, [&] {
+        auto *dialog = ClientFixture::visibleWindow<DialogSetupFile>();
+        if (!dialog)
+            return;
+        driver.stop();
+        dialog->findChild<QLineEdit *>(QStringLiteral("leFile"))->setText(backup);
+        dialog->findChild<QPushButton *>(QStringLiteral("btnStart"))->click();
+        // Whatever happens, the dialog closes, so that the upgrade goes on.
+        saved = QTest::qWaitFor([dialog] { return dialog->saved(); }, 20000);
+        dialog->accept();
+    });
+    driver.start();
+    QCOMPARE(upgrade(40000), kUpgradedAfterSwitch);
+    QVERIFY(saved);
+    QVERIFY2(m_client.questions().at(2).contains(QStringLiteral("setup file")),
+             qPrintable(m_client.questions().at(2)));
+    const SetupFile::Parsed file = SetupFile::load(backup);
+    QVERIFY2(file.setup, qPrintable(file.error));
+    QCOMPARE(file.setup->address, 1);
+    QCOMPARE(file.setup->holdingRegisters.at(150), 0x0304);
+    QCOMPARE(file.setup->holdingRegisters.at(64), 4321);
+    QVERIFY(boot().flash() == padded(path));
+    // The link is back in the boot loader's mode for the next step.
+    QCOMPARE(Communication::current()->linkMode(), int(Communication::BootMode));
+    m_page->setBackupOffered(false);
 }
 
 void TestFirmware::declinedSwitchEndsNamingTheUnansweredConnect()

@@ -1,6 +1,7 @@
 #include "AppSettings.h"
 #include "DialogSetupFile.h"
 #include "DoseProgramme.h"
+#include "Language.h"
 #include "LiquidBottles.h"
 #include "MyMessageBox.h"
 #include "PageFixture.h"
@@ -38,6 +39,7 @@ private Q_SLOTS:
     void changesAreListedAndWrittenOnlyOnRestore();
     void fileFromAnotherAddressIsAskedAbout();
     void sameSetupHasNothingToChange();
+    void changesReadInChinese();
 
 private:
     QString backupOf(int address);
@@ -276,6 +278,33 @@ void TestSetupDialogs::sameSetupHasNothingToChange()
     QTRY_COMPARE_WITH_TIMEOUT(changes->toPlainText(), QStringLiteral("Nothing to change"), kWaitMs);
     QVERIFY(!child<QPushButton>(&dialog, "btnStart")->isEnabled());
     QVERIFY(!sentWrites());
+}
+
+void TestSetupDialogs::changesReadInChinese()
+{
+    m_fixture.sim().setHoldingRegister(1, DoseProgramme::kDosesPerDayRegister + 3, 2);
+    const QString path = backupOf(1);
+    m_fixture.sim().setHoldingRegister(1, DoseProgramme::kDosesPerDayRegister + 3, 6);
+    Language::install(Language::kChinese);
+    {
+        DialogSetupFile dialog(DialogSetupFile::Mode::Restore, kPumps);
+        dialog.choosePump(1);
+        type(dialog, path);
+        auto *compare = child<QPushButton>(&dialog, "btnCompare");
+        QVERIFY(compare->text() != QStringLiteral("Read and Compare"));
+        compare->click();
+        auto *start = child<QPushButton>(&dialog, "btnStart");
+        QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled(), kWaitMs);
+        const QString changes = child<QTextBrowser>(&dialog, "tbChanges")->toPlainText();
+        QVERIFY2(!changes.contains(QStringLiteral("Channel 4 programme")), qPrintable(changes));
+        QVERIFY(changes.contains(QStringLiteral("\n6\n2\n")));
+        dialog.show();
+        // Every button shows its whole text.
+        for (QPushButton *button : dialog.findChildren<QPushButton *>())
+            QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+        ClientFixture::screenshot(&dialog, QStringLiteral("setup-restore-changes-zh"));
+    }
+    Language::install(Language::kEnglish);
 }
 
 QTEST_MAIN(TestSetupDialogs)

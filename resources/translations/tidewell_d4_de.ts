@@ -729,6 +729,26 @@ Sie jetzt in ihren Bootloader neu starten und die Aktualisierung fortsetzen?</tr
         <source>Restarting the master pump into its boot loader</source>
         <translation>Die Masterpumpe wird in ihren Bootloader neu gestartet</translation>
     </message>
+    <message>
+        <source>Save the master&apos;s settings in a setup file before the upgrade erases them? Restore Setup in the File menu brings them back.</source>
+        <translation>Die Einstellungen der Masterpumpe vor dem Löschen durch das Update in einer Einstellungsdatei sichern? „Einstellungen wiederherstellen...“ im Menü Datei holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>Backup...</source>
+        <translation>Sichern...</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>No backup was saved. Erase the settings of the master pump all the same?</source>
+        <translation>Es wurde keine Sicherung gespeichert. Die Einstellungen der Masterpumpe trotzdem löschen?</translation>
+    </message>
 </context>
 <context>
     <name>LinkStatusLine</name>

@@ -729,6 +729,26 @@ Restart it into its boot loader now and go on with the upgrade?</translation>
         <source>Restarting the master pump into its boot loader</source>
         <translation>Restarting the master pump into its boot loader</translation>
     </message>
+    <message>
+        <source>Save the master&apos;s settings in a setup file before the upgrade erases them? Restore Setup in the File menu brings them back.</source>
+        <translation>Save the master&apos;s settings in a setup file before the upgrade erases them? Restore Setup in the File menu brings them back.</translation>
+    </message>
+    <message>
+        <source>Backup...</source>
+        <translation>Backup...</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>No backup was saved. Erase the settings of the master pump all the same?</source>
+        <translation>No backup was saved. Erase the settings of the master pump all the same?</translation>
+    </message>
 </context>
 <context>
     <name>LinkStatusLine</name>

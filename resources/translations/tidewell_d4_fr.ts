@@ -729,6 +729,26 @@ La redémarrer maintenant dans son chargeur de démarrage et poursuivre la mise 
         <source>Restarting the master pump into its boot loader</source>
         <translation>Redémarrage de la pompe maître dans son chargeur de démarrage</translation>
     </message>
+    <message>
+        <source>Save the master&apos;s settings in a setup file before the upgrade erases them? Restore Setup in the File menu brings them back.</source>
+        <translation>Enregistrer les réglages de la pompe maître dans un fichier de configuration avant que la mise à jour ne les efface ? « Restaurer la configuration... » du menu Fichier les rétablit.</translation>
+    </message>
+    <message>
+        <source>Backup...</source>
+        <translation>Sauvegarder...</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Maître</translation>
+    </message>
+    <message>
+        <source>No backup was saved. Erase the settings of the master pump all the same?</source>
+        <translation>Aucune sauvegarde n&apos;a été enregistrée. Effacer quand même les réglages de la pompe maître ?</translation>
+    </message>
 </context>
 <context>
     <name>LinkStatusLine</name>

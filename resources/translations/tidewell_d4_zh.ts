@@ -729,6 +729,26 @@ Restart it into its boot loader now and go on with the upgrade?</source>
         <source>Restarting the master pump into its boot loader</source>
         <translation>正在将主泵重启到引导程序</translation>
     </message>
+    <message>
+        <source>Save the master&apos;s settings in a setup file before the upgrade erases them? Restore Setup in the File menu brings them back.</source>
+        <translation>升级将清除主机的设置，是否先把它们保存到设置文件中？之后可用“文件”菜单中的“恢复设置...”找回。</translation>
+    </message>
+    <message>
+        <source>Backup...</source>
+        <translation>备份...</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>跳过</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>主机</translation>
+    </message>
+    <message>
+        <source>No backup was saved. Erase the settings of the master pump all the same?</source>
+        <translation>没有保存备份。仍要清除主机泵的设置吗？</translation>
+    </message>
 </context>
 <context>
     <name>LinkStatusLine</name>
