@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "BatchStart.h"
+#include "DialogWaiting.h"
 #include "FirmwareVersions.h"
 #include "MyMessageBox.h"
 #include "SetupDiff.h"
@@ -24,6 +25,7 @@ DialogSetupFile::DialogSetupFile(Mode mode, const QVector<Pump> &pumps, QWidget 
     : QDialog(parent)
     , m_mode(mode)
     , m_pumps(pumps)
+    , m_waiting(new DialogWaiting(this))
 {
     m_ui.setupUi(this);
     const bool restore = mode == Mode::Restore;
@@ -106,6 +108,10 @@ void DialogSetupFile::setBusy(bool busy)
           static_cast<QWidget *>(m_ui.btnClose)})
         widget->setEnabled(!busy);
     m_ui.btnStart->setEnabled(!busy && (m_mode == Mode::Backup || m_compared));
+    if (busy)
+        m_waiting->exec();
+    else
+        m_waiting->close();
 }
 
 void DialogSetupFile::showResult(const QString &text)

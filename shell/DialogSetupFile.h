@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QVector>
 
+class DialogWaiting;
+
 // Backup and restore of one pump's setup. Backup reads the chosen pump whole
 // and saves it in a file. Restore checks the file before anything is sent,
 // reads the chosen pump, lists what would change, and writes only when the
@@ -60,6 +62,7 @@ private:
     Mode m_mode;
     QVector<Pump> m_pumps;
     SetupTransfer m_transfer;
+    DialogWaiting *m_waiting;
     SetupFile::Setup m_file;
     bool m_compared = false;
     bool m_saved = false;

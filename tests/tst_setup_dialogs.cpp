@@ -1,5 +1,6 @@
 #include "AppSettings.h"
 #include "DialogSetupFile.h"
+#include "DialogWaiting.h"
 #include "DoseProgramme.h"
 #include "Language.h"
 #include "LiquidBottles.h"
