@@ -13,7 +13,6 @@
 #include "Communication.h"
 #include "DialogLogin.h"
 #include "MainWindowConn.h"
-#include "ModbusCodec.h"
 #include "UiOperate.h"
 
 #include <QApplication>
@@ -61,26 +60,10 @@ double fullReadsRoundTripsMs(quint16 port)
     if (!socket.waitForConnected(5000))
         return -1;
     socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    double total = 0;
-    for (int slave = 1; slave <= 4; ++slave) {
-        for (const QString &command : UiOperate::fullReadCommands(slave)) {
-            const QStringList f = command.split(' ');
-            const QByteArray frame = Modbus::buildRead(
-                quint8(slave), Modbus::FunctionCode(f[1].toInt()), f[2].toInt(), f[3].toInt());
-            QElapsedTimer clock;
-            clock.start();
-            socket.write(frame);
-            socket.flush();
-            QByteArray reply;
-            while (Modbus::expectedReplyLength(reply) <= 0 ||
-                   reply.size() < Modbus::expectedReplyLength(reply)) {
-                if (!socket.waitForReadyRead(3000))
-                    return -1;
-                reply += socket.readAll();
-            }
-            total += clock.nsecsElapsed() / 1e6;
-        }
-    }
+    QStringList commands;
+    for (int slave = 1; slave <= 4; ++slave)
+        commands += UiOperate::fullReadCommands(slave);
+    const double total = BenchSupport::roundTripsMs(socket, commands, RegisterImage());
     socket.disconnectFromHost();
     if (socket.state() != QAbstractSocket::UnconnectedState)
         socket.waitForDisconnected(1000);

@@ -10,7 +10,7 @@
 #include "BenchSupport.h"
 #include "CommBackOperate.h"
 #include "CommSend.h"
-#include "ModbusCodec.h"
+#include "RegisterImage.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -53,25 +53,7 @@ double roundTripsMs(quint16 port)
     if (!socket.waitForConnected(5000))
         return -1;
     socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    double total = 0;
-    for (const QString &command : fullReadCommands()) {
-        const QStringList f = command.split(' ');
-        const QByteArray frame =
-            Modbus::buildRead(1, Modbus::FunctionCode(f[1].toInt()), f[2].toInt(), f[3].toInt());
-        QElapsedTimer clock;
-        clock.start();
-        socket.write(frame);
-        socket.flush();
-        QByteArray reply;
-        while (Modbus::expectedReplyLength(reply) <= 0 ||
-               reply.size() < Modbus::expectedReplyLength(reply)) {
-            if (!socket.waitForReadyRead(3000))
-                return -1;
-            reply += socket.readAll();
-        }
-        total += clock.nsecsElapsed() / 1e6;
-    }
-    return total;
+    return BenchSupport::roundTripsMs(socket, fullReadCommands(), RegisterImage());
 }
 
 class Outcome : public CommBackOperate

@@ -13,8 +13,6 @@
 #include "BatchOutcome.h"
 #include "BenchSupport.h"
 #include "CommSend.h"
-#include "CommandString.h"
-#include "ModbusCodec.h"
 #include "MyMessageBox.h"
 #include "RegisterImage.h"
 #include "TimeTempDomain.h"
@@ -42,44 +40,15 @@ constexpr int kSlavesInUse = 3;
 
 using BenchSupport::cpuSeconds;
 
-QByteArray frameFor(const QString &command, const RegisterImage &image)
-{
-    const CommandString c = CommandString::parse(command);
-    const auto slave = static_cast<quint8>(c.slave);
-    switch (c.function) {
-    case Modbus::WriteSingleCoil:
-        return Modbus::buildWriteSingleCoil(slave, c.index, image);
-    case Modbus::WriteSingleRegister:
-        return Modbus::buildWriteSingleRegister(slave, c.index, image);
-    case Modbus::WriteMultipleRegisters:
-        return Modbus::buildWriteMultipleRegisters(slave, c.index, c.count, image);
-    default:
-        return Modbus::buildRead(slave, Modbus::FunctionCode(c.function), c.index, c.count);
-    }
-}
-
 // The round trips alone: the same requests sent back to back on a socket of
 // our own, each waiting only for its complete reply. Median of kRuns.
 double roundTripsMs(QTcpSocket &socket, const QStringList &commands, const RegisterImage &image)
 {
     QVector<double> totals;
     for (int run = 0; run < kRuns; ++run) {
-        double total = 0;
-        for (const QString &command : commands) {
-            const QByteArray frame = frameFor(command, image);
-            QElapsedTimer clock;
-            clock.start();
-            socket.write(frame);
-            socket.flush();
-            QByteArray reply;
-            while (Modbus::expectedReplyLength(reply) <= 0 ||
-                   reply.size() < Modbus::expectedReplyLength(reply)) {
-                if (!socket.waitForReadyRead(3000))
-                    return -1;
-                reply += socket.readAll();
-            }
-            total += clock.nsecsElapsed() / 1e6;
-        }
+        const double total = BenchSupport::roundTripsMs(socket, commands, image);
+        if (total < 0)
+            return -1;
         totals << total;
     }
     std::sort(totals.begin(), totals.end());
