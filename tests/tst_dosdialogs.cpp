@@ -5,6 +5,7 @@
 #include "DialogPumpName.h"
 #include "DoseSetGroup.h"
 #include "LinkFixture.h"
+#include "PageFixture.h"
 #include "RegisterImage.h"
 #include "TestSupport.h"
 
@@ -45,8 +46,8 @@ private:
     static QVector<int> intervals(DialogChemicalInter &dialog);
     QVector<int> simIntervals();
 
-    ClientFixture m_prompts; // records prompts; its own simulator stays unused
-    LinkFixture m_link;
+    PageFixture m_fixture; // the link, with prompts and questions recorded
+    LinkFixture &m_link = m_fixture.link;
     std::unique_ptr<RegisterImage> m_master;
 };
 
@@ -68,7 +69,7 @@ void TestDosDialogs::init()
     QTRY_VERIFY(m_link.queue().isIdle());
     m_link.sim().setFaults(SimFaults());
     m_link.sim().clearRequests();
-    m_prompts.clearPrompts();
+    m_fixture.prompts.clear();
 }
 
 void TestDosDialogs::setIntervals(DialogChemicalInter &dialog, const QVector<int> &values)
@@ -128,7 +129,7 @@ void TestDosDialogs::intervalsOfFiftyFiveMinutesAreWrittenAndClose()
     QTest::mouseClick(child<QPushButton>(&dialog, "btnConfirm"), Qt::LeftButton);
     QTRY_COMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(m_prompts.promptNumbers(), QVector<int>());
+    QCOMPARE(m_fixture.prompts, QVector<int>());
     QCOMPARE(simIntervals(), QVector<int>({0, 25, 20, 10}));
     QCOMPARE(m_link.sim().requestCount(), 1);
     const PumpSimulator::Request request = m_link.sim().requests().first();
@@ -148,7 +149,7 @@ void TestDosDialogs::intervalsAboveFiftyFiveMinutesAreRefused()
     dialog.show();
     setIntervals(dialog, {1, 25, 20, 10});
     QTest::mouseClick(child<QPushButton>(&dialog, "btnConfirm"), Qt::LeftButton);
-    QCOMPARE(m_prompts.promptNumbers(), QVector<int>({27}));
+    QCOMPARE(m_fixture.prompts, QVector<int>({27}));
     QVERIFY(dialog.isVisible());
     QCOMPARE(intervals(dialog), QVector<int>({1, 25, 20, 10}));
     QVERIFY(m_link.queue().isIdle());
@@ -167,7 +168,7 @@ void TestDosDialogs::intervalReadFillsTheBoxes()
     QTest::mouseClick(child<QPushButton>(&dialog, "btnRead"), Qt::LeftButton);
     QTRY_COMPARE(intervals(dialog), QVector<int>({9, 10, 11, 12}));
     QTRY_COMPARE(dialog.state(), int(DialogChemicalInter::StateIdle));
-    QCOMPARE(m_prompts.promptNumbers(), QVector<int>());
+    QCOMPARE(m_fixture.prompts, QVector<int>());
     QVERIFY(dialog.isVisible());
     const PumpSimulator::Request request = m_link.sim().requests().first();
     QCOMPARE(request.function, 3);
@@ -183,7 +184,7 @@ void TestDosDialogs::failedIntervalWriteRaisesPrompt4AndStaysOpen()
     dialog.show();
     setIntervals(dialog, {5, 5, 5, 5});
     QTest::mouseClick(child<QPushButton>(&dialog, "btnConfirm"), Qt::LeftButton);
-    QTRY_COMPARE(m_prompts.promptNumbers(), QVector<int>({4}));
+    QTRY_COMPARE(m_fixture.prompts, QVector<int>({4}));
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.result(), 0);
     QCOMPARE(simIntervals(), before);

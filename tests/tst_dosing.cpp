@@ -9,6 +9,7 @@
 #include "DoseProgramme.h"
 #include "DoseSetGroup.h"
 #include "LinkFixture.h"
+#include "PageFixture.h"
 #include "RegisterImage.h"
 #include "TestProgramme.h"
 #include "TestSupport.h"
@@ -79,8 +80,8 @@ private:
     void readPage(DoseSetGroup *page);
     void savePage(DoseSetGroup *page);
 
-    ClientFixture m_prompts; // records prompts; its own simulator stays unused
-    LinkFixture m_link;
+    PageFixture m_fixture; // the link, with prompts and questions recorded
+    LinkFixture &m_link = m_fixture.link;
     std::unique_ptr<RegisterImage> m_masterImage;
     std::unique_ptr<RegisterImage> m_slaveImage;
     AutoSetup *m_setup = nullptr;
@@ -140,7 +141,7 @@ void TestDosing::init()
     QTRY_VERIFY(m_link.queue().isIdle());
     m_link.sim().setFaults(SimFaults());
     m_link.sim().clearRequests();
-    m_prompts.clearPrompts();
+    m_fixture.prompts.clear();
     m_refusals.clear();
 }
 
@@ -189,16 +190,16 @@ void TestDosing::readPage(DoseSetGroup *page)
 {
     click(page, "btnRead");
     QCOMPARE(page->state(), int(DoseSetGroup::StateReading));
-    QTRY_COMPARE(m_prompts.promptNumbers(), QVector<int>({5}));
+    QTRY_COMPARE(m_fixture.prompts, QVector<int>({5}));
     QCOMPARE(page->state(), int(DoseSetGroup::StateIdle));
-    m_prompts.clearPrompts();
+    m_fixture.prompts.clear();
 }
 
 void TestDosing::savePage(DoseSetGroup *page)
 {
     click(page, "btnSave");
-    QTRY_COMPARE(m_prompts.promptNumbers(), QVector<int>({3}));
-    m_prompts.clearPrompts();
+    QTRY_COMPARE(m_fixture.prompts, QVector<int>({3}));
+    m_fixture.prompts.clear();
 }
 
 void TestDosing::readIsSixteenRequestsInOrder()
@@ -491,10 +492,10 @@ void TestDosing::planEditorAddsEditsAndRemovesPlans()
     enter(4, QTime(11, 0), 5);
     QCOMPARE(plans->planCount(), 4);
     enter(6, QTime(12, 0), 5);
-    QCOMPARE(m_prompts.promptNumbers(), QVector<int>({26}));
+    QCOMPARE(m_fixture.prompts, QVector<int>({26}));
     QCOMPARE(plans->planCount(), 4);
     enter(2, QTime(9, 0), 0);
-    QCOMPARE(m_prompts.promptNumbers(), QVector<int>({26, 25}));
+    QCOMPARE(m_fixture.prompts, QVector<int>({26, 25}));
     QCOMPARE(plans->planText(2), QStringLiteral("2 09:00 3ml"));
     enter(2, QTime(9, 15), 6);
     QCOMPARE(plans->planText(2), QStringLiteral("2 09:15 6ml"));
@@ -589,7 +590,7 @@ void TestDosing::saveRefusesAnOnChannelWithoutDoseChoice()
     // Long enough for a stray request to reach the simulator over loopback.
     QTest::qWait(150);
     QCOMPARE(m_link.sim().requestCount(), 0);
-    QCOMPARE(m_prompts.promptNumbers(), QVector<int>());
+    QCOMPARE(m_fixture.prompts, QVector<int>());
 
     // In the custom mode the automatic span does not matter.
     child<QComboBox>(page, "combAutoCustom")->setCurrentIndex(1);
@@ -694,11 +695,11 @@ void TestDosing::saveTwiceRunsOneBatch()
     m_link.sim().clearRequests();
     click(master(), "btnSave");
     click(master(), "btnSave");
-    QTRY_COMPARE(m_prompts.promptNumbers(), QVector<int>({3}));
+    QTRY_COMPARE(m_fixture.prompts, QVector<int>({3}));
     QTRY_VERIFY(m_link.queue().isIdle());
     // A second batch would have started within one pause of 60 ms.
     QTest::qWait(200);
-    QCOMPARE(m_prompts.promptNumbers(), QVector<int>({3}));
+    QCOMPARE(m_fixture.prompts, QVector<int>({3}));
     QCOMPARE(m_link.sim().requestCount(), 16);
 }
 
@@ -712,7 +713,7 @@ void TestDosing::readDuringAnotherBatchIsIgnored()
     QTRY_VERIFY(m_link.queue().isIdle());
     QTest::qWait(200);
     QCOMPARE(m_link.sim().requestCount(), 2);
-    QCOMPARE(m_prompts.promptNumbers(), QVector<int>());
+    QCOMPARE(m_fixture.prompts, QVector<int>());
     QCOMPARE(master()->state(), int(DoseSetGroup::StateIdle));
 }
 
@@ -726,7 +727,7 @@ void TestDosing::failedReadKeepsTheEditorsAndRaisesPrompt6()
     for (int attempt = 16; attempt <= 19; ++attempt)
         m_link.sim().scriptException(attempt, 2);
     click(master(), "btnRead");
-    QTRY_COMPARE(m_prompts.promptNumbers(), QVector<int>({6}));
+    QTRY_COMPARE(m_fixture.prompts, QVector<int>({6}));
     QCOMPARE(child<QDoubleSpinBox>(parameters(master(), 0), "dbVolume")->value(), 12.5);
     QCOMPARE(master()->deviceImage()->holdingRegisters[19], 0x4148);
 }
@@ -740,11 +741,11 @@ void TestDosing::failedSaveRaisesPrompt4AndKeepsTheDeviceImage()
     for (int attempt = 1; attempt <= 4; ++attempt)
         m_link.sim().scriptException(attempt, 4);
     click(master(), "btnSave");
-    QTRY_COMPARE(m_prompts.promptNumbers(), QVector<int>({4}));
+    QTRY_COMPARE(m_fixture.prompts, QVector<int>({4}));
     QCOMPARE(master()->deviceImage()->holdingRegisters[19], 0x4148);
     // The edit is still there and goes out with the next Save.
     QCOMPARE(child<QDoubleSpinBox>(parameters(master(), 0), "dbVolume")->value(), 99.0);
-    m_prompts.clearPrompts();
+    m_fixture.prompts.clear();
     savePage(master());
     QCOMPARE(m_link.sim().holdingRegister(1, 19), 0x42C6);
 }

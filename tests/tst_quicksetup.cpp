@@ -9,6 +9,7 @@
 #include "LiquidStatusSetup.h"
 #include "LiquidStatusUnit.h"
 #include "MainWindowConn.h"
+#include "PageFixture.h"
 #include "ParameterSetup.h"
 #include "RegisterImage.h"
 #include "TestSupport.h"
@@ -50,8 +51,8 @@ private:
     void loadDistinctProgramme(int address, int seed);
     void clickSetup();
 
-    ClientFixture m_prompts; // records prompts; its own simulator stays unused
-    LinkFixture m_link;
+    PageFixture m_fixture; // the link, with prompts and questions recorded
+    LinkFixture &m_link = m_fixture.link;
     std::unique_ptr<RegisterImage> m_master;
     MainWindowConn *m_window = nullptr;
     ParameterSetup *m_page = nullptr;
@@ -87,7 +88,7 @@ void TestQuickSetup::init()
     QTRY_VERIFY(m_link.queue().isIdle());
     m_link.sim().setFaults(SimFaults());
     m_link.sim().clearRequests();
-    m_prompts.clearPrompts();
+    m_fixture.prompts.clear();
 }
 
 // The start-up read of one pump, as the orchestrator does it.
@@ -155,7 +156,7 @@ void TestQuickSetup::setupWritesSixRequestsInOrder()
     field("dsConsumeKh")->setValue(1);
     QTest::mouseClick(child<QPushButton>(m_page, "btnCalculate"), Qt::LeftButton);
     clickSetup();
-    QTRY_COMPARE(m_prompts.promptNumbers(), QVector<int>({3}));
+    QTRY_COMPARE(m_fixture.prompts, QVector<int>({3}));
     const QVector<PumpSimulator::Request> requests = m_link.sim().requests();
     const int expected[6][3] = {{15, 27, 10}, {16, 2, 22},  {16, 24, 22},
                                 {16, 46, 11}, {16, 142, 4}, {15, 33, 2}};
@@ -229,7 +230,7 @@ void TestQuickSetup::setupLeavesTheMastersOtherRegistersAsTheMasterHadThem()
     m_link.sim().clearRequests();
 
     clickSetup();
-    QTRY_COMPARE(m_prompts.promptNumbers(), QVector<int>({3}));
+    QTRY_COMPARE(m_fixture.prompts, QVector<int>({3}));
     const QSet<int> setRegisters = {2,  3,  4,  19, 20, 21, 22, 23, 24, 32,  33, 34,
                                     42, 43, 44, 45, 46, 47, 48, 49, 50, 142, 143};
     for (int reg : written) {
@@ -283,7 +284,7 @@ void TestQuickSetup::failedSetupWritesNoSettings()
         m_link.sim().scriptException(attempt, 4);
     QSignalSpy updates(m_page, &ParameterSetup::quikSetup);
     clickSetup();
-    QTRY_COMPARE(m_prompts.promptNumbers(), QVector<int>({4}));
+    QTRY_COMPARE(m_fixture.prompts, QVector<int>({4}));
     QCOMPARE(updates.count(), 0);
     QCOMPARE(settings.value("aquarium_volume").toDouble(), volume);
     QCOMPARE(m_link.sim().requestCount(), 4);
@@ -296,7 +297,7 @@ void TestQuickSetup::setupUsesTheEditedResults()
     QSignalSpy updates(m_page, &ParameterSetup::quikSetup);
     clickSetup();
     clickSetup(); // pressed twice: one batch, one outcome
-    QTRY_COMPARE(m_prompts.promptNumbers(), QVector<int>({3}));
+    QTRY_COMPARE(m_fixture.prompts, QVector<int>({3}));
     QCOMPARE(updates.count(), 1);
     QCOMPARE(m_link.sim().holdingRegister(1, 19), 0x40E8); // 7.25 is 0x40E80000
     QCOMPARE(m_link.sim().holdingRegister(1, 20), 0x0000);
@@ -315,14 +316,14 @@ void TestQuickSetup::liquidPageShowsTheDaysLeftOfTheNewProgrammeWithoutARead()
     QVERIFY(liquid);
     m_window->listWidgetSetupItemClicked(m_window->pageItem(MainWindowConn::PageLiquidStatus));
     QTest::mouseClick(child<QPushButton>(liquid->tab(0), "btnRead"), Qt::LeftButton);
-    QTRY_COMPARE(m_prompts.promptNumbers(), QVector<int>({5}));
-    m_prompts.clearPrompts();
+    QTRY_COMPARE(m_fixture.prompts, QVector<int>({5}));
+    m_fixture.prompts.clear();
 
     m_window->listWidgetSetupItemClicked(m_window->pageItem(MainWindowConn::PageQuickSetup));
     child<QCheckBox>(m_page, "cbCustom")->setChecked(true);
     field("dsSupplyCa")->setValue(20);
     clickSetup();
-    QTRY_COMPARE(m_prompts.promptNumbers(), QVector<int>({3}));
+    QTRY_COMPARE(m_fixture.prompts, QVector<int>({3}));
     QCOMPARE(m_link.sim().holdingRegister(1, 19), 0x41A0); // 20.0 is 0x41A00000
     QCOMPARE(m_link.sim().holdingRegister(1, 20), 0x0000);
     QCOMPARE(m_link.sim().holdingRegister(1, 2), 1);
