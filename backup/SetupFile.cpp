@@ -49,7 +49,7 @@ const QLatin1String kKeyInterval("chemical_interval");
 const QLatin1String kKeyPump4Select("chemical_pump4_select");
 const QLatin1String kKeyPump5Select("chemical_pump5_select");
 
-struct TableSpec
+struct TableShape
 {
     const char *key;
     const char *name; // as the user reads it in a message
@@ -58,7 +58,7 @@ struct TableSpec
     QVector<int> Setup::*values;
 };
 
-const TableSpec kTables[] = {
+const TableShape kTables[] = {
     {"coils", QT_TRANSLATE_NOOP("SetupFile", "coil"), RegisterImage::kReadCoilCount, 1,
      &Setup::coils},
     {"discrete_inputs", QT_TRANSLATE_NOOP("SetupFile", "discrete input"),
@@ -100,22 +100,22 @@ Parsed failure(const QString &error)
     return parsed;
 }
 
-QString checkTable(const QJsonObject &tables, const TableSpec &spec, Setup &setup)
+QString checkTable(const QJsonObject &tables, const TableShape &shape, Setup &setup)
 {
-    const QString name = tr(spec.name);
-    const QJsonValue value = tables.value(QLatin1String(spec.key));
+    const QString name = tr(shape.name);
+    const QJsonValue value = tables.value(QLatin1String(shape.key));
     if (!value.isArray())
         return tr("The file has no %1 table.").arg(name);
     const QJsonArray array = value.toArray();
-    if (array.size() != spec.size)
+    if (array.size() != shape.size)
         return tr("The %1 table holds %2 values; a setup file holds %3.")
             .arg(name)
             .arg(array.size())
-            .arg(spec.size);
-    QVector<int> &values = setup.*spec.values;
-    values.reserve(spec.size);
+            .arg(shape.size);
+    QVector<int> &values = setup.*shape.values;
+    values.reserve(shape.size);
     for (int index = 0; index < array.size(); ++index) {
-        const std::optional<int> number = wholeNumber(array.at(index), 0, spec.maximum);
+        const std::optional<int> number = wholeNumber(array.at(index), 0, shape.maximum);
         if (!number) {
             const QJsonValue cell = array.at(index);
             const QString shown = cell.isDouble() ? QString::number(cell.toDouble(), 'g', 12)
@@ -125,7 +125,7 @@ QString checkTable(const QJsonObject &tables, const TableSpec &spec, Setup &setu
                 .arg(name)
                 .arg(index)
                 .arg(shown)
-                .arg(spec.maximum);
+                .arg(shape.maximum);
         }
         values.append(*number);
     }
@@ -286,8 +286,8 @@ void toImage(const Setup &setup, RegisterImage &image)
 QByteArray toJson(const Setup &setup)
 {
     QJsonObject tables;
-    for (const TableSpec &spec : kTables)
-        tables.insert(QLatin1String(spec.key), toArray(setup.*spec.values));
+    for (const TableShape &shape : kTables)
+        tables.insert(QLatin1String(shape.key), toArray(setup.*shape.values));
 
     QJsonArray pumps;
     for (const PumpEntry &pump : setup.pc.pumps)
@@ -361,8 +361,8 @@ Parsed parse(const QByteArray &bytes)
     setup.firmwareVersion = pump.value(kKeyFirmwareVersion).toString();
 
     const QJsonObject tables = root.value(kKeyTables).toObject();
-    for (const TableSpec &spec : kTables) {
-        const QString error = checkTable(tables, spec, setup);
+    for (const TableShape &shape : kTables) {
+        const QString error = checkTable(tables, shape, setup);
         if (!error.isEmpty())
             return failure(error);
     }

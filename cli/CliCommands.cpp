@@ -2,7 +2,9 @@
 
 #include "AppSettings.h"
 #include "CliLink.h"
+#include "CommandString.h"
 #include "FirmwareVersions.h"
+#include "ModbusCodec.h"
 #include "PasswordChange.h"
 #include "RegisterImage.h"
 #include "SetupDiff.h"
@@ -212,9 +214,9 @@ int info(const QStringList &arguments)
     int exitCode = Done;
     for (const Pump &pump : pumpsInUse(AppSettings::store())) {
         QString error;
-        const QStringList versions = {QStringLiteral("%1 4 %2 2")
-                                          .arg(pump.address)
-                                          .arg(FirmwareVersions::kAppVersionRegister)};
+        const QStringList versions = {CommandString::format(
+            pump.address, Modbus::ReadInputRegisters, FirmwareVersions::kAppVersionRegister,
+            FirmwareVersions::kBuildRegister - FirmwareVersions::kAppVersionRegister + 1)};
         if (!session.run(versions, &error)) {
             pumps.append(QJsonObject {{QStringLiteral("name"), pump.name},
                                       {QStringLiteral("address"), pump.address},

@@ -6,17 +6,13 @@
 #include "CommSend.h"
 #include "CommandString.h"
 #include "DeviceHost.h"
+#include "FirmwareVersions.h"
 #include "ModbusCodec.h"
 #include "RegisterImage.h"
 
 #include <QDebug>
 
 namespace {
-// Input registers the master reports its firmware in.
-constexpr int kFirmwareAppVersionRegister = 29;
-constexpr int kFirmwareBuildRegister = 30;
-// The build number is shown offset by this.
-constexpr int kFirmwareBuildOffset = 200000;
 // The most the full read asks for in one request.
 constexpr int kFullReadChunk = 22;
 
@@ -148,15 +144,11 @@ void UiOperate::showMainWindow()
 void UiOperate::storeFirmwareVersions()
 {
     const RegisterImage &image = *RegisterImage::shared();
-    const int v = image.inputRegisters[kFirmwareAppVersionRegister];
-    const int w = image.inputRegisters[kFirmwareBuildRegister];
     QSettings &settings = AppSettings::store();
-    settings.setValue(
-        QLatin1String(AppSettings::kFirmwareAppVersion),
-        tr("Firmvare App Version ") +
-            QStringLiteral("%1.%2.%3").arg(v >> 12).arg((v >> 8) & 0xF).arg(v & 0xFF));
+    settings.setValue(QLatin1String(AppSettings::kFirmwareAppVersion),
+                      tr("Firmvare App Version ") + FirmwareVersions::appVersion(image));
     settings.setValue(QLatin1String(AppSettings::kFirmwareVersion),
-                      tr("Firmvare Version ") + QString::number(w + kFirmwareBuildOffset));
+                      tr("Firmvare Version ") + FirmwareVersions::build(image));
 }
 
 bool UiOperate::addDevice(const QString &name, bool online)
