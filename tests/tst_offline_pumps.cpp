@@ -418,9 +418,12 @@ void TestOfflinePumps::statusBarNamesTheBridgeTheLinkAndEachPumpsState()
     auto *line = window->findChild<LinkStatusLine *>(QStringLiteral("lbLinkStatus"));
     QVERIFY(line);
     const quint16 port = m_link.sim().port();
+    // Pumps read in the same minute share one entry; a read-out that runs
+    // into the next minute lists the master and the slave apart.
     const QRegularExpression afterLogin(
         QStringLiteral("^127\\.0\\.0\\.1:%1 \u00b7 Connected \u00b7 Slave2 not answering \u00b7 "
-                       "Master, Slave1 read \\d\\d:\\d\\d$")
+                       "(Master, Slave1 read \\d\\d:\\d\\d|"
+                       "Master read \\d\\d:\\d\\d \u00b7 Slave1 read \\d\\d:\\d\\d)$")
             .arg(port));
     QVERIFY2(afterLogin.match(line->fullText()).hasMatch(), qPrintable(line->fullText()));
     // Named once, in words, besides the greyed-out tabs.
