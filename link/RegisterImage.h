@@ -23,6 +23,11 @@ struct RegisterImage
     quint8 coils[kCoilCount] = {};
     int inputRegisters[kInputRegisterCount] = {};
     int holdingRegisters[kHoldingRegisterCount] = {};
+    // The PC's time, in ms since the epoch, at which the clock registers
+    // held what they hold: when a full read filled them or the clock was
+    // set; 0 when neither happened. A pump's clock difference is measured
+    // then, not when someone looks at it.
+    qint64 clockTakenAtMs = 0;
 
     // Copies the ranges a full read fills.
     void copyReadRangesFrom(const RegisterImage &other);

@@ -10,6 +10,7 @@
 #include "ModbusCodec.h"
 #include "RegisterImage.h"
 
+#include <QDateTime>
 #include <QDebug>
 
 namespace {
@@ -160,8 +161,10 @@ bool UiOperate::addDevice(const QString &name, bool online)
     RegisterImage *image = m_deviceImages.last();
     // After a failed read the register image still holds the pump read
     // before: a silent pump's image stays as it was made, with nothing in it.
-    if (online)
+    if (online) {
         image->copyReadRangesFrom(*RegisterImage::shared());
+        image->clockTakenAtMs = QDateTime::currentMSecsSinceEpoch();
+    }
 
     // The next pump is read while the window takes this one: the register
     // image has been copied, so the reply may land in it already.
@@ -204,8 +207,10 @@ void UiOperate::finishRetry(bool answered)
     m_retryTab = -1;
     // A pump that did not answer keeps its image as it was: nothing in it
     // came from the pump, and the register image holds what other pumps said.
-    if (answered)
+    if (answered) {
         m_deviceImages.at(tab)->copyReadRangesFrom(*RegisterImage::shared());
+        m_deviceImages.at(tab)->clockTakenAtMs = QDateTime::currentMSecsSinceEpoch();
+    }
     m_mainWindow->setDeviceOnline(tab, answered);
 }
 

@@ -28,6 +28,9 @@ inline const char kDisplayPrompt[] = "display_prompt";
 // Not written by the first-run defaults; missing means off.
 inline const char kQuietConfirmations[] = "quiet_confirmations";
 inline const char kAquariumVolume[] = "aquarium_volume";
+// The overview warns of a bottle with this many days left or fewer; missing
+// means the overview's default.
+inline const char kLowBottleDays[] = "low_bottle_days";
 inline const char kGroupPumps[] = "group_pumps";
 inline const char kPumpsName[] = "pumps_name";
 inline const char kPumpsReagentIndex[] = "pumps_reagent_index";

@@ -20,20 +20,24 @@
 #include "LiquidStatusSetup.h"
 #include "ManualControl.h"
 #include "MyMessageBox.h"
+#include "OverviewPage.h"
 #include "ParameterSetup.h"
 #include "QuickSetup.h"
 #include "RegisterImage.h"
 #include "SensorStatus.h"
+#include "TimeTempDomain.h"
 #include "TimeTempSetup.h"
 #include "UnsavedEdits.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QEvent>
 #include <QLabel>
 #include <QListWidgetItem>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -44,6 +48,7 @@ struct PageEntry
 };
 
 const PageEntry kPages[MainWindowConn::PageCount] = {
+    {QT_TRANSLATE_NOOP("MainWindowConn", "Overview"), 0},
     {QT_TRANSLATE_NOOP("MainWindowConn", "Time/Temp"), 9},
     {QT_TRANSLATE_NOOP("MainWindowConn", "Dose Settings"), 10},
     {QT_TRANSLATE_NOOP("MainWindowConn", "Manual/Calibration"), 11},
@@ -134,6 +139,19 @@ MainWindowConn::MainWindowConn(QWidget *parent)
     // The bar centres a message in its own height and the labels centre
     // their texts in theirs: one height keeps both on one line.
     m_ui.statusbar->setFixedHeight(m_statusLabel->height());
+    m_warnings = new QToolButton(m_ui.statusbar);
+    m_warnings->setObjectName(QStringLiteral("btnWarnings"));
+    m_warnings->setAutoRaise(true);
+    m_warnings->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_warnings->setIconSize(QSize(14, 14));
+    m_warnings->setFixedHeight(m_statusLabel->height());
+    m_warnings->hide();
+    connect(m_warnings, &QToolButton::clicked, this,
+            [this] { listWidgetSetupItemClicked(m_items.at(PageOverview)); });
+    connect(m_ui.wgOverview, &OverviewPage::warningsChanged, this,
+            &MainWindowConn::showWarningCount);
+    connect(m_ui.wgOverview, &OverviewPage::deviceRead, this, &MainWindowConn::deviceReadAll);
+    connect(m_ui.wgTimeTempSetup, &TimeTempSetup::clockSet, this, &MainWindowConn::slaveClocksSet);
     m_linkStatus = new LinkStatusLine(m_ui.statusbar);
     {
         QSettings &store = AppSettings::store();
@@ -158,9 +176,18 @@ MainWindowConn::MainWindowConn(QWidget *parent)
                     if (silentAddress >= 0)
                         m_linkStatus->setPumpSilent(silentAddress);
                 });
+        // After the page that asked has taken the outcome into its pump's
+        // image: that outcome is delivered from a connection made earlier.
+        connect(
+            queue, &CommSend::returnStatus, this,
+            [this] {
+                if (isVisible())
+                    QTimer::singleShot(0, m_ui.wgOverview, &OverviewPage::refresh);
+            },
+            Qt::QueuedConnection);
     }
 
-    showPage(PageTimeTemp);
+    showPage(PageOverview);
 
     QSettings &settings = AppSettings::store();
     checkLanguageAction(settings.value(QLatin1String(AppSettings::kLanguage)).toInt());
@@ -264,6 +291,7 @@ void MainWindowConn::addDevice(const QString &name, int address, RegisterImage *
     // Pumps are handed over once their read is done; one that did not
     // answer is marked so right after.
     m_linkStatus->setPumpHeard(address, QTime::currentTime());
+    m_ui.wgOverview->addDevice(name, address, image);
     m_ui.wgAutoSetup->addDevice(name, address, image);
     m_ui.wgManualControl->addDevice(name, address, image);
     m_ui.wgLiquidStatusSetup->addDevice(name, address, image);
@@ -296,6 +324,7 @@ void MainWindowConn::setDeviceOnline(int index, bool online)
     const bool retried = index == m_retryIndex;
     if (retried)
         m_retryIndex = -1;
+    m_ui.wgOverview->setDeviceOnline(index, online);
     m_ui.wgAutoSetup->setDeviceOnline(index, online);
     m_ui.wgManualControl->setDeviceOnline(index, online);
     m_ui.wgLiquidStatusSetup->setDeviceOnline(index, online);
@@ -307,9 +336,51 @@ void MainWindowConn::setDeviceOnline(int index, bool online)
         MyMessageBox::prompt(this, online ? 5 : 6);
 }
 
+void MainWindowConn::deviceReadAll(int index, bool answered)
+{
+    setDeviceOnline(index, answered);
+    if (!answered)
+        return;
+    for (DeviceTabs *tabs : {static_cast<DeviceTabs *>(m_ui.wgAutoSetup),
+                             static_cast<DeviceTabs *>(m_ui.wgManualControl),
+                             static_cast<DeviceTabs *>(m_ui.wgLiquidStatusSetup),
+                             static_cast<DeviceTabs *>(m_ui.wgSensorStatus)}) {
+        // Edits the user has not saved are not thrown away unasked.
+        if (!tabs->hasUnsavedEdits(index))
+            tabs->reloadDevice(index);
+    }
+}
+
+void MainWindowConn::slaveClocksSet(const QDateTime &moment)
+{
+    // The master's image took the clock with the request; the slaves' are
+    // brought along so that the overview does not warn of what was mended.
+    const QVector<int> slaves = TimeTemp::slavesInUse(AppSettings::store());
+    const qint64 takenAt = QDateTime::currentMSecsSinceEpoch();
+    for (int index = 1; index < m_deviceImages.size(); ++index) {
+        if (!slaves.contains(m_deviceAddresses.at(index)) || !m_deviceImages.at(index))
+            continue;
+        TimeTemp::encodeClock(*m_deviceImages.at(index), moment);
+        m_deviceImages.at(index)->clockTakenAtMs = takenAt;
+    }
+    m_ui.wgOverview->refresh();
+}
+
+void MainWindowConn::showWarningCount(int count)
+{
+    // The firmware-only mode has no pumps to warn of.
+    m_warnings->setVisible(m_launchMode != 1);
+    m_warnings->setText(count > 0 ? tr("Warnings: %1").arg(count) : tr("No warnings"));
+    m_warnings->setIcon(count > 0 ? style()->standardIcon(QStyle::SP_MessageBoxWarning) : QIcon());
+    m_warnings->setToolTip(tr("Show the overview"));
+    layOutStatusBar();
+}
+
 void MainWindowConn::showFixedSize(int width, int height)
 {
     setFixedSize(width, height);
+    m_ui.wgOverview->refresh();
+    showWarningCount(m_ui.wgOverview->warningCount());
     layOutStatusBar();
     show();
     if (!m_silentAtLogin.isEmpty()) {
@@ -334,9 +405,15 @@ void MainWindowConn::layOutStatusBar()
         ? m_statusLabel->x() + m_statusLabel->fontMetrics().horizontalAdvance(m_statusLabel->text())
         : kStatusMessageIndentPx + m_ui.statusbar->fontMetrics().horizontalAdvance(message);
     const int left = textEnd + kStatusGapPx;
-    // The bar spans the window, and has its width only once the window is shown.
-    m_linkStatus->setGeometry(left, m_statusLabel->y(),
-                              qMax(0, width() - left - m_statusLabel->x()),
+    // The bar spans the window, and has its width only once the window is
+    // shown; the warning count keeps the right end.
+    int right = width() - m_statusLabel->x();
+    if (m_warnings->isVisibleTo(this)) {
+        const int buttonWidth = m_warnings->sizeHint().width();
+        right -= buttonWidth;
+        m_warnings->setGeometry(right, m_statusLabel->y(), buttonWidth, m_statusLabel->height());
+    }
+    m_linkStatus->setGeometry(left, m_statusLabel->y(), qMax(0, right - left),
                               m_statusLabel->height());
 }
 
@@ -445,6 +522,7 @@ void MainWindowConn::actionRestoreSetupFile()
         // The pages show the pump as it now is; edits made against what it
         // held before no longer apply.
         m_deviceImages.at(index)->copyReadRangesFrom(dialog.readBack());
+        m_deviceImages.at(index)->clockTakenAtMs = QDateTime::currentMSecsSinceEpoch();
         for (DeviceTabs *tabs : {static_cast<DeviceTabs *>(m_ui.wgAutoSetup),
                                  static_cast<DeviceTabs *>(m_ui.wgManualControl),
                                  static_cast<DeviceTabs *>(m_ui.wgLiquidStatusSetup),
@@ -457,6 +535,8 @@ void MainWindowConn::actionRestoreSetupFile()
         showUnsavedMarks();
     });
     dialog.exec();
+    // The channel names and reagents may have come back with the pump.
+    m_ui.wgOverview->refresh();
 }
 
 void MainWindowConn::actionQuit()
@@ -481,12 +561,14 @@ void MainWindowConn::actionPumpName()
 {
     DialogPumpName dialog(this);
     dialog.exec();
+    m_ui.wgOverview->refresh();
 }
 
 void MainWindowConn::actionChemicalInterval()
 {
     DialogChemicalInter dialog(this);
     dialog.exec();
+    m_ui.wgOverview->refresh();
 }
 
 void MainWindowConn::actionIpPortSetup()

@@ -15,6 +15,7 @@
 class LinkStatusLine;
 class QLabel;
 class QListWidgetItem;
+class QToolButton;
 
 class MainWindowConn : public QMainWindow, public CommBackOperate, public DeviceHost
 {
@@ -25,7 +26,8 @@ public:
     static constexpr int kRestartCode = -123456789;
 
     enum Page {
-        PageTimeTemp = 0,
+        PageOverview = 0,
+        PageTimeTemp,
         PageDoseSettings,
         PageManual,
         PageLiquidStatus,
@@ -104,10 +106,17 @@ private:
     void disconnectLinkStatus();
     void queueRestoreStep(RestoreStep step, const QStringList &commands);
     void retryDevice(int index);
+    // After Read All heard a pump, or not: the other pages follow as after
+    // a Retry, and those without unsaved edits show what was read.
+    void deviceReadAll(int index, bool answered);
+    void showWarningCount(int count);
+    void slaveClocksSet(const QDateTime &moment);
 
     Ui::MainWindowConn m_ui;
     QLabel *m_statusLabel;
     LinkStatusLine *m_linkStatus;
+    // The overview's warning count; a click shows the overview.
+    QToolButton *m_warnings;
     // Bus address and name of each pump in use, by device index.
     QVector<int> m_deviceAddresses;
     QStringList m_deviceNames;

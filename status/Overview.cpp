@@ -126,7 +126,10 @@ Clock checkClock(const RegisterImage &device, const QDateTime &pcNow)
         clock.wrong = true;
         return clock;
     }
-    clock.offsetSeconds = pcNow.secsTo(*clock.pump);
+    const QDateTime takenAt =
+        device.clockTakenAtMs > 0 ? QDateTime::fromMSecsSinceEpoch(device.clockTakenAtMs) : pcNow;
+    clock.offsetSeconds = takenAt.secsTo(*clock.pump);
+    clock.pumpNow = clock.pump->addMSecs(takenAt.msecsTo(pcNow));
     clock.wrong = std::llabs(clock.offsetSeconds) > kClockToleranceSeconds;
     return clock;
 }

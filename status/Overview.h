@@ -80,9 +80,13 @@ QVector<Channel> channels(const RegisterImage &device, const Limits &limits);
 struct Clock
 {
     std::optional<QDateTime> pump; // empty when the registers hold no date and time
-    qint64 offsetSeconds = 0; // pump minus PC
+    // The pump's clock at pcNow, had it run on since it was taken.
+    std::optional<QDateTime> pumpNow;
+    qint64 offsetSeconds = 0; // pump minus PC, when the clock was taken
     bool wrong = false; // not set, or off by more than the tolerance
 };
+// Compares the clock registers with the PC's time when they were taken
+// (the image's stamp), or with pcNow for an image that has none.
 Clock checkClock(const RegisterImage &device, const QDateTime &pcNow);
 
 } // namespace Overview

@@ -4,6 +4,7 @@
 #include "CommandString.h"
 #include "ModbusCodec.h"
 
+#include <QDateTime>
 #include <QSettings>
 
 #include <algorithm>
@@ -287,6 +288,7 @@ void stageSettingsSave(RegisterImage &device, RegisterImage &shared, bool alarmO
 void stageClockUpdate(RegisterImage &device, RegisterImage &shared, const QDateTime &moment)
 {
     encodeClock(device, moment);
+    device.clockTakenAtMs = QDateTime::currentMSecsSinceEpoch();
     copyClock(device, shared);
     shared.coils[kClockCommitCoil] = 1;
 }

@@ -5,6 +5,8 @@
 #include "CommSend.h"
 #include "DialogWaiting.h"
 #include "MyMessageBox.h"
+#include "Overview.h"
+#include "OverviewPage.h"
 #include "UnsavedEdits.h"
 
 #include <QDateTime>
@@ -297,8 +299,24 @@ void TimeTempSetup::caledarSetup(QDate date)
     m_ui.dateEditDate->setDate(date);
 }
 
+void TimeTempSetup::showPumpClock(const QDateTime &now)
+{
+    const Overview::Clock clock = Overview::checkClock(workingImage(), now);
+    const QString text = clock.pumpNow
+        ? tr("Pump clock: %1, %2")
+              .arg(clock.pumpNow->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                   OverviewPage::clockDifferenceText(clock.offsetSeconds))
+        : tr("Pump clock: not set");
+    m_ui.lbPumpClock->setText(text);
+    // Coloured and worded alike: a wrong clock doses at the wrong hour.
+    m_ui.lbPumpClock->setStyleSheet(clock.wrong ? QStringLiteral("color:#a02800") : QString());
+    m_ui.lbPumpClock->setToolTip(clock.wrong ? tr("The pump's clock is wrong: set it from the PC")
+                                             : QString());
+}
+
 void TimeTempSetup::timerOutTime()
 {
+    showPumpClock(QDateTime::currentDateTime());
     // While "Setup Time" is checked the user types a date and time of their own.
     if (m_ui.combSetupTime->isChecked())
         return;
@@ -329,6 +347,7 @@ void TimeTempSetup::btnTimeUpdate_Clicked()
         ? QDateTime(m_ui.dateEditDate->date(), m_ui.timeEditTime->time())
         : QDateTime::currentDateTime();
     TimeTemp::stageClockUpdate(workingImage(), *RegisterImage::shared(), moment);
+    m_clockMoment = moment;
     const QVector<int> slaves = TimeTemp::slavesInUse(AppSettings::store());
     startOperation(PendingClock, TimeTemp::clockUpdateCommands(slaves));
 }
@@ -402,6 +421,8 @@ void TimeTempSetup::operateSuccess()
     finishOperation();
     switch (finished) {
     case PendingClock:
+        showPumpClock(QDateTime::currentDateTime());
+        Q_EMIT clockSet(m_clockMoment);
         m_clockEdits->clear();
         MyMessageBox::prompt(this, kPromptSaved);
         break;

@@ -15,6 +15,7 @@
 
 #include "ui_TimeTempSetup.h"
 #include <QDate>
+#include <QDateTime>
 #include <QVector>
 #include <QWidget>
 
@@ -51,6 +52,8 @@ public:
 
 Q_SIGNALS:
     void transmission();
+    // The master and every slave in use took moment as their clock.
+    void clockSet(const QDateTime &moment);
 
 public Q_SLOTS:
     void caledarSetup(QDate date);
@@ -71,6 +74,7 @@ protected:
 
 private:
     TimeTemp::Unit unit() const;
+    void showPumpClock(const QDateTime &now);
     RegisterImage &workingImage();
     // Called only while the queue is idle.
     void startOperation(Pending operation, const QStringList &commands);
@@ -118,5 +122,7 @@ private:
     float m_tempCalibrate = 0;
 
     int m_pending = PendingNone;
+    // What the clock batch in flight sets.
+    QDateTime m_clockMoment;
     bool m_alarmShown = false; // "Active" is drawn in the alarm colour
 };

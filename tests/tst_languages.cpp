@@ -17,6 +17,8 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <iterator>
+
 // The client in each of its four languages: what the main window, a page
 // and a prompt show comes from the installed translation; prompt 2 stays
 // English; choosing a language from the menu and restarting shows it
@@ -58,9 +60,9 @@ private:
 
 namespace {
 
-const char *const kListTexts[] = {"Time/Temp",       "Dose Settings", "Manual/Calibration",
-                                  "Liquid Status",   "Quik Setup",    "Liquid sensor",
-                                  "Firmware Upgrade"};
+const char *const kListTexts[] = {"Overview",           "Time/Temp",       "Dose Settings",
+                                  "Manual/Calibration", "Liquid Status",   "Quik Setup",
+                                  "Liquid sensor",      "Firmware Upgrade"};
 
 const char *languageAction(int code)
 {
@@ -156,8 +158,8 @@ void TestLanguages::verifyWindowLanguage(int language)
         qPrintable(why));
     auto *list = m_window->findChild<QListWidget *>(QStringLiteral("listWidgetSetup"));
     QVERIFY(list);
-    QCOMPARE(list->count(), 7);
-    for (int i = 0; i < 7; ++i) {
+    QCOMPARE(list->count(), int(std::size(kListTexts)));
+    for (int i = 0; i < list->count(); ++i) {
         QVERIFY2(
             isTranslation(list->item(i)->text(), "MainWindowConn", kListTexts[i], language, &why),
             qPrintable(why));

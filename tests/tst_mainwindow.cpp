@@ -144,18 +144,19 @@ void TestMainWindow::pageListMenusAndTitle()
     QCOMPARE(m_window->size(), QSize(900, 600));
     auto *list = m_window->findChild<QListWidget *>("listWidgetSetup");
     QVERIFY(list);
-    const QStringList texts = {"Time/Temp",  "Dose Settings", "Manual/Calibration", "Liquid Status",
-                               "Quik Setup", "Liquid sensor", "Firmware Upgrade"};
+    const QStringList texts = {"Overview",      "Time/Temp",  "Dose Settings", "Manual/Calibration",
+                               "Liquid Status", "Quik Setup", "Liquid sensor", "Firmware Upgrade"};
     QCOMPARE(list->count(), texts.size());
     for (int i = 0; i < texts.size(); ++i)
         QCOMPARE(list->item(i)->text(), texts[i]);
-    QCOMPARE(list->currentRow(), 0);
-    QCOMPARE(m_window->currentPage(), 0);
+    // The overview is the start page after login.
+    QCOMPARE(list->currentRow(), int(MainWindowConn::PageOverview));
+    QCOMPARE(m_window->currentPage(), int(MainWindowConn::PageOverview));
     auto *stack = m_window->findChild<QStackedWidget *>("stackedWidgetSetup");
     QVERIFY(stack);
-    const QStringList pages = {
-        "pageTimeTemp", "pageAutoCconfig",  "pageManuConfig",     "pageLiquidStatus",
-        "page",         "pageSensorStatus", "pageFirmwareUpgrade"};
+    const QStringList pages = {"pageOverview",     "pageTimeTemp",       "pageAutoCconfig",
+                               "pageManuConfig",   "pageLiquidStatus",   "page",
+                               "pageSensorStatus", "pageFirmwareUpgrade"};
     for (int i = 0; i < pages.size(); ++i)
         QCOMPARE(stack->widget(i)->objectName(), pages[i]);
     for (const char *name : {"menuFile", "menuSetup", "menuHelp", "menuLanguage"})
@@ -168,8 +169,10 @@ void TestMainWindow::pageListMenusAndTitle()
     QVERIFY(action("languageEnglish")->isChecked());
     QVERIFY(!action("languageFrench")->isChecked());
     QVERIFY(action("actionDisplayPrompt")->isChecked());
-    QCOMPARE(list->item(0)->toolTip(), QStringLiteral("Time and temperature setting interface"));
-    QCOMPARE(list->item(6)->toolTip(), QString());
+    QCOMPARE(list->item(MainWindowConn::PageTimeTemp)->toolTip(),
+             QStringLiteral("Time and temperature setting interface"));
+    QCOMPARE(list->item(MainWindowConn::PageOverview)->toolTip(), QString());
+    QCOMPARE(list->item(MainWindowConn::PageFirmwareUpgrade)->toolTip(), QString());
 }
 
 void TestMainWindow::displayPromptToggleIsStoredAndClearsTheTips()
@@ -190,7 +193,7 @@ void TestMainWindow::displayPromptToggleIsStoredAndClearsTheTips()
     QCOMPARE(list->item(0)->toolTip(), QString());
     action("actionDisplayPrompt")->trigger();
     QCOMPARE(AppSettings::store().value("display_prompt").toInt(), 1);
-    QCOMPARE(list->item(3)->toolTip(),
+    QCOMPARE(list->item(MainWindowConn::PageLiquidStatus)->toolTip(),
              QStringLiteral("Status setting and checking interface of Solution bottle"));
 }
 
@@ -564,13 +567,14 @@ void TestMainWindow::firmwarePageSwitchesTheLinkToBootMode()
     QVERIFY(launch());
     auto *list = m_window->findChild<QListWidget *>("listWidgetSetup");
     Communication *link = Communication::current();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(6)).center());
-    QCOMPARE(m_window->currentPage(), 6);
+    QTest::mouseClick(
+        list->viewport(), Qt::LeftButton, {},
+        list->visualItemRect(list->item(MainWindowConn::PageFirmwareUpgrade)).center());
+    QCOMPARE(m_window->currentPage(), int(MainWindowConn::PageFirmwareUpgrade));
     QCOMPARE(link->linkMode(), int(Communication::BootMode));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(2)).center());
-    QCOMPARE(m_window->currentPage(), 2);
+                      list->visualItemRect(list->item(MainWindowConn::PageManual)).center());
+    QCOMPARE(m_window->currentPage(), int(MainWindowConn::PageManual));
     QCOMPARE(link->linkMode(), int(Communication::ModbusMode));
 }
 
@@ -578,12 +582,12 @@ void TestMainWindow::upgradeOnlyModeKeepsTheFirmwarePage()
 {
     QVERIFY(launch(1));
     auto *list = m_window->findChild<QListWidget *>("listWidgetSetup");
-    QCOMPARE(m_window->currentPage(), 6);
+    QCOMPARE(m_window->currentPage(), int(MainWindowConn::PageFirmwareUpgrade));
     QCOMPARE(Communication::current()->linkMode(), int(Communication::BootMode));
     QCOMPARE(list->item(0)->flags(), Qt::NoItemFlags);
     m_window->listWidgetSetupItemClicked(list->item(0));
-    QCOMPARE(m_window->currentPage(), 6);
-    QCOMPARE(list->currentRow(), 6);
+    QCOMPARE(m_window->currentPage(), int(MainWindowConn::PageFirmwareUpgrade));
+    QCOMPARE(list->currentRow(), int(MainWindowConn::PageFirmwareUpgrade));
 }
 
 void TestMainWindow::lostConnectionRaisesPrompt11()

@@ -187,6 +187,13 @@ void TestOverviewDomain::pumpClockOffByMoreThanTwoMinutesIsWrong()
     clock = Overview::checkClock(image, pump.addSecs(-121));
     QCOMPARE(clock.offsetSeconds, 121);
     QVERIFY(clock.wrong);
+    // Measured when the clock was taken: a pump read an hour ago with a
+    // right clock is not wrong now, and its clock has run on since.
+    image.clockTakenAtMs = pump.addSecs(-30).toMSecsSinceEpoch();
+    clock = Overview::checkClock(image, pump.addSecs(3600));
+    QCOMPARE(clock.offsetSeconds, 30);
+    QVERIFY(!clock.wrong);
+    QCOMPARE(*clock.pumpNow, pump.addSecs(3630));
     // Registers that hold no date: not set.
     clock = Overview::checkClock(RegisterImage(), pump);
     QVERIFY(!clock.pump);

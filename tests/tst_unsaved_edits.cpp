@@ -147,10 +147,10 @@ void TestUnsavedEdits::showPage(int page)
 
 QTabWidget *TestUnsavedEdits::tabs(int page) const
 {
-    static const char *const kContainers[] = {nullptr, "wgAutoSetup", "wgManualControl",
-                                              "wgLiquidStatusSetup"};
-    // The container holds one tab widget, whatever its form calls it.
-    return child<QWidget>(m_window, kContainers[page])->findChild<QTabWidget *>();
+    const char *container = page == MainWindowConn::PageDoseSettings ? "wgAutoSetup"
+        : page == MainWindowConn::PageManual                         ? "wgManualControl"
+                                                                     : "wgLiquidStatusSetup";
+    return child<QWidget>(m_window, container)->findChild<QTabWidget *>();
 }
 
 QWidget *TestUnsavedEdits::tabPage(int page, int tab) const

@@ -957,6 +957,22 @@ Sie jetzt in ihren Bootloader neu starten und die Aktualisierung fortsetzen?</tr
         <source>Discard</source>
         <translation>Verwerfen</translation>
     </message>
+    <message>
+        <source>Overview</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Warnings: %1</source>
+        <translation>Warnungen: %1</translation>
+    </message>
+    <message>
+        <source>No warnings</source>
+        <translation>Keine Warnungen</translation>
+    </message>
+    <message>
+        <source>Show the overview</source>
+        <translation>Übersicht anzeigen</translation>
+    </message>
 </context>
 <context>
     <name>ManuControl</name>
@@ -1268,6 +1284,209 @@ Sie jetzt in ihren Bootloader neu starten und die Aktualisierung fortsetzen?</tr
     <message>
         <source>Last try %1</source>
         <translation>Letzter Versuch: %1</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewPage</name>
+    <message>
+        <source>Warn when a bottle has days left:</source>
+        <translation>Warnen bei Resttagen bis:</translation>
+    </message>
+    <message>
+        <source>Read All</source>
+        <translation>Alle lesen</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Programme</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Flasche</translation>
+    </message>
+    <message>
+        <source>Days left</source>
+        <translation>Resttage</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Warnungen</translation>
+    </message>
+    <message>
+        <source>%1 ml</source>
+        <translation>%1 ml</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>So</translation>
+    </message>
+    <message>
+        <source>Custom plans</source>
+        <translation>Eigene Pläne</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Jeden Tag</translation>
+    </message>
+    <message>
+        <source>Every 2 days</source>
+        <translation>Alle 2 Tage</translation>
+    </message>
+    <message>
+        <source>Every 3 days</source>
+        <translation>Alle 3 Tage</translation>
+    </message>
+    <message>
+        <source>No week day</source>
+        <translation>Kein Wochentag</translation>
+    </message>
+    <message>
+        <source>Unknown mode</source>
+        <translation>Unbekannter Modus</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>No dose</source>
+        <translation>Keine Dosis</translation>
+    </message>
+    <message>
+        <source>%1 · %2 × %3
+%4</source>
+        <translation>%1 · %2 × %3
+%4</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Bottle low</source>
+        <translation>Flasche fast leer</translation>
+    </message>
+    <message>
+        <source>Sensor low</source>
+        <translation>Sensor niedrig</translation>
+    </message>
+    <message>
+        <source>Above maximum</source>
+        <translation>Über Maximum</translation>
+    </message>
+    <message>
+        <source>%1 · offline: it did not answer its last read</source>
+        <translation>%1 · offline: keine Antwort beim letzten Lesen</translation>
+    </message>
+    <message>
+        <source>clock %1, %2</source>
+        <translation>Uhr %1, %2</translation>
+    </message>
+    <message>
+        <source>clock not set</source>
+        <translation>Uhr nicht gestellt</translation>
+    </message>
+    <message>
+        <source>%1 · Clock wrong</source>
+        <translation>%1 · Uhr falsch</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>%1 ml left of %2 ml</source>
+        <translation>%1 ml von %2 ml übrig</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 a day is above the maximum of %2</source>
+        <translation>%1 pro Tag liegt über dem Maximum von %2</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 Tage</translation>
+    </message>
+    <message>
+        <source>same time as the PC</source>
+        <translation>gleiche Zeit wie der PC</translation>
+    </message>
+    <message>
+        <source>%1 ahead of the PC</source>
+        <translation>%1 vor dem PC</translation>
+    </message>
+    <message>
+        <source>%1 behind the PC</source>
+        <translation>%1 hinter dem PC</translation>
+    </message>
+    <message>
+        <source>%1 did not answer</source>
+        <translation>%1 hat nicht geantwortet</translation>
     </message>
 </context>
 <context>
@@ -1789,6 +2008,18 @@ Sie jetzt in ihren Bootloader neu starten und die Aktualisierung fortsetzen?</tr
     <message>
         <source>Active:%1 ℃</source>
         <translation>Aktuell: %1 ℃</translation>
+    </message>
+    <message>
+        <source>Pump clock: %1, %2</source>
+        <translation>Pumpenuhr: %1, %2</translation>
+    </message>
+    <message>
+        <source>Pump clock: not set</source>
+        <translation>Pumpenuhr: nicht gestellt</translation>
+    </message>
+    <message>
+        <source>The pump&apos;s clock is wrong: set it from the PC</source>
+        <translation>Die Uhr der Pumpe ist falsch: vom PC aus stellen</translation>
     </message>
 </context>
 <context>

@@ -957,6 +957,22 @@ Restart it into its boot loader now and go on with the upgrade?</translation>
         <source>Discard</source>
         <translation>Discard</translation>
     </message>
+    <message>
+        <source>Overview</source>
+        <translation>Overview</translation>
+    </message>
+    <message>
+        <source>Warnings: %1</source>
+        <translation>Warnings: %1</translation>
+    </message>
+    <message>
+        <source>No warnings</source>
+        <translation>No warnings</translation>
+    </message>
+    <message>
+        <source>Show the overview</source>
+        <translation>Show the overview</translation>
+    </message>
 </context>
 <context>
     <name>ManuControl</name>
@@ -1268,6 +1284,209 @@ Restart it into its boot loader now and go on with the upgrade?</translation>
     <message>
         <source>Last try %1</source>
         <translation>Last try %1</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewPage</name>
+    <message>
+        <source>Warn when a bottle has days left:</source>
+        <translation>Warn when a bottle has days left:</translation>
+    </message>
+    <message>
+        <source>Read All</source>
+        <translation>Read All</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Programme</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Daily</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Bottle</translation>
+    </message>
+    <message>
+        <source>Days left</source>
+        <translation>Days left</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Warnings</translation>
+    </message>
+    <message>
+        <source>%1 ml</source>
+        <translation>%1 ml</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Custom plans</source>
+        <translation>Custom plans</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Every day</translation>
+    </message>
+    <message>
+        <source>Every 2 days</source>
+        <translation>Every 2 days</translation>
+    </message>
+    <message>
+        <source>Every 3 days</source>
+        <translation>Every 3 days</translation>
+    </message>
+    <message>
+        <source>No week day</source>
+        <translation>No week day</translation>
+    </message>
+    <message>
+        <source>Unknown mode</source>
+        <translation>Unknown mode</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>No dose</source>
+        <translation>No dose</translation>
+    </message>
+    <message>
+        <source>%1 · %2 × %3
+%4</source>
+        <translation>%1 · %2 × %3
+%4</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Bottle low</source>
+        <translation>Bottle low</translation>
+    </message>
+    <message>
+        <source>Sensor low</source>
+        <translation>Sensor low</translation>
+    </message>
+    <message>
+        <source>Above maximum</source>
+        <translation>Above maximum</translation>
+    </message>
+    <message>
+        <source>%1 · offline: it did not answer its last read</source>
+        <translation>%1 · offline: it did not answer its last read</translation>
+    </message>
+    <message>
+        <source>clock %1, %2</source>
+        <translation>clock %1, %2</translation>
+    </message>
+    <message>
+        <source>clock not set</source>
+        <translation>clock not set</translation>
+    </message>
+    <message>
+        <source>%1 · Clock wrong</source>
+        <translation>%1 · Clock wrong</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Channel %1</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>%1 ml left of %2 ml</source>
+        <translation>%1 ml left of %2 ml</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 a day is above the maximum of %2</source>
+        <translation>%1 a day is above the maximum of %2</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 days</translation>
+    </message>
+    <message>
+        <source>same time as the PC</source>
+        <translation>same time as the PC</translation>
+    </message>
+    <message>
+        <source>%1 ahead of the PC</source>
+        <translation>%1 ahead of the PC</translation>
+    </message>
+    <message>
+        <source>%1 behind the PC</source>
+        <translation>%1 behind the PC</translation>
+    </message>
+    <message>
+        <source>%1 did not answer</source>
+        <translation>%1 did not answer</translation>
     </message>
 </context>
 <context>
@@ -1789,6 +2008,18 @@ Restart it into its boot loader now and go on with the upgrade?</translation>
     <message>
         <source>Active:%1 ℃</source>
         <translation>Active:%1 ℃</translation>
+    </message>
+    <message>
+        <source>Pump clock: %1, %2</source>
+        <translation>Pump clock: %1, %2</translation>
+    </message>
+    <message>
+        <source>Pump clock: not set</source>
+        <translation>Pump clock: not set</translation>
+    </message>
+    <message>
+        <source>The pump&apos;s clock is wrong: set it from the PC</source>
+        <translation>The pump&apos;s clock is wrong: set it from the PC</translation>
     </message>
 </context>
 <context>

@@ -957,6 +957,22 @@ La redémarrer maintenant dans son chargeur de démarrage et poursuivre la mise 
         <source>Discard</source>
         <translation>Abandonner</translation>
     </message>
+    <message>
+        <source>Overview</source>
+        <translation>Vue d&apos;ensemble</translation>
+    </message>
+    <message>
+        <source>Warnings: %1</source>
+        <translation>Alertes : %1</translation>
+    </message>
+    <message>
+        <source>No warnings</source>
+        <translation>Aucune alerte</translation>
+    </message>
+    <message>
+        <source>Show the overview</source>
+        <translation>Afficher la vue d&apos;ensemble</translation>
+    </message>
 </context>
 <context>
     <name>ManuControl</name>
@@ -1268,6 +1284,209 @@ La redémarrer maintenant dans son chargeur de démarrage et poursuivre la mise 
     <message>
         <source>Last try %1</source>
         <translation>Dernier essai : %1</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewPage</name>
+    <message>
+        <source>Warn when a bottle has days left:</source>
+        <translation>Alerter à jours restants :</translation>
+    </message>
+    <message>
+        <source>Read All</source>
+        <translation>Tout lire</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Programme</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Par jour</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Flacon</translation>
+    </message>
+    <message>
+        <source>Days left</source>
+        <translation>Jours rest.</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Capteur</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Alertes</translation>
+    </message>
+    <message>
+        <source>%1 ml</source>
+        <translation>%1 ml</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>lun.</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>mar.</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>mer.</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>jeu.</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>ven.</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>sam.</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>dim.</translation>
+    </message>
+    <message>
+        <source>Custom plans</source>
+        <translation>Plans personnalisés</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Chaque jour</translation>
+    </message>
+    <message>
+        <source>Every 2 days</source>
+        <translation>Tous les 2 jours</translation>
+    </message>
+    <message>
+        <source>Every 3 days</source>
+        <translation>Tous les 3 jours</translation>
+    </message>
+    <message>
+        <source>No week day</source>
+        <translation>Aucun jour</translation>
+    </message>
+    <message>
+        <source>Unknown mode</source>
+        <translation>Mode inconnu</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>No dose</source>
+        <translation>Aucune dose</translation>
+    </message>
+    <message>
+        <source>%1 · %2 × %3
+%4</source>
+        <translation>%1 · %2 × %3
+%4</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Bottle low</source>
+        <translation>Flacon bas</translation>
+    </message>
+    <message>
+        <source>Sensor low</source>
+        <translation>Capteur bas</translation>
+    </message>
+    <message>
+        <source>Above maximum</source>
+        <translation>Au-dessus du maximum</translation>
+    </message>
+    <message>
+        <source>%1 · offline: it did not answer its last read</source>
+        <translation>%1 · hors ligne : pas de réponse à la dernière lecture</translation>
+    </message>
+    <message>
+        <source>clock %1, %2</source>
+        <translation>horloge %1, %2</translation>
+    </message>
+    <message>
+        <source>clock not set</source>
+        <translation>horloge non réglée</translation>
+    </message>
+    <message>
+        <source>%1 · Clock wrong</source>
+        <translation>%1 · Horloge fausse</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>%1 ml left of %2 ml</source>
+        <translation>%1 ml restants sur %2 ml</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 a day is above the maximum of %2</source>
+        <translation>%1 par jour dépasse le maximum de %2</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 jours</translation>
+    </message>
+    <message>
+        <source>same time as the PC</source>
+        <translation>même heure que le PC</translation>
+    </message>
+    <message>
+        <source>%1 ahead of the PC</source>
+        <translation>%1 d&apos;avance sur le PC</translation>
+    </message>
+    <message>
+        <source>%1 behind the PC</source>
+        <translation>%1 de retard sur le PC</translation>
+    </message>
+    <message>
+        <source>%1 did not answer</source>
+        <translation>%1 n&apos;a pas répondu</translation>
     </message>
 </context>
 <context>
@@ -1789,6 +2008,18 @@ La redémarrer maintenant dans son chargeur de démarrage et poursuivre la mise 
     <message>
         <source>Active:%1 ℃</source>
         <translation>Actuelle&#xa0;: %1 ℃</translation>
+    </message>
+    <message>
+        <source>Pump clock: %1, %2</source>
+        <translation>Horloge de la pompe : %1, %2</translation>
+    </message>
+    <message>
+        <source>Pump clock: not set</source>
+        <translation>Horloge de la pompe : non réglée</translation>
+    </message>
+    <message>
+        <source>The pump&apos;s clock is wrong: set it from the PC</source>
+        <translation>L&apos;horloge de la pompe est fausse : réglez-la depuis le PC</translation>
     </message>
 </context>
 <context>

@@ -957,6 +957,22 @@ Restart it into its boot loader now and go on with the upgrade?</source>
         <source>Discard</source>
         <translation>放弃</translation>
     </message>
+    <message>
+        <source>Overview</source>
+        <translation>总览</translation>
+    </message>
+    <message>
+        <source>Warnings: %1</source>
+        <translation>警告：%1</translation>
+    </message>
+    <message>
+        <source>No warnings</source>
+        <translation>无警告</translation>
+    </message>
+    <message>
+        <source>Show the overview</source>
+        <translation>显示总览</translation>
+    </message>
 </context>
 <context>
     <name>ManuControl</name>
@@ -1268,6 +1284,209 @@ Restart it into its boot loader now and go on with the upgrade?</source>
     <message>
         <source>Last try %1</source>
         <translation>上次尝试：%1</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewPage</name>
+    <message>
+        <source>Warn when a bottle has days left:</source>
+        <translation>液瓶剩余天数不多于此值时警告：</translation>
+    </message>
+    <message>
+        <source>Read All</source>
+        <translation>全部读取</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>Programme</source>
+        <translation>程序</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>每日</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>液瓶</translation>
+    </message>
+    <message>
+        <source>Days left</source>
+        <translation>剩余天数</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>传感器</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>%1 ml</source>
+        <translation>%1 ml</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>周一</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>周二</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>周三</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>周四</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>周五</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>周六</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>周日</translation>
+    </message>
+    <message>
+        <source>Custom plans</source>
+        <translation>自定义计划</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>每天</translation>
+    </message>
+    <message>
+        <source>Every 2 days</source>
+        <translation>每2天</translation>
+    </message>
+    <message>
+        <source>Every 3 days</source>
+        <translation>每3天</translation>
+    </message>
+    <message>
+        <source>No week day</source>
+        <translation>未选星期</translation>
+    </message>
+    <message>
+        <source>Unknown mode</source>
+        <translation>未知模式</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>No dose</source>
+        <translation>无剂量</translation>
+    </message>
+    <message>
+        <source>%1 · %2 × %3
+%4</source>
+        <translation>%1 · %2 × %3
+%4</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Bottle low</source>
+        <translation>液量低</translation>
+    </message>
+    <message>
+        <source>Sensor low</source>
+        <translation>传感器报低</translation>
+    </message>
+    <message>
+        <source>Above maximum</source>
+        <translation>超过上限</translation>
+    </message>
+    <message>
+        <source>%1 · offline: it did not answer its last read</source>
+        <translation>%1 · 离线：上次读取无应答</translation>
+    </message>
+    <message>
+        <source>clock %1, %2</source>
+        <translation>时钟 %1，%2</translation>
+    </message>
+    <message>
+        <source>clock not set</source>
+        <translation>时钟未设置</translation>
+    </message>
+    <message>
+        <source>%1 · Clock wrong</source>
+        <translation>%1 · 时钟错误</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>通道%1</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>%1 ml left of %2 ml</source>
+        <translation>剩余 %1 ml，容量 %2 ml</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>%1 a day is above the maximum of %2</source>
+        <translation>每日 %1 超过上限 %2</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 分钟</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 小时 %2 分钟</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 天</translation>
+    </message>
+    <message>
+        <source>same time as the PC</source>
+        <translation>与电脑时间一致</translation>
+    </message>
+    <message>
+        <source>%1 ahead of the PC</source>
+        <translation>比电脑快 %1</translation>
+    </message>
+    <message>
+        <source>%1 behind the PC</source>
+        <translation>比电脑慢 %1</translation>
+    </message>
+    <message>
+        <source>%1 did not answer</source>
+        <translation>%1 无应答</translation>
     </message>
 </context>
 <context>
@@ -1789,6 +2008,18 @@ Restart it into its boot loader now and go on with the upgrade?</source>
     <message>
         <source>Active:%1 ℃</source>
         <translation>当前：%1 ℃</translation>
+    </message>
+    <message>
+        <source>Pump clock: %1, %2</source>
+        <translation>泵时钟：%1，%2</translation>
+    </message>
+    <message>
+        <source>Pump clock: not set</source>
+        <translation>泵时钟：未设置</translation>
+    </message>
+    <message>
+        <source>The pump&apos;s clock is wrong: set it from the PC</source>
+        <translation>泵的时钟不正确：请用电脑时间设置</translation>
     </message>
 </context>
 <context>

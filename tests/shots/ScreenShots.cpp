@@ -49,6 +49,8 @@ namespace {
 
 constexpr int kSlaveA = 2;
 constexpr int kSlaveB = 3;
+// Holding registers 152..158: the pump's clock.
+constexpr int kPumpClockFirst = 152;
 
 QString g_outDir;
 int g_failures = 0;
@@ -186,7 +188,7 @@ void prepareSettings(int language, quint16 port)
     for (int i = 0; i < AppSettings::kSlaveCount; ++i) {
         settings.setArrayIndex(i);
         settings.setValue(QLatin1String(AppSettings::kSlaveAddress), addresses[i]);
-        settings.setValue(QLatin1String(AppSettings::kSlaveOnOff), i < 2 ? 1 : 0);
+        settings.setValue(QLatin1String(AppSettings::kSlaveOnOff), 1);
     }
     settings.endArray();
     settings.sync();
@@ -210,6 +212,7 @@ void savePages(MainWindowConn *window)
         const char *name;
     };
     const Page pages[] = {
+        {MainWindowConn::PageOverview, "page-overview"},
         {MainWindowConn::PageTimeTemp, "page-timetemp"},
         {MainWindowConn::PageDoseSettings, "page-dose"},
         {MainWindowConn::PageManual, "page-manual"},
@@ -333,12 +336,30 @@ int run(int language)
     loadProgramme(sim, PumpSimulator::kMasterAddress, 0);
     loadProgramme(sim, kSlaveA, 1);
     loadProgramme(sim, kSlaveB, 2);
+    // Something for the overview to warn of: a bottle with a day left, a
+    // sensor reporting low liquid and a clock ten minutes slow. The third
+    // slave in use is not there at all.
+    sim.setHoldingRegister(kSlaveB, LiquidBottles::liquidLeftRegister(0), 400);
+    sim.setDiscreteInput(kSlaveA, 2, 1);
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int address : {int(PumpSimulator::kMasterAddress), kSlaveA, kSlaveB}) {
+        const QDateTime clock = address == kSlaveA ? now.addSecs(-600) : now;
+        const int values[] = {clock.date().year(),     clock.date().month(),  clock.date().day(),
+                              clock.time().hour(),     clock.time().minute(), clock.time().second(),
+                              clock.date().dayOfWeek()};
+        for (int i = 0; i < 7; ++i)
+            sim.setHoldingRegister(address, kPumpClockFirst + i, values[i]);
+    }
     prepareSettings(language, sim.port());
 
     // Prompts raised while the pages are shown are told, not shown.
     MyMessageBox::setPromptObserver([](QWidget *, int number, MyMessageBox::Delivery) {
         say(QStringLiteral("prompt %1 raised").arg(number));
     });
+    // So is the warning that the missing slave did not answer; the boxes
+    // saved later are shown.
+    MyMessageBox::setWarningObserver(
+        [](QWidget *, const QString &text) { say(QStringLiteral("warning: %1").arg(text)); });
 
     DialogLogin login;
     login.show();
@@ -369,6 +390,7 @@ int run(int language)
     if (!window)
         return 1;
     settle(500);
+    MyMessageBox::setWarningObserver(nullptr);
 
     savePages(window);
     saveWindowDialogs(window);
