@@ -291,7 +291,8 @@ void OverviewPage::setDeviceOnline(int index, bool online)
 void OverviewPage::refresh()
 {
     compute();
-    if (isVisible())
+    // Read All shows its pumps once it is over, not after each of them.
+    if (isVisible() && m_readIndex < 0)
         buildTree();
 }
 
