@@ -21,6 +21,7 @@
 #include "ManualControl.h"
 #include "MyMessageBox.h"
 #include "ParameterSetup.h"
+#include "PumpNames.h"
 #include "QuickSetup.h"
 #include "RegisterImage.h"
 #include "SensorStatus.h"
@@ -477,10 +478,30 @@ void MainWindowConn::actionPasswordSetup()
     dialog.exec();
 }
 
+int MainWindowConn::shownDevice() const
+{
+    const QWidget *page = m_ui.stackedWidgetSetup->currentWidget();
+    const DeviceTabs *tabs = page ? page->findChild<DeviceTabs *>() : nullptr;
+    return tabs ? qMax(0, tabs->currentDevice()) : 0;
+}
+
+void MainWindowConn::reloadPumpNames()
+{
+    // A slave without names of its own shows the master's, so every pump's
+    // pages look again, whichever pump was renamed.
+    for (DeviceTabs *tabs : std::initializer_list<DeviceTabs *> {
+             m_ui.wgAutoSetup, m_ui.wgManualControl, m_ui.wgLiquidStatusSetup})
+        tabs->reloadPumpNames();
+}
+
 void MainWindowConn::actionPumpName()
 {
-    DialogPumpName dialog(this);
-    dialog.exec();
+    // Before the read-out hands over a pump there are no tabs: the master's.
+    const int device = shownDevice();
+    DialogPumpName dialog(m_deviceAddresses.value(device, PumpNames::kMasterAddress),
+                          m_deviceNames.value(device), this);
+    if (dialog.exec() == QDialog::Accepted)
+        reloadPumpNames();
 }
 
 void MainWindowConn::actionChemicalInterval()

@@ -104,6 +104,10 @@ private:
     void disconnectLinkStatus();
     void queueRestoreStep(RestoreStep step, const QStringList &commands);
     void retryDevice(int index);
+    // The pump whose tab the page shown shows; the master on a page without
+    // pump tabs.
+    int shownDevice() const;
+    void reloadPumpNames();
 
     Ui::MainWindowConn m_ui;
     QLabel *m_statusLabel;
