@@ -451,6 +451,8 @@ void MainWindowConn::actionRestoreSetupFile()
                                  static_cast<DeviceTabs *>(m_ui.wgLiquidStatusSetup),
                                  static_cast<DeviceTabs *>(m_ui.wgSensorStatus)})
             tabs->reloadDevice(index);
+        // The file's channel names came with it.
+        reloadPumpNames();
         if (index == 0) {
             for (UnsavedEdits *edits : m_ui.wgTimeTempSetup->findChildren<UnsavedEdits *>())
                 edits->discard();
