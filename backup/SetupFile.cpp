@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "FirmwareVersions.h"
+#include "PumpNames.h"
 #include "RegisterImage.h"
 
 #include <QCoreApplication>
@@ -184,19 +185,15 @@ QString checkPc(const QJsonObject &object, PcSettings &pc)
 
 } // namespace
 
-PcSettings readPcSettings(QSettings &settings)
+PcSettings readPcSettings(QSettings &settings, int address, const QString &pumpName)
 {
     PcSettings pc;
     pc.aquariumVolume = settings.value(QLatin1String(AppSettings::kAquariumVolume)).toDouble();
-    settings.beginReadArray(QLatin1String(AppSettings::kGroupPumps));
-    for (int i = 0; i < AppSettings::kPumpCount; ++i) {
-        settings.setArrayIndex(i);
+    const QStringList names = PumpNames::names(settings, address, pumpName);
+    const QVector<int> reagents = PumpNames::reagentIndices(settings, address);
+    for (int i = 0; i < AppSettings::kPumpCount; ++i)
         pc.pumps.append(
-            {settings.value(QLatin1String(AppSettings::kPumpsName)).toString(),
-             qBound(0, settings.value(QLatin1String(AppSettings::kPumpsReagentIndex)).toInt(),
-                    AppSettings::kReagentCount - 1)});
-    }
-    settings.endArray();
+            {names.value(i), qBound(0, reagents.value(i), AppSettings::kReagentCount - 1)});
     settings.beginReadArray(QLatin1String(AppSettings::kGroupReagent));
     for (int i = 0; i < AppSettings::kReagentCount; ++i) {
         settings.setArrayIndex(i);
@@ -218,17 +215,17 @@ PcSettings readPcSettings(QSettings &settings)
     return pc;
 }
 
-void writePcSettings(const PcSettings &pc, QSettings &settings)
+void writePcSettings(const PcSettings &pc, QSettings &settings, int address)
 {
     settings.setValue(QLatin1String(AppSettings::kAquariumVolume), pc.aquariumVolume);
-    settings.beginWriteArray(QLatin1String(AppSettings::kGroupPumps));
-    for (int i = 0; i < pc.pumps.size(); ++i) {
-        settings.setArrayIndex(i);
-        settings.setValue(QLatin1String(AppSettings::kPumpsName), pc.pumps.at(i).name);
-        settings.setValue(QLatin1String(AppSettings::kPumpsReagentIndex),
-                          pc.pumps.at(i).reagentIndex);
+    QStringList names;
+    QVector<int> reagents;
+    for (const PumpEntry &pump : pc.pumps) {
+        names << pump.name;
+        reagents << pump.reagentIndex;
     }
-    settings.endArray();
+    PumpNames::setNames(settings, address, names);
+    PumpNames::setReagentIndices(settings, address, reagents);
     settings.beginWriteArray(QLatin1String(AppSettings::kGroupReagent));
     for (int i = 0; i < pc.reagents.size(); ++i) {
         const ReagentEntry &entry = pc.reagents.at(i);

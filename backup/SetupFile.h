@@ -81,10 +81,13 @@ struct Setup
     PcSettings pc;
 };
 
-// The settings as the store holds them now; absent keys read as their
-// defaults would (0, empty).
-PcSettings readPcSettings(QSettings &settings);
-void writePcSettings(const PcSettings &pc, QSettings &settings);
+// The settings as the store holds them now for the pump at address; absent
+// keys read as their defaults would (0, empty). The channels are that pump's
+// (PumpNames): a slave without names of its own has the master's behind
+// pumpName, its display name. The rest is shared by every pump.
+PcSettings readPcSettings(QSettings &settings, int address, const QString &pumpName = QString());
+// The channels go to the pump at address, the rest to what every pump shares.
+void writePcSettings(const PcSettings &pc, QSettings &settings, int address);
 
 // What a backup of the pump at address holds after its start-up read
 // landed in image.

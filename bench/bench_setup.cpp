@@ -164,7 +164,7 @@ int main(int argc, char **argv)
         double cpuBefore = cpuSeconds();
         QElapsedTimer wall;
         wall.start();
-        transfer.startBackup(kMaster, SetupFile::readPcSettings(settings));
+        transfer.startBackup(kMaster, SetupFile::readPcSettings(settings, kMaster));
         loop.exec();
         record(backups, "backup", run, wall.nsecsElapsed() / 1e6, (cpuSeconds() - cpuBefore) * 1000,
                backupFloor);

@@ -375,7 +375,9 @@ int backup(const QStringList &arguments)
     SetupTransfer transfer;
     bool ok = false;
     QObject::connect(&transfer, &SetupTransfer::readFinished, [&ok](bool result) { ok = result; });
-    if (!transfer.startBackup(pump->address, SetupFile::readPcSettings(AppSettings::store())))
+    if (!transfer.startBackup(
+            pump->address,
+            SetupFile::readPcSettings(AppSettings::store(), pump->address, pump->name)))
         return fail(LinkFailure, tr("The link is busy."));
     waitFor(transfer, &SetupTransfer::readFinished);
     if (!ok)
@@ -446,9 +448,9 @@ int restore(const QStringList &arguments)
                 .arg(file.appVersion, file.firmwareVersion, pump->name, appVersion, build)))
         return fail(Done, tr("Nothing was written."));
 
-    const QVector<SetupDiff::Section> sections =
-        SetupDiff::differences(transfer.targetImage(), transfer.fileImage(), pump->address,
-                               SetupFile::readPcSettings(AppSettings::store()), file.pc);
+    const QVector<SetupDiff::Section> sections = SetupDiff::differences(
+        transfer.targetImage(), transfer.fileImage(), pump->address,
+        SetupFile::readPcSettings(AppSettings::store(), pump->address, pump->name), file.pc);
     QJsonArray changes;
     QString plain;
     for (const SetupDiff::Section &section : sections) {
@@ -474,7 +476,7 @@ int restore(const QStringList &arguments)
     if (!yes && !askOnTerminal(tr("Write these changes to %1?").arg(pump->name)))
         return fail(Done, tr("Nothing was written."));
 
-    SetupFile::writePcSettings(file.pc, AppSettings::store());
+    SetupFile::writePcSettings(file.pc, AppSettings::store(), pump->address);
     transfer.startRestoreWrites();
     waitFor(transfer, &SetupTransfer::restoreFinished);
     QStringList written;

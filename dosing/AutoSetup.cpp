@@ -31,8 +31,7 @@ void AutoSetup::parameterUpdate()
 QWidget *AutoSetup::createPage(const QString &name, int address, RegisterImage *image,
                                QWidget *parent)
 {
-    Q_UNUSED(name)
-    return new DoseSetGroup(address, image, parent);
+    return new DoseSetGroup(address, image, name, parent);
 }
 
 void AutoSetup::setPageToolTips(QWidget *page, bool shown)
@@ -42,4 +41,9 @@ void AutoSetup::setPageToolTips(QWidget *page, bool shown)
         group->showToolTips();
     else
         group->clearToolTips();
+}
+
+void AutoSetup::showPumpNames(QWidget *page)
+{
+    static_cast<DoseSetGroup *>(page)->showPumpNames();
 }

@@ -26,6 +26,7 @@ protected:
     QWidget *createPage(const QString &name, int address, RegisterImage *image,
                         QWidget *parent) override;
     void setPageToolTips(QWidget *page, bool shown) override;
+    void showPumpNames(QWidget *page) override;
 
 private:
     Ui::AutoSetup m_ui;

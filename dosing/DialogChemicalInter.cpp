@@ -32,7 +32,9 @@ DialogChemicalInter::DialogChemicalInter(QWidget *parent)
     const RegisterImage *master = RegisterImage::working();
     showIntervals(ChemicalInterval::load(master ? *master : *RegisterImage::shared()));
 
-    const QStringList names = PumpNames::names(AppSettings::store());
+    // The channels whose intervals these are: the master's.
+    const QStringList names =
+        PumpNames::names(AppSettings::store(), ChemicalInterval::kMasterAddress);
     QLabel *const captions[] = {m_ui.lbInterval1, m_ui.lbInterval2, m_ui.lbInterval3,
                                 m_ui.lbInterval4};
     for (int i = 0; i < ChemicalInterval::kChannelCount; ++i)

@@ -3,12 +3,17 @@
 #include "ui_DialogPumpName.h"
 #include <QDialog>
 
-// Renames the four channels. The names live only on the PC.
+// Renames the four channels of one pump, the one at address, which the
+// dialog names by pumpName, its display name. The names live only on the
+// PC. A slave without names of its own starts from the master's, behind
+// its display name; nothing is stored before Confirm.
 class DialogPumpName : public QDialog
 {
     Q_OBJECT
 public:
-    explicit DialogPumpName(QWidget *parent = nullptr);
+    DialogPumpName(int address, const QString &pumpName, QWidget *parent = nullptr);
+
+    int address() const { return m_address; }
 
 public Q_SLOTS:
     void btnConfirm_Clicked();
@@ -16,4 +21,5 @@ public Q_SLOTS:
 
 private:
     Ui::DialogPumpName m_ui;
+    int m_address;
 };

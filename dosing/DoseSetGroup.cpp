@@ -24,10 +24,12 @@ void DoseSetGroup::setRefusalObserver(RefusalObserver observer)
     g_refusalObserver = std::move(observer);
 }
 
-DoseSetGroup::DoseSetGroup(int address, RegisterImage *image, QWidget *parent)
+DoseSetGroup::DoseSetGroup(int address, RegisterImage *image, const QString &pumpName,
+                           QWidget *parent)
     : QWidget(parent)
     , m_image(image)
     , m_address(address)
+    , m_pumpName(pumpName)
     , m_pending(std::make_unique<RegisterImage>())
 {
     m_ui.setupUi(this);
@@ -70,7 +72,7 @@ void DoseSetGroup::reloadReagents()
 {
     QSettings &settings = AppSettings::store();
     const QStringList names = PumpNames::reagentNames(settings);
-    const QVector<int> indices = PumpNames::reagentIndices(settings);
+    const QVector<int> indices = PumpNames::reagentIndices(settings, m_address);
     for (int i = 0; i < m_units.size(); ++i) {
         m_units[i]->setReagentNames(names);
         m_units[i]->setReagent(indices.value(i, -1));
@@ -132,13 +134,19 @@ void DoseSetGroup::combAutoCustom_CurrentIndexChanged(int index)
         unit->autoCustomModeChanged(index);
 }
 
+void DoseSetGroup::showPumpNames()
+{
+    const QStringList names = PumpNames::names(AppSettings::store(), m_address, m_pumpName);
+    for (int i = 0; i < m_units.size(); ++i)
+        m_units[i]->setTitle(names.value(i));
+}
+
 void DoseSetGroup::showEvent(QShowEvent *event)
 {
-    const QStringList names = PumpNames::names(AppSettings::store());
+    showPumpNames();
     const Programme decoded = decode(*m_image);
     const UnsavedEdits::Loading loading(*m_edits);
     for (int i = 0; i < m_units.size(); ++i) {
-        m_units[i]->setTitle(names.value(i));
         // The speed may have been changed by another page of this pump; a
         // speed the user chose here and the pump has not changed stays.
         const int speed = decoded.channels.at(i).speed;
@@ -177,7 +185,11 @@ void DoseSetGroup::btnSave_clicked()
     QVector<int> reagents;
     for (const AutoModeUnit *unit : m_units)
         reagents << unit->reagent();
-    PumpNames::setReagentIndices(AppSettings::store(), reagents);
+    // Only a changed choice is stored: a slave that has none of its own
+    // keeps following the master's until the user picks one for it.
+    QSettings &settings = AppSettings::store();
+    if (reagents != PumpNames::reagentIndices(settings, m_address))
+        PumpNames::setReagentIndices(settings, m_address, reagents);
     m_state = StateSaving;
 
     // Edited plans go to the pump in time order; untouched ones stay as read.

@@ -30,7 +30,10 @@ class DoseSetGroup : public QWidget, public CommBackOperate
 public:
     enum State { StateIdle = 0, StateReading, StateSaving };
 
-    DoseSetGroup(int address, RegisterImage *image, QWidget *parent = nullptr);
+    // pumpName, the pump's display name, goes in front of the master's channel
+    // names while a slave has none of its own.
+    DoseSetGroup(int address, RegisterImage *image, const QString &pumpName = QString(),
+                 QWidget *parent = nullptr);
 
     int address() const { return m_address; }
     RegisterImage *deviceImage() const { return m_image; }
@@ -40,6 +43,8 @@ public:
     void showToolTips();
     void clearToolTips();
     void retranslate();
+    // The channel titles as the settings now name this pump's channels.
+    void showPumpNames();
 
     void operateSuccess() override;
     void operateFailure(int status) override;
@@ -70,6 +75,7 @@ private:
     Ui::DoseSetGroup m_ui;
     RegisterImage *m_image;
     int m_address;
+    QString m_pumpName;
     DialogWaiting *m_waiting;
     UnsavedEdits *m_edits;
     QVector<AutoModeUnit *> m_units;

@@ -4,6 +4,7 @@
 #include "CommandString.h"
 #include "DoseProgramme.h"
 #include "ModbusCodec.h"
+#include "PumpNames.h"
 #include "RegisterImage.h"
 
 #include <QSettings>
@@ -159,13 +160,12 @@ void store(QSettings &settings, const Stored &s)
     write(ReagentColdHot, kReagentMax, s.results.maxColdHot);
     settings.endArray();
 
-    const int pumps = arraySize(settings, kGroupPumps);
-    settings.beginWriteArray(QLatin1String(kGroupPumps), pumps);
-    for (int i = 0; i < pumps; ++i) {
-        settings.setArrayIndex(i);
-        settings.setValue(QLatin1String(kPumpsReagentIndex), i);
-    }
-    settings.endArray();
+    // The calculator programmes the master alone: its channels take the
+    // reagents of their positions, and the slaves keep their own choices.
+    QVector<int> ownPositions;
+    for (int i = 0; i < std::min(arraySize(settings, kGroupPumps), PumpNames::kChannelCount); ++i)
+        ownPositions << i;
+    PumpNames::setReagentIndices(settings, kMasterAddress, ownPositions);
 }
 
 } // namespace QuickSetup

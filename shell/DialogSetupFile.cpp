@@ -132,14 +132,16 @@ void DialogSetupFile::startBackup()
         m_ui.leFile->setFocus();
         return;
     }
-    if (!m_transfer.startBackup(chosenPump().address,
-                                SetupFile::readPcSettings(AppSettings::store()))) {
+    const Pump pump = chosenPump();
+    if (!m_transfer.startBackup(
+            pump.address,
+            SetupFile::readPcSettings(AppSettings::store(), pump.address, pump.name))) {
         MyMessageBox::warn(this,
                            tr("The pumps are busy; try again when the current "
                               "operation has finished."));
         return;
     }
-    showResult(tr("Reading %1...").arg(chosenPump().name));
+    showResult(tr("Reading %1...").arg(pump.name));
     showProgress(0, m_transfer.requestsInAll());
     setBusy(true);
 }
@@ -231,9 +233,10 @@ void DialogSetupFile::targetRead(bool ok)
 
 void DialogSetupFile::showChanges()
 {
+    const Pump pump = chosenPump();
     const QVector<SetupDiff::Section> sections = SetupDiff::differences(
-        m_transfer.targetImage(), m_transfer.fileImage(), chosenPump().address,
-        SetupFile::readPcSettings(AppSettings::store()), m_file.pc);
+        m_transfer.targetImage(), m_transfer.fileImage(), pump.address,
+        SetupFile::readPcSettings(AppSettings::store(), pump.address, pump.name), m_file.pc);
     // Side by side: each setting as the pump has it now and as the file has it.
     QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">"
                                   "<tr><th></th><th align=\"left\">%1</th>"
@@ -249,13 +252,13 @@ void DialogSetupFile::showChanges()
     html += QStringLiteral("</table>");
     if (sections.isEmpty()) {
         m_ui.tbChanges->setPlainText(tr("Nothing to change"));
-        showResult(tr("%1 already holds the setup of this file.").arg(chosenPump().name));
+        showResult(tr("%1 already holds the setup of this file.").arg(pump.name));
         return;
     }
     m_ui.tbChanges->setHtml(html);
     m_compared = true;
     m_ui.btnStart->setEnabled(true);
-    showResult(tr("Press Restore to write these changes to %1.").arg(chosenPump().name));
+    showResult(tr("Press Restore to write these changes to %1.").arg(pump.name));
 }
 
 void DialogSetupFile::startRestore()
@@ -268,8 +271,9 @@ void DialogSetupFile::startRestore()
                               "operation has finished."));
         return;
     }
-    // The names and reagents go with the pump's settings they describe.
-    SetupFile::writePcSettings(m_file.pc, AppSettings::store());
+    // The names and reagents go with the pump's settings they describe: to
+    // the pump restored, whichever pump the file came from.
+    SetupFile::writePcSettings(m_file.pc, AppSettings::store(), chosenPump().address);
     m_compared = false;
     showProgress(0, m_transfer.requestsInAll());
     showResult(tr("Writing to %1...").arg(chosenPump().name));

@@ -22,6 +22,7 @@
 #include "MyMessageBox.h"
 #include "OverviewPage.h"
 #include "ParameterSetup.h"
+#include "PumpNames.h"
 #include "QuickSetup.h"
 #include "RegisterImage.h"
 #include "SensorStatus.h"
@@ -528,6 +529,8 @@ void MainWindowConn::actionRestoreSetupFile()
                                  static_cast<DeviceTabs *>(m_ui.wgLiquidStatusSetup),
                                  static_cast<DeviceTabs *>(m_ui.wgSensorStatus)})
             tabs->reloadDevice(index);
+        // The file's channel names came with it.
+        reloadPumpNames();
         if (index == 0) {
             for (UnsavedEdits *edits : m_ui.wgTimeTempSetup->findChildren<UnsavedEdits *>())
                 edits->discard();
@@ -535,8 +538,6 @@ void MainWindowConn::actionRestoreSetupFile()
         showUnsavedMarks();
     });
     dialog.exec();
-    // The channel names and reagents may have come back with the pump.
-    m_ui.wgOverview->refresh();
 }
 
 void MainWindowConn::actionQuit()
@@ -557,11 +558,31 @@ void MainWindowConn::actionPasswordSetup()
     dialog.exec();
 }
 
+int MainWindowConn::shownDevice() const
+{
+    const QWidget *page = m_ui.stackedWidgetSetup->currentWidget();
+    const DeviceTabs *tabs = page ? page->findChild<DeviceTabs *>() : nullptr;
+    return tabs ? qMax(0, tabs->currentDevice()) : 0;
+}
+
+void MainWindowConn::reloadPumpNames()
+{
+    // A slave without names of its own shows the master's, so every pump's
+    // pages look again, whichever pump was renamed.
+    for (DeviceTabs *tabs : std::initializer_list<DeviceTabs *> {
+             m_ui.wgAutoSetup, m_ui.wgManualControl, m_ui.wgLiquidStatusSetup})
+        tabs->reloadPumpNames();
+    m_ui.wgOverview->refresh();
+}
+
 void MainWindowConn::actionPumpName()
 {
-    DialogPumpName dialog(this);
-    dialog.exec();
-    m_ui.wgOverview->refresh();
+    // Before the read-out hands over a pump there are no tabs: the master's.
+    const int device = shownDevice();
+    DialogPumpName dialog(m_deviceAddresses.value(device, PumpNames::kMasterAddress),
+                          m_deviceNames.value(device), this);
+    if (dialog.exec() == QDialog::Accepted)
+        reloadPumpNames();
 }
 
 void MainWindowConn::actionChemicalInterval()

@@ -111,6 +111,10 @@ private:
     void deviceReadAll(int index, bool answered);
     void showWarningCount(int count);
     void slaveClocksSet(const QDateTime &moment);
+    // The pump whose tab the page shown shows; the master on a page without
+    // pump tabs.
+    int shownDevice() const;
+    void reloadPumpNames();
 
     Ui::MainWindowConn m_ui;
     QLabel *m_statusLabel;

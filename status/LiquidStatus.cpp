@@ -6,6 +6,7 @@
 #include "DialogWaiting.h"
 #include "LiquidStatusUnit.h"
 #include "MyMessageBox.h"
+#include "PumpNames.h"
 #include "RegisterImage.h"
 #include "UnsavedEdits.h"
 
@@ -21,9 +22,11 @@ constexpr int kFifthBottle = 4;
 
 } // namespace
 
-LiquidStatus::LiquidStatus(int address, RegisterImage *image, QWidget *parent)
+LiquidStatus::LiquidStatus(int address, RegisterImage *image, const QString &pumpName,
+                           QWidget *parent)
     : QWidget(parent)
     , m_address(address)
+    , m_pumpName(pumpName)
     , m_image(image)
     , m_waiting(new DialogWaiting(this))
 {
@@ -65,22 +68,18 @@ void LiquidStatus::clearToolTips()
 void LiquidStatus::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    showNames();
+    showPumpNames();
     // The dose pages of this pump share its device image and may have
     // written a new programme since; the bottles stay as last read here.
     for (int pump = 0; pump < m_units.size(); ++pump)
         showDaysLeft(pump);
 }
 
-void LiquidStatus::showNames()
+void LiquidStatus::showPumpNames()
 {
-    QSettings &settings = AppSettings::store();
-    const int count = settings.beginReadArray(QLatin1String(AppSettings::kGroupPumps));
-    for (int i = 0; i < count && i < m_units.size(); ++i) {
-        settings.setArrayIndex(i);
-        m_units.at(i)->setName(settings.value(QLatin1String(AppSettings::kPumpsName)).toString());
-    }
-    settings.endArray();
+    const QStringList names = PumpNames::names(AppSettings::store(), m_address, m_pumpName);
+    for (int i = 0; i < names.size() && i < m_units.size(); ++i)
+        m_units.at(i)->setName(names.at(i));
 }
 
 void LiquidStatus::refreshLists()

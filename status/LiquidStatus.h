@@ -22,9 +22,14 @@ class LiquidStatus : public QWidget, public CommBackOperate
 {
     Q_OBJECT
 public:
-    LiquidStatus(int address, RegisterImage *image, QWidget *parent = nullptr);
+    // pumpName, the pump's display name, goes in front of the master's channel
+    // names while a slave has none of its own.
+    LiquidStatus(int address, RegisterImage *image, const QString &pumpName = QString(),
+                 QWidget *parent = nullptr);
 
     int address() const { return m_address; }
+    // The units' names as the settings now name this pump's channels.
+    void showPumpNames();
     void showToolTips();
     void clearToolTips();
 
@@ -56,10 +61,10 @@ private:
     // Days left of one bottle at the programme the device image holds now.
     void showDaysLeft(int pump);
     void refreshUnits();
-    void showNames();
 
     Ui::LiquidStatus m_ui;
     int m_address;
+    QString m_pumpName;
     RegisterImage *m_image;
     DialogWaiting *m_waiting;
     UnsavedEdits *m_edits;

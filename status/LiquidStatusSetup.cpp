@@ -17,8 +17,12 @@ LiquidStatus *LiquidStatusSetup::tab(int index)
 QWidget *LiquidStatusSetup::createPage(const QString &name, int address, RegisterImage *image,
                                        QWidget *parent)
 {
-    Q_UNUSED(name)
-    return new LiquidStatus(address, image, parent);
+    return new LiquidStatus(address, image, name, parent);
+}
+
+void LiquidStatusSetup::showPumpNames(QWidget *page)
+{
+    static_cast<LiquidStatus *>(page)->showPumpNames();
 }
 
 void LiquidStatusSetup::setPageToolTips(QWidget *page, bool shown)

@@ -9,6 +9,7 @@
 #include "ManualControlUnit.h"
 #include "ManualDosing.h"
 #include "MyMessageBox.h"
+#include "PumpNames.h"
 #include "RegisterImage.h"
 #include "UnsavedEdits.h"
 
@@ -100,9 +101,11 @@ private:
     CommBackOperate *m_forwardTo = nullptr;
 };
 
-ManuControl::ManuControl(int address, RegisterImage *image, QWidget *parent)
+ManuControl::ManuControl(int address, RegisterImage *image, const QString &pumpName,
+                         QWidget *parent)
     : QWidget(parent)
     , m_address(address)
+    , m_pumpName(pumpName)
     , m_image(image)
     , m_waiting(new DialogWaiting(this))
     , m_caliTimer(new QTimer(this))
@@ -127,7 +130,7 @@ ManuControl::ManuControl(int address, RegisterImage *image, QWidget *parent)
     // Sized for the page, not for the longest name, which the box cuts.
     m_ui.combCaliPump->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_ui.combCaliPump->setMinimumContentsLength(kPumpChoiceLength);
-    showPumpNames(pumpNames());
+    showPumpNames();
     m_ui.dsCaliTime->setRange(ManualDosing::kMinWorkTimeSeconds, ManualDosing::kMaxWorkTimeSeconds);
     m_ui.dsCaliTime->setValue(ManualDosing::kDefaultWorkTimeSeconds);
     m_ui.lbWorkTime->setText(tr("%1 S").arg(0));
@@ -163,20 +166,19 @@ int ManuControl::completedWorkTimeMs() const
 
 QStringList ManuControl::pumpNames() const
 {
-    QStringList names;
-    QSettings &settings = AppSettings::store();
-    const int count = settings.beginReadArray(QLatin1String(AppSettings::kGroupPumps));
     // Only four pumps have run coils; a longer list would address other coils.
-    for (int i = 0; i < count && i < ManualDosing::kPumpCount; ++i) {
-        settings.setArrayIndex(i);
-        names << settings.value(QLatin1String(AppSettings::kPumpsName)).toString();
-    }
-    settings.endArray();
-    return names;
+    return PumpNames::names(AppSettings::store(), m_address, m_pumpName)
+        .mid(0, ManualDosing::kPumpCount);
 }
 
-void ManuControl::showPumpNames(const QStringList &names)
+void ManuControl::showPumpNames()
 {
+    const QStringList names = pumpNames();
+    for (ManualControlUnit *unit : qAsConst(m_units)) {
+        const int pump = unit->pumpIndex();
+        if (pump < names.size())
+            unit->setPumpName(names.at(pump));
+    }
     for (int i = 0; i < names.size(); ++i) {
         if (i == m_ui.combCaliPump->count())
             m_ui.combCaliPump->addItem(QString());
@@ -187,15 +189,10 @@ void ManuControl::showPumpNames(const QStringList &names)
 void ManuControl::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    const QStringList names = pumpNames();
-    for (ManualControlUnit *unit : qAsConst(m_units)) {
-        const int pump = unit->pumpIndex();
-        if (pump < names.size())
-            unit->setPumpName(names.at(pump));
-        unit->setSpeed(ManualDosing::gear(*m_image, pump));
-    }
+    for (ManualControlUnit *unit : qAsConst(m_units))
+        unit->setSpeed(ManualDosing::gear(*m_image, unit->pumpIndex()));
     showRunStates();
-    showPumpNames(names);
+    showPumpNames();
     m_caliGear = quint8(ManualDosing::gear(*m_image, m_caliPump));
 }
 

@@ -32,7 +32,10 @@ class ManuControl : public QWidget, public CommBackOperate
 {
     Q_OBJECT
 public:
-    ManuControl(int address, RegisterImage *image, QWidget *parent = nullptr);
+    // pumpName, the pump's display name, goes in front of the master's channel
+    // names while a slave has none of its own.
+    ManuControl(int address, RegisterImage *image, const QString &pumpName = QString(),
+                QWidget *parent = nullptr);
     ~ManuControl() override;
 
     int address() const { return m_address; }
@@ -40,6 +43,9 @@ public:
     bool isCalibrating() const { return m_caliRunning; }
     // The work time of the last run that ran its full time, or 0.
     int completedWorkTimeMs() const;
+    // The units and the calibration's pump choice as the settings now name
+    // this pump's channels.
+    void showPumpNames();
 
     void operateSuccess() override;
     void operateFailure(int status) override;
@@ -72,7 +78,6 @@ private:
     };
 
     QStringList pumpNames() const;
-    void showPumpNames(const QStringList &names);
     // The units show the run coils as the device image holds them now; called
     // after every change the calibration makes to them.
     void showRunStates();
@@ -87,6 +92,7 @@ private:
 
     Ui::ManuControl m_ui;
     int m_address;
+    QString m_pumpName;
     RegisterImage *m_image;
     QVector<ManualControlUnit *> m_units;
     DialogWaiting *m_waiting;

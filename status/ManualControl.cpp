@@ -17,6 +17,10 @@ ManuControl *ManualControl::tab(int index)
 QWidget *ManualControl::createPage(const QString &name, int address, RegisterImage *image,
                                    QWidget *parent)
 {
-    Q_UNUSED(name)
-    return new ManuControl(address, image, parent);
+    return new ManuControl(address, image, name, parent);
+}
+
+void ManualControl::showPumpNames(QWidget *page)
+{
+    static_cast<ManuControl *>(page)->showPumpNames();
 }

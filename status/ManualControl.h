@@ -21,6 +21,7 @@ public:
 protected:
     QWidget *createPage(const QString &name, int address, RegisterImage *image,
                         QWidget *parent) override;
+    void showPumpNames(QWidget *page) override;
 
 private:
     Ui::ManualControl m_ui;

@@ -305,7 +305,7 @@ void OverviewPage::compute()
     const QDateTime now = QDateTime::currentDateTime();
     int warnings = 0;
     for (Device &device : m_devices) {
-        limits.reagentOfChannel = PumpNames::reagentIndices(settings);
+        limits.reagentOfChannel = PumpNames::reagentIndices(settings, device.address);
         device.channels = Overview::channels(*device.image, limits);
         device.clock = Overview::checkClock(*device.image, now);
         if (!device.online)
@@ -361,9 +361,9 @@ void OverviewPage::addPumpRows(const Device &device)
     pump->setText(ColumnChannel, tr("%1 · %2").arg(device.name, clockText));
 
     QSettings &settings = AppSettings::store();
-    const QStringList names = PumpNames::names(settings);
+    const QStringList names = PumpNames::names(settings, device.address, device.name);
     const QStringList reagents = PumpNames::reagentNames(settings);
-    const QVector<int> reagentOf = PumpNames::reagentIndices(settings);
+    const QVector<int> reagentOf = PumpNames::reagentIndices(settings, device.address);
     for (int i = 0; i < device.channels.size(); ++i) {
         const Overview::Channel &channel = device.channels.at(i);
         auto *row = new QTreeWidgetItem(pump);

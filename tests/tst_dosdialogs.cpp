@@ -6,9 +6,11 @@
 #include "DoseSetGroup.h"
 #include "LinkFixture.h"
 #include "PageFixture.h"
+#include "PumpNames.h"
 #include "RegisterImage.h"
 #include "TestSupport.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,8 +42,14 @@ private Q_SLOTS:
     void pumpNamesAreAtMostSixteenCharacters();
     void cancelKeepsThePumpNames();
     void confirmedNamesAppearOnTheEditorsAndTheIntervalDialog();
+    void slaveDialogStartsFromTheMastersNamesBehindItsOwn();
+    void slaveNamesAreItsOwnAndLeaveTheMastersAlone();
+    void slaveReagentChoiceIsStoredForTheSlaveAlone();
 
 private:
+    // The master's channels named as given, no slave named yet.
+    static void nameMasterOnly(const QStringList &names);
+    static QStringList editedNames(const DialogPumpName &dialog);
     static void setIntervals(DialogChemicalInter &dialog, const QVector<int> &values);
     static QVector<int> intervals(DialogChemicalInter &dialog);
     QVector<int> simIntervals();
@@ -51,9 +59,17 @@ private:
     std::unique_ptr<RegisterImage> m_master;
 };
 
+namespace {
+
+constexpr int kSlave = 2;
+const QStringList kMasterNames = {"Pump1", "Pump2", "Pump3", "Pump4"};
+
+} // namespace
+
 void TestDosDialogs::initTestCase()
 {
     QVERIFY(m_link.start());
+    m_link.sim().addSlave(kSlave);
     AppSettings::writeClientDefaults(AppSettings::store());
     m_master = std::make_unique<RegisterImage>();
     RegisterImage::setWorking(m_master.get());
@@ -70,6 +86,22 @@ void TestDosDialogs::init()
     m_link.sim().setFaults(SimFaults());
     m_link.sim().clearRequests();
     m_fixture.prompts.clear();
+}
+
+void TestDosDialogs::nameMasterOnly(const QStringList &names)
+{
+    QSettings &settings = AppSettings::store();
+    settings.remove(QStringLiteral("group_pumps_%1").arg(kSlave));
+    PumpNames::setNames(settings, 1, names);
+    PumpNames::setReagentIndices(settings, 1, {0, 1, 2, 3});
+}
+
+QStringList TestDosDialogs::editedNames(const DialogPumpName &dialog)
+{
+    QStringList names;
+    for (const char *edit : {"lePump1", "lePump2", "lePump3", "lePump4"})
+        names << child<QLineEdit>(&dialog, edit)->text();
+    return names;
 }
 
 void TestDosDialogs::setIntervals(DialogChemicalInter &dialog, const QVector<int> &values)
@@ -203,7 +235,7 @@ void TestDosDialogs::intervalCancelWritesNothing()
 
 void TestDosDialogs::pumpNamesAreAtMostSixteenCharacters()
 {
-    DialogPumpName dialog;
+    DialogPumpName dialog(1, QStringLiteral("Master"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Pump Name Setup"));
     QCOMPARE(child<QLineEdit>(&dialog, "lePump1")->text(), QStringLiteral("Ca"));
     dialog.show();
@@ -228,12 +260,12 @@ void TestDosDialogs::pumpNamesAreAtMostSixteenCharacters()
 
 void TestDosDialogs::cancelKeepsThePumpNames()
 {
-    DialogPumpName dialog;
+    DialogPumpName dialog(1, QStringLiteral("Master"));
     dialog.show();
     child<QLineEdit>(&dialog, "lePump1")->setText(QStringLiteral("Changed"));
     QTest::mouseClick(child<QPushButton>(&dialog, "btnCancel"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    DialogPumpName again;
+    DialogPumpName again(1, QStringLiteral("Master"));
     QCOMPARE(child<QLineEdit>(&again, "lePump1")->text(), QStringLiteral("Ca"));
 }
 
@@ -245,7 +277,7 @@ void TestDosDialogs::confirmedNamesAppearOnTheEditorsAndTheIntervalDialog()
     QCOMPARE(child<QLabel>(page.unit(0), "lbPumpName")->text(), QStringLiteral("Ca"));
     page.hide();
 
-    DialogPumpName dialog;
+    DialogPumpName dialog(1, QStringLiteral("Master"));
     const char *const edits[] = {"lePump1", "lePump2", "lePump3", "lePump4"};
     const QStringList names = {"Calcium", "Magnesium", "Alkalinity", "Iodine"};
     for (int i = 0; i < 4; ++i)
@@ -258,6 +290,84 @@ void TestDosDialogs::confirmedNamesAppearOnTheEditorsAndTheIntervalDialog()
     DialogChemicalInter interval;
     QCOMPARE(child<QLabel>(&interval, "lbInterval2")->text(), QStringLiteral("Magnesium"));
     QCOMPARE(child<QLabel>(&interval, "lbInterval4")->text(), QStringLiteral("Iodine"));
+}
+
+void TestDosDialogs::slaveDialogStartsFromTheMastersNamesBehindItsOwn()
+{
+    nameMasterOnly(kMasterNames);
+    DialogPumpName dialog(kSlave, QStringLiteral("Slave1"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Pump Name Setup"));
+    QCOMPARE(child<QLabel>(&dialog, "lbDevice")->text(), QStringLiteral("Channel names of Slave1"));
+    QCOMPARE(editedNames(dialog),
+             QStringList({"Slave1 Pump1", "Slave1 Pump2", "Slave1 Pump3", "Slave1 Pump4"}));
+    // Opening and cancelling stores nothing for the slave.
+    QTest::mouseClick(child<QPushButton>(&dialog, "btnCancel"), Qt::LeftButton);
+    QVERIFY(!AppSettings::store().childGroups().contains(QStringLiteral("group_pumps_2")));
+}
+
+void TestDosDialogs::slaveNamesAreItsOwnAndLeaveTheMastersAlone()
+{
+    nameMasterOnly(kMasterNames);
+    RegisterImage masterImage;
+    RegisterImage slaveImage;
+    DoseSetGroup master(1, &masterImage, QStringLiteral("Master"));
+    DoseSetGroup slave(kSlave, &slaveImage, QStringLiteral("Slave1"));
+    master.show();
+    slave.show();
+    QCOMPARE(slave.unit(1)->title(), QStringLiteral("Slave1 Pump2"));
+
+    const QStringList names = {"Iodine", "Iron", "Potassium", "Trace"};
+    {
+        DialogPumpName dialog(kSlave, QStringLiteral("Slave1"));
+        const char *const edits[] = {"lePump1", "lePump2", "lePump3", "lePump4"};
+        for (int i = 0; i < 4; ++i)
+            child<QLineEdit>(&dialog, edits[i])->setText(names[i]);
+        QTest::mouseClick(child<QPushButton>(&dialog, "btnConfirm"), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+    QSettings &settings = AppSettings::store();
+    QCOMPARE(settings.beginReadArray(QStringLiteral("group_pumps_2")), 4);
+    settings.setArrayIndex(2);
+    QCOMPARE(settings.value(QStringLiteral("pumps_name")).toString(), QStringLiteral("Potassium"));
+    settings.endArray();
+    QCOMPARE(PumpNames::names(settings, 1), kMasterNames);
+
+    master.showPumpNames();
+    slave.showPumpNames();
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(slave.unit(i)->title(), names[i]);
+        QCOMPARE(master.unit(i)->title(), kMasterNames[i]);
+    }
+    // The master's dialogs show the master's names.
+    DialogPumpName again(1, QStringLiteral("Master"));
+    QCOMPARE(editedNames(again), kMasterNames);
+    DialogChemicalInter interval;
+    QCOMPARE(child<QLabel>(&interval, "lbInterval3")->text(), QStringLiteral("Pump3"));
+    DialogPumpName slaveAgain(kSlave, QStringLiteral("Slave1"));
+    QCOMPARE(editedNames(slaveAgain), names);
+}
+
+void TestDosDialogs::slaveReagentChoiceIsStoredForTheSlaveAlone()
+{
+    nameMasterOnly(kMasterNames);
+    RegisterImage image;
+    m_fixture.loadImage(kSlave, image);
+    DoseSetGroup page(kSlave, &image, QStringLiteral("Slave1"));
+    page.show();
+    // An untouched Save stores nothing for the slave: it keeps the master's.
+    QTest::mouseClick(child<QPushButton>(&page, "btnSave"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(page.state(), int(DoseSetGroup::StateIdle), 20000);
+    QVERIFY(!AppSettings::store().childGroups().contains(QStringLiteral("group_pumps_2")));
+
+    child<QComboBox>(page.unit(0), "combReagent")->setCurrentIndex(4);
+    QTest::mouseClick(child<QPushButton>(&page, "btnSave"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(page.state(), int(DoseSetGroup::StateIdle), 20000);
+    QSettings &settings = AppSettings::store();
+    QCOMPARE(PumpNames::reagentIndices(settings, kSlave), QVector<int>({4, 1, 2, 3}));
+    QCOMPARE(PumpNames::reagentIndices(settings, 1), QVector<int>({0, 1, 2, 3}));
+    // Choosing reagents does not name the slave's channels.
+    QCOMPARE(PumpNames::names(settings, kSlave, QStringLiteral("Slave1")).at(0),
+             QStringLiteral("Slave1 Pump1"));
 }
 
 QTEST_MAIN(TestDosDialogs)

@@ -741,7 +741,7 @@ void TestMainWindow::restoreFromTheFileMenuShowsTheRestoredProgramme()
     const QString path = dir.filePath(QStringLiteral("master.tidewell.json"));
     QString error;
     QVERIFY2(SetupFile::save(SetupFile::fromPump(image, 1,
-                                                 SetupFile::readPcSettings(AppSettings::store()),
+                                                 SetupFile::readPcSettings(AppSettings::store(), 1),
                                                  QDateTime::currentDateTime()),
                              path, &error),
              qPrintable(error));

@@ -238,6 +238,11 @@ void TestOverview::startPageListsEveryChannelOfEveryPumpAndShowingItSendsNothing
         }
     }
     QCOMPARE(warningsButtonText(), QStringLiteral("No warnings"));
+    // Each pump's own channel names: a slave without names of its own
+    // shows the master's with its name in front.
+    const QString masterName = row(0, 0)->text(OverviewPage::ColumnChannel).section('\n', 0, 0);
+    QCOMPARE(row(2, 0)->text(OverviewPage::ColumnChannel).section('\n', 0, 0),
+             QStringLiteral("Slave2 %1").arg(masterName));
 
     const int before = sim.requests().size();
     showPage(MainWindowConn::PageTimeTemp);

@@ -151,7 +151,7 @@ void TestSetupDialogs::badFileIsRefusedBeforeAnythingIsSent_data()
     m_fixture.loadImage(1, image);
     const QJsonObject valid =
         QJsonDocument::fromJson(SetupFile::toJson(SetupFile::fromPump(
-                                    image, 1, SetupFile::readPcSettings(AppSettings::store()),
+                                    image, 1, SetupFile::readPcSettings(AppSettings::store(), 1),
                                     QDateTime::currentDateTime())))
             .object();
     const QByteArray bytes = QJsonDocument(valid).toJson();

@@ -95,7 +95,7 @@ SetupFile::Setup TestSetupTransfer::backup(int address)
     QSignalSpy read(&transfer, &SetupTransfer::readFinished);
     QSettings &settings = AppSettings::store();
     AppSettings::writeClientDefaults(settings);
-    [&] { QVERIFY(transfer.startBackup(address, SetupFile::readPcSettings(settings))); }();
+    [&] { QVERIFY(transfer.startBackup(address, SetupFile::readPcSettings(settings, address))); }();
     [&] {
         QVERIFY(read.wait(kBatchWaitMs));
         QCOMPARE(read.count(), 1);

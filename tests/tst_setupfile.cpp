@@ -26,6 +26,7 @@ class TestSetupFile : public QObject
 private Q_SLOTS:
     void jsonRoundTripKeepsEveryValue();
     void pcSettingsRoundTripThroughTheStore();
+    void pcSettingsCarryTheChannelsOfTheirPump();
     void badFileIsRefusedWithItsReason_data();
     void badFileIsRefusedWithItsReason();
     void saveWritesWholeFileOrReportsWhy();
@@ -141,14 +142,51 @@ void TestSetupFile::pcSettingsRoundTripThroughTheStore()
 {
     QSettings &settings = TestSupport::freshSettings();
     const SetupFile::PcSettings pc = samplePc();
-    SetupFile::writePcSettings(pc, settings);
-    QVERIFY(SetupFile::readPcSettings(settings) == pc);
+    SetupFile::writePcSettings(pc, settings, 1);
+    QVERIFY(SetupFile::readPcSettings(settings, 1) == pc);
 
     // A reagent without a consumption in the file loses the one stored.
     SetupFile::PcSettings without = pc;
     without.reagents[2].consume.reset();
-    SetupFile::writePcSettings(without, settings);
-    QVERIFY(!SetupFile::readPcSettings(settings).reagents.at(2).consume);
+    SetupFile::writePcSettings(without, settings, 1);
+    QVERIFY(!SetupFile::readPcSettings(settings, 1).reagents.at(2).consume);
+}
+
+void TestSetupFile::pcSettingsCarryTheChannelsOfTheirPump()
+{
+    QSettings &settings = TestSupport::freshSettings();
+    const SetupFile::PcSettings master = samplePc();
+    SetupFile::writePcSettings(master, settings, 1);
+
+    // Before it has names of its own, a slave's backup carries what its
+    // pages show: the master's names behind its own, the master's reagents.
+    const SetupFile::PcSettings derived =
+        SetupFile::readPcSettings(settings, 2, QStringLiteral("Slave1"));
+    QCOMPARE(derived.pumps.at(0).name, QStringLiteral("Slave1 Ca"));
+    QCOMPARE(derived.pumps.at(3).name, QStringLiteral("Slave1 阴阳水"));
+    QCOMPARE(derived.pumps.at(3).reagentIndex, 4);
+
+    SetupFile::PcSettings slave = master;
+    slave.pumps = {{QStringLiteral("Iodine"), 5},
+                   {QStringLiteral("Iron"), 5},
+                   {QStringLiteral("Potassium"), 3},
+                   {QString(), 0}};
+    SetupFile::writePcSettings(slave, settings, 2);
+    QVERIFY(SetupFile::readPcSettings(settings, 2, QStringLiteral("Slave1")) == slave);
+    // Restoring the slave leaves the master's channels alone.
+    QVERIFY(SetupFile::readPcSettings(settings, 1) == master);
+    QCOMPARE(settings.beginReadArray(QStringLiteral("group_pumps_2")), 4);
+    settings.setArrayIndex(2);
+    QCOMPARE(settings.value(QStringLiteral("pumps_name")).toString(), QStringLiteral("Potassium"));
+    QCOMPARE(settings.value(QStringLiteral("pumps_reagent_index")).toInt(), 3);
+    settings.endArray();
+
+    // And the master's restore leaves the slave's.
+    SetupFile::PcSettings renamed = master;
+    renamed.pumps[0].name = QStringLiteral("Calcium");
+    SetupFile::writePcSettings(renamed, settings, 1);
+    QVERIFY(SetupFile::readPcSettings(settings, 2, QStringLiteral("Slave1")) == slave);
+    QCOMPARE(SetupFile::readPcSettings(settings, 1).pumps.at(0).name, QStringLiteral("Calcium"));
 }
 
 void TestSetupFile::badFileIsRefusedWithItsReason_data()

@@ -546,7 +546,7 @@ void TestUnsavedEdits::longChannelNamesAreCutWithTheWholeNameInTheToolTip()
         child<QComboBox>(tabPage(MainWindowConn::PageManual, 0), "combCaliPump");
     const QRect choiceBefore = pumpChoice->geometry();
 
-    PumpNames::setNames(AppSettings::store(), {name, name, name, name});
+    PumpNames::setNames(AppSettings::store(), 1, {name, name, name, name});
     showPage(MainWindowConn::PageTimeTemp);
     for (int i = 0; i < watched.size(); ++i) {
         const Watched &w = watched.at(i);
@@ -603,7 +603,7 @@ void TestUnsavedEdits::longChannelNamesAreCutWithTheWholeNameInTheToolTip()
     volumeEditor(0, 0)->setValue(volumeEditor(0, 0)->value() + 1);
     ClientFixture::screenshot(m_window, QStringLiteral("unsaved_marks_long_names_%1").arg(suffix));
 
-    PumpNames::setNames(AppSettings::store(), kDefaultNames);
+    PumpNames::setNames(AppSettings::store(), 1, kDefaultNames);
     Language::install(Language::kEnglish);
 }
 

@@ -155,6 +155,11 @@ int DeviceTabs::deviceCount() const
     return m_devices.size();
 }
 
+int DeviceTabs::currentDevice() const
+{
+    return m_devices.isEmpty() ? -1 : m_tabs->currentIndex();
+}
+
 void DeviceTabs::showToolTips()
 {
     setToolTipsShown(true);
@@ -178,6 +183,17 @@ void DeviceTabs::setPageToolTips(QWidget *page, bool shown)
 {
     Q_UNUSED(page)
     Q_UNUSED(shown)
+}
+
+void DeviceTabs::showPumpNames(QWidget *page)
+{
+    Q_UNUSED(page)
+}
+
+void DeviceTabs::reloadPumpNames()
+{
+    for (QWidget *page : builtPages())
+        showPumpNames(page);
 }
 
 bool DeviceTabs::hasUnsavedEdits(int index) const

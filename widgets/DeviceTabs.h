@@ -37,6 +37,8 @@ public:
     void setDeviceRetrying(int index, bool retrying);
     bool isDeviceOnline(int index) const;
     int deviceCount() const;
+    // The index of the tab shown, -1 before the first pump is handed over.
+    int currentDevice() const;
     bool isPageBuilt(int index) const;
     // Switch the help texts of every tab; the main window calls these on
     // each page it switches.
@@ -47,6 +49,10 @@ public:
     // After the pump's device image was replaced: a built page shows it
     // again, its edits dropped; a page not built yet decodes it when built.
     void reloadDevice(int index);
+    // After channel names were changed: every built page shows its pump's
+    // names now; a slave that has none of its own shows the master's. A page
+    // not built yet reads them when built.
+    void reloadPumpNames();
 
 Q_SIGNALS:
     // A tab's mark came or went.
@@ -72,6 +78,8 @@ protected:
     // pump was handed over, or the last switch since. Pages without help
     // texts keep the default, which does nothing.
     virtual void setPageToolTips(QWidget *page, bool shown);
+    // A page that shows channel names shows them again from the settings.
+    virtual void showPumpNames(QWidget *page);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 

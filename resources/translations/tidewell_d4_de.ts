@@ -329,6 +329,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Channel names of %1</source>
+        <translation>Kanalnamen von %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogSetupFile</name>

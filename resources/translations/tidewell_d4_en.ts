@@ -329,6 +329,10 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Channel names of %1</source>
+        <translation>Channel names of %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogSetupFile</name>

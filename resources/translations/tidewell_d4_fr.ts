@@ -329,6 +329,10 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Channel names of %1</source>
+        <translation>Noms des canaux de %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogSetupFile</name>

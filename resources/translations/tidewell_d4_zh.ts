@@ -329,6 +329,10 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Channel names of %1</source>
+        <translation>%1 的通道名称</translation>
+    </message>
 </context>
 <context>
     <name>DialogSetupFile</name>

@@ -268,7 +268,7 @@ void saveWindowDialogs(MainWindowConn *window)
         saveDialog(&dialog, QStringLiteral("dialog-password"));
     }
     {
-        DialogPumpName dialog(window);
+        DialogPumpName dialog(1, UiOperate::tr("Master"), window);
         saveDialog(&dialog, QStringLiteral("dialog-pump-name"));
     }
     {
