@@ -51,6 +51,9 @@ private:
     enum Pending { None = 0, StartStop = 1, GearChange = 2 };
 
     void showRunning(bool running);
+    // Asks first when the run wants more than the bottle's liquid left;
+    // true to start.
+    bool confirmLiquidLeft(int volumeMl);
 
     Ui::ManualControlUnit m_ui;
     int m_address;

@@ -3,9 +3,13 @@
 #include "AutoSetup.h"
 #include "DoseSetGroup.h"
 #include "MainWindowConn.h"
+#include "ManuControl.h"
+#include "ManualControl.h"
+#include "ManualControlUnit.h"
 #include "PageFixture.h"
 #include "ParameterSetup.h"
 #include "RegisterImage.h"
+#include "SimMotors.h"
 #include "TestSupport.h"
 
 #include <QCheckBox>
@@ -21,8 +25,8 @@ using TestSupport::child;
 
 // The questions before a dose the user may not have meant, in the main
 // window against the simulator: a programme above its reagent's maximum, a
-// quick setup that replaces the master's programme. Cancel must leave the
-// pump untouched.
+// quick setup that replaces the master's programme, a manual run larger
+// than its bottle. Cancel must leave the pump untouched.
 class TestGuards : public QObject
 {
     Q_OBJECT
@@ -37,9 +41,11 @@ private Q_SLOTS:
     void reagentWithoutAMaximumIsNotGuarded();
     void quickSetupPreviewShowsOldAndNewAndCancelWritesNothing();
     void quickSetupAboveTheMaximumAsksAfterThePreview();
+    void manualRunAboveTheLiquidLeftAsksAndCancelSendsNoRun();
 
 private:
     DoseSetGroup *dosePage() const;
+    ManualControlUnit *manualUnit(int pump) const;
     QDoubleSpinBox *quickField(const char *name) const;
     QDoubleSpinBox *doseVolume(int channel) const;
     // Every channel automatic, once a day 08:00 to 19:59, with these
@@ -86,6 +92,7 @@ void TestGuards::initTestCase()
     m_window->showFixedSize(900, 600);
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     QVERIFY(dosePage());
+    QVERIFY(manualUnit(0));
     QVERIFY(m_window->findChild<ParameterSetup *>(QStringLiteral("wgParameterSetup")));
 }
 
@@ -106,6 +113,12 @@ DoseSetGroup *TestGuards::dosePage() const
 {
     auto *doses = m_window->findChild<AutoSetup *>(QStringLiteral("wgAutoSetup"));
     return doses ? doses->page(0) : nullptr;
+}
+
+ManualControlUnit *TestGuards::manualUnit(int pump) const
+{
+    auto *manual = m_window->findChild<ManualControl *>(QStringLiteral("wgManualControl"));
+    return manual && manual->tab(0) ? manual->tab(0)->unit(pump) : nullptr;
 }
 
 QDoubleSpinBox *TestGuards::quickField(const char *name) const
@@ -314,6 +327,44 @@ void TestGuards::quickSetupAboveTheMaximumAsksAfterThePreview()
     QTRY_COMPARE(m_fixture.prompts, QVector<int>({3}));
     QCOMPARE(m_fixture.sim().holdingRegister(1, 19), 0x4270); // 60.0 is 0x42700000
     custom->setChecked(false);
+}
+
+void TestGuards::manualRunAboveTheLiquidLeftAsksAndCancelSendsNoRun()
+{
+    // 100.0 ml left in the first bottle.
+    m_fixture.sim().setHoldingRegister(1, 70, 1000);
+    m_fixture.loadImage(1, *m_master);
+    showPage(MainWindowConn::PageManual);
+    ManualControlUnit *unit = manualUnit(0);
+    auto *start = child<QPushButton>(unit, "btnStart");
+    auto *volume = child<QDoubleSpinBox>(unit, "dsVolume");
+    const QVector<int> before = snapshot();
+
+    volume->setValue(150);
+    m_fixture.answers = {false};
+    start->click();
+    QCOMPARE(m_fixture.questions.size(), 1);
+    const QString question = m_fixture.questions.first();
+    for (const char *part : {"Ca: a run of 150 ml", "100 ml left"})
+        QVERIFY2(question.contains(QLatin1String(part)), qPrintable(question));
+    verifyNothingSent(before);
+    QCOMPARE(start->text(), QStringLiteral("Start"));
+    QVERIFY(!m_fixture.sim().pump(1)->behaviour<SimMotors>()->isRunning(0));
+
+    // Within the bottle: no question, the run goes out.
+    m_fixture.questions.clear();
+    volume->setValue(100);
+    start->click();
+    QTRY_COMPARE(start->text(), QStringLiteral("Stop"));
+    QCOMPARE(m_fixture.questions, QStringList());
+    QCOMPARE(m_fixture.seen(),
+             QStringList({"1 6 58 100", QStringLiteral("1 5 11 %1").arg(kCoilOnValue)}));
+
+    // Stop is never held up, whatever the volume says.
+    volume->setValue(500);
+    start->click();
+    QTRY_COMPARE(start->text(), QStringLiteral("Start"));
+    QCOMPARE(m_fixture.questions, QStringList());
 }
 
 QTEST_MAIN(TestGuards)
