@@ -6,6 +6,14 @@ namespace {
 
 const QLatin1String kLineBreak("<br>");
 
+// The day names of the week-day selector, Monday first as in the week mask.
+const char *const kDayNames[] = {"Monday ", "Tuesday",   "Wednesday", "Thursday",
+                                 "Friday",  "Saturday ", "Sunday"};
+
+// Wide enough for the quick setup's three columns side by side without
+// each cell wrapping into a narrow strip.
+constexpr int kPreviewWidth = 640;
+
 } // namespace
 
 QString DoseQuestions::aboveMaximumText(const QVector<DoseGuards::Excess> &excesses,
@@ -14,8 +22,8 @@ QString DoseQuestions::aboveMaximumText(const QVector<DoseGuards::Excess> &exces
 {
     QStringList lines;
     for (const DoseGuards::Excess &excess : excesses) {
-        lines << tr("%1 (channel %2), %3: %4 ml a day; the quick setup allows at most %5 ml a day "
-                    "for a %6 l aquarium.")
+        lines << tr("%1 (channel %2), %3: %4 ml per dosing day; the quick setup allows at most %5 "
+                    "ml a day for a %6 l aquarium.")
                      .arg(channelNames.value(excess.channel), QString::number(excess.channel + 1),
                           reagentNames.value(excess.reagentIndex),
                           DoseGuards::formatMl(excess.dailyMl),
@@ -55,18 +63,41 @@ QStringList DoseQuestions::describe(const DoseGuards::ChannelSummary &channel)
     case DoseProgramme::RunThreeDays:
         lines << tr("every %1 days").arg(3);
         break;
-    default:
-        lines << tr("%n day(s) a week", nullptr, channel.weekDays);
+    default: {
+        // The dose editor's own day names, so both read alike.
+        QStringList days;
+        for (int day = 0; day < int(sizeof kDayNames / sizeof kDayNames[0]); ++day) {
+            if (channel.weekMask & (1 << day))
+                days << QCoreApplication::translate("WeekWidget", kDayNames[day]).trimmed();
+        }
+        lines << (days.isEmpty() ? tr("no day of the week") : days.join(QStringLiteral(", ")));
         break;
     }
-    lines << tr("%1 ml a day").arg(DoseGuards::formatMl(channel.dailyMl));
-    QStringList doses;
-    for (const Overview::Dose &dose : channel.doses)
-        doses << tr("%1 %2 ml")
-                     .arg(dose.time.toString(QStringLiteral("hh:mm")))
-                     .arg(DoseGuards::formatMl(dose.volumeMl));
-    lines << tr("%n dose(s): %1", nullptr, doses.size()).arg(doses.join(QStringLiteral(", ")));
+    }
+    lines << tr("%1 ml per dosing day").arg(DoseGuards::formatMl(channel.dailyMl));
+    lines << describeDoses(channel.doses);
     return lines;
+}
+
+QString DoseQuestions::describeDoses(const QVector<Overview::Dose> &doses)
+{
+    if (doses.isEmpty())
+        return tr("no dose");
+    QStringList times;
+    bool equal = true;
+    for (const Overview::Dose &dose : doses) {
+        times << dose.time.toString(QStringLiteral("hh:mm"));
+        equal = equal && qFuzzyCompare(dose.volumeMl + 1, doses.first().volumeMl + 1);
+    }
+    if (equal) {
+        return tr("%1 x %2 ml at %3")
+            .arg(QString::number(doses.size()), DoseGuards::formatMl(doses.first().volumeMl),
+                 times.join(QStringLiteral(", ")));
+    }
+    QStringList each;
+    for (int k = 0; k < doses.size(); ++k)
+        each << tr("%1 %2 ml").arg(times.at(k), DoseGuards::formatMl(doses.at(k).volumeMl));
+    return each.join(QStringLiteral(", "));
 }
 
 QString DoseQuestions::quickSetupText(const QVector<DoseGuards::ChannelChange> &changes,
@@ -106,5 +137,5 @@ bool DoseQuestions::confirmQuickSetup(QWidget *parent,
 {
     // Cancel is the default: OK replaces the programme the pump has now.
     return MyMessageBox::ask(parent, quickSetupText(changes, channelNames), tr("Write"),
-                             tr("Cancel"), true);
+                             tr("Cancel"), true, kPreviewWidth);
 }

@@ -36,4 +36,5 @@ public:
 
 private:
     static QStringList describe(const DoseGuards::ChannelSummary &channel);
+    static QString describeDoses(const QVector<Overview::Dose> &doses);
 };

@@ -5,7 +5,6 @@
 #include "RegisterImage.h"
 
 #include <QSettings>
-#include <QtAlgorithms>
 
 namespace DoseGuards {
 
@@ -51,7 +50,7 @@ DoseProgramme::Programme afterQuickSetup(const RegisterImage &master,
 bool ChannelSummary::operator==(const ChannelSummary &other) const
 {
     return on == other.on && custom == other.custom && runMode == other.runMode &&
-        weekDays == other.weekDays && qFuzzyCompare(dailyMl + 1, other.dailyMl + 1) &&
+        weekMask == other.weekMask && qFuzzyCompare(dailyMl + 1, other.dailyMl + 1) &&
         doses == other.doses;
 }
 
@@ -66,7 +65,7 @@ ChannelSummary summary(const DoseProgramme::Programme &programme, int channel)
     s.custom = programme.setupMode == DoseProgramme::SetupCustom;
     s.runMode = c.runMode;
     if (c.runMode == DoseProgramme::RunWeek) {
-        s.weekDays = qPopulationCount(quint32(c.weekMask & DoseProgramme::kWeekMaskBits));
+        s.weekMask = c.weekMask & DoseProgramme::kWeekMaskBits;
     }
     s.dailyMl = Overview::dailyVolumeMl(programme, channel);
     s.doses = Overview::dosesOfADay(programme, channel);

@@ -60,7 +60,7 @@ struct ChannelSummary
     bool on = false;
     bool custom = false; // dosed by plans
     int runMode = DoseProgramme::RunOneDay;
-    int weekDays = 0; // days set in the week mask
+    int weekMask = 0; // the week's dosing days, bit 0 Monday; 0 unless weekly
     double dailyMl = 0;
     QVector<Overview::Dose> doses;
 

@@ -202,7 +202,8 @@ void TestGuards::doseSaveAboveTheMaximumAsksAndCancelWritesNothing()
     child<QPushButton>(dosePage(), "btnSave")->click();
     QCOMPARE(m_fixture.questions.size(), 1);
     const QString question = m_fixture.questions.first();
-    for (const char *part : {"Ca (channel 1), Ca", "45 ml a day", "at most 40 ml", "100 l"})
+    for (const char *part :
+         {"Ca (channel 1), Ca", "45 ml per dosing day", "at most 40 ml", "100 l"})
         QVERIFY2(question.contains(QLatin1String(part)), qPrintable(question));
     // The other channels are within their maxima.
     QVERIFY2(!question.contains(QStringLiteral("channel 2")), qPrintable(question));
@@ -274,9 +275,10 @@ void TestGuards::quickSetupPreviewShowsOldAndNewAndCancelWritesNothing()
     QCOMPARE(m_fixture.questions.size(), 1);
     const QString preview = m_fixture.questions.first();
     // Old and new values side by side; what changes in bold.
-    for (const char *part : {"Channel 4", "12 ml a day", "08:00 6 ml, 14:00 6 ml", "<b>Off</b>",
-                             "10 ml a day", "<b>6.7 ml a day</b>", "5 ml a day",
-                             "<b>2.5 ml a day</b>", "30 ml a day", "<b>44 ml a day</b>"})
+    for (const char *part :
+         {"Channel 4", "12 ml per dosing day", "2 x 6 ml at 08:00, 14:00", "<b>Off</b>",
+          "10 ml per dosing day", "<b>6.7 ml per dosing day</b>", "5 ml per dosing day",
+          "<b>2.5 ml per dosing day</b>", "30 ml per dosing day", "<b>44 ml per dosing day</b>"})
         QVERIFY2(preview.contains(QLatin1String(part)),
                  qPrintable(part + QStringLiteral(": ") + preview));
     QCOMPARE(page->state(), int(ParameterSetup::StateIdle));
@@ -309,7 +311,7 @@ void TestGuards::quickSetupAboveTheMaximumAsksAfterThePreview()
     m_fixture.answers = {false};
     child<QPushButton>(page, "btnSetup")->click();
     QCOMPARE(m_fixture.questions.size(), 1);
-    QVERIFY(m_fixture.questions.first().contains(QStringLiteral("<b>60 ml a day</b>")));
+    QVERIFY(m_fixture.questions.first().contains(QStringLiteral("<b>60 ml per dosing day</b>")));
     verifyNothingSent(before);
 
     // OK on the preview, Cancel on the maximum.
@@ -318,7 +320,8 @@ void TestGuards::quickSetupAboveTheMaximumAsksAfterThePreview()
     child<QPushButton>(page, "btnSetup")->click();
     QCOMPARE(m_fixture.questions.size(), 2);
     const QString question = m_fixture.questions.at(1);
-    for (const char *part : {"Ca (channel 1), Ca", "60 ml a day", "at most 40 ml", "100 l"})
+    for (const char *part :
+         {"Ca (channel 1), Ca", "60 ml per dosing day", "at most 40 ml", "100 l"})
         QVERIFY2(question.contains(QLatin1String(part)), qPrintable(question));
     verifyNothingSent(before);
 
