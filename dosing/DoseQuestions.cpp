@@ -7,8 +7,11 @@ namespace {
 const QLatin1String kLineBreak("<br>");
 
 // The day names of the week-day selector, Monday first as in the week mask.
-const char *const kDayNames[] = {"Monday ", "Tuesday",   "Wednesday", "Thursday",
-                                 "Friday",  "Saturday ", "Sunday"};
+const char *const kDayNames[] = {
+    QT_TRANSLATE_NOOP("WeekWidget", "Monday "),   QT_TRANSLATE_NOOP("WeekWidget", "Tuesday"),
+    QT_TRANSLATE_NOOP("WeekWidget", "Wednesday"), QT_TRANSLATE_NOOP("WeekWidget", "Thursday"),
+    QT_TRANSLATE_NOOP("WeekWidget", "Friday"),    QT_TRANSLATE_NOOP("WeekWidget", "Saturday "),
+    QT_TRANSLATE_NOOP("WeekWidget", "Sunday")};
 
 // Wide enough for the quick setup's three columns side by side without
 // each cell wrapping into a narrow strip.
