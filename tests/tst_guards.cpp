@@ -51,7 +51,7 @@ private:
     // Every channel automatic, once a day 08:00 to 19:59, with these
     // volumes; doses per day and the switches as given.
     void loadProgramme(const QVector<double> &volumes, const QVector<int> &doses,
-                       const QVector<bool> on);
+                       const QVector<bool> &on);
     // Every coil and holding register of the master.
     QVector<int> snapshot() const;
     // The pump takes no request after a Cancel; a stray one would reach
@@ -72,7 +72,7 @@ constexpr int kCoilCount = 60;
 constexpr int kRegisterCount = 386;
 constexpr int kNoRequestWaitMs = 150;
 
-// Bit patterns of the volumes the tests write, high word first.
+// A volume's IEEE-754 pattern, as the pump keeps it over two registers.
 quint32 floatBits(float value)
 {
     quint32 bits = 0;
@@ -135,7 +135,7 @@ QDoubleSpinBox *TestGuards::doseVolume(int channel) const
 }
 
 void TestGuards::loadProgramme(const QVector<double> &volumes, const QVector<int> &doses,
-                               const QVector<bool> on)
+                               const QVector<bool> &on)
 {
     PumpSimulator &sim = m_fixture.sim();
     for (int i = 0; i < 4; ++i) {
