@@ -5,6 +5,8 @@
 #include "BatchStart.h"
 #include "CommSend.h"
 #include "DialogWaiting.h"
+#include "DoseGuards.h"
+#include "DoseQuestions.h"
 #include "MyMessageBox.h"
 #include "PumpNames.h"
 #include "RegisterImage.h"
@@ -181,20 +183,7 @@ void DoseSetGroup::btnSave_clicked()
         return;
     }
 
-    m_waiting->exec();
-    QVector<int> reagents;
-    for (const AutoModeUnit *unit : m_units)
-        reagents << unit->reagent();
-    // Only a changed choice is stored: a slave that has none of its own
-    // keeps following the master's until the user picks one for it.
-    QSettings &settings = AppSettings::store();
-    if (reagents != PumpNames::reagentIndices(settings, m_address))
-        PumpNames::setReagentIndices(settings, m_address, reagents);
-    m_state = StateSaving;
-
     // Edited plans go to the pump in time order; untouched ones stay as read.
-    for (AutoModeUnit *unit : m_units)
-        unit->putPlansInOrder();
     for (int i = 0; i < kChannelCount; ++i) {
         Channel &channel = edited.channels[i];
         if (channel.plans != m_shown.channels.at(i).plans)
@@ -202,6 +191,32 @@ void DoseSetGroup::btnSave_clicked()
     }
     *m_pending = *m_image;
     encodeChanges(m_shown, edited, *m_pending);
+
+    // Weighed as the pump will hold it, with the reagents this Save stores.
+    QSettings &settings = AppSettings::store();
+    QVector<int> reagents;
+    QStringList titles;
+    for (const AutoModeUnit *unit : m_units) {
+        reagents << unit->reagent();
+        titles << unit->title();
+    }
+    const double litres = DoseGuards::storedAquariumLitres(settings);
+    if (!DoseQuestions::confirmAboveMaximum(
+            this, DoseGuards::aboveMaximum(decode(*m_pending), reagents, litres), titles,
+            PumpNames::reagentNames(settings), litres))
+        return;
+    // Another batch may have begun while the question was open.
+    if (!BatchStart::isIdle())
+        return;
+
+    m_waiting->exec();
+    // Only a changed choice is stored: a slave that has none of its own
+    // keeps following the master's until the user picks one for it.
+    if (reagents != PumpNames::reagentIndices(settings, m_address))
+        PumpNames::setReagentIndices(settings, m_address, reagents);
+    m_state = StateSaving;
+    for (AutoModeUnit *unit : m_units)
+        unit->putPlansInOrder();
     copySaveRanges(*m_pending, *RegisterImage::shared());
     m_saving = collect();
 

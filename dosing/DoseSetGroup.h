@@ -4,10 +4,11 @@
 // Read queues the programme's sixteen requests; on success the replied
 // ranges go from the register image into the pump's device image and are
 // decoded into the editors. Save collects the editors and encodes only what
-// differs from what was shown into a copy of the device image, copies the
-// programme ranges into the register image and queues the sixteen writes,
-// all to this page's own address; the device image takes the copy when the
-// pump has accepted the whole batch.
+// differs from what was shown into a copy of the device image; when a
+// channel of that copy doses more a day than its reagent's maximum, the user
+// is asked first. It then copies the programme ranges into the register
+// image and queues the sixteen writes, all to this page's own address; the
+// device image takes the copy when the pump has accepted the whole batch.
 
 #include "CommBackOperate.h"
 #include "DoseProgramme.h"

@@ -4,7 +4,10 @@
 #include "BatchStart.h"
 #include "CommSend.h"
 #include "DialogWaiting.h"
+#include "DoseGuards.h"
+#include "DoseQuestions.h"
 #include "MyMessageBox.h"
+#include "PumpNames.h"
 #include "RegisterImage.h"
 #include "UnsavedEdits.h"
 
@@ -102,15 +105,40 @@ void ParameterSetup::btnSetup_Click()
 {
     if (!BatchStart::isIdle())
         return;
-    m_waiting->exec();
     // The ranges Setup writes go back to the master as the master last
     // reported them, not as the last pump read left the register image.
     RegisterImage &image = *RegisterImage::shared();
     const RegisterImage *master = RegisterImage::working();
-    QuickSetup::prepare(master ? *master : image, image, results(), m_ui.dsAquarium->value());
+    const RegisterImage &masterImage = master ? *master : image;
+    const QuickSetup::Results written = results();
+    const double litres = m_ui.dsAquarium->value();
+    if (!confirmProgramme(masterImage, written, litres))
+        return;
+    // Another batch may have begun while a question was open.
+    if (!BatchStart::isIdle())
+        return;
+    m_waiting->exec();
+    QuickSetup::prepare(masterImage, image, written, litres);
     m_state = StateWriting;
     BatchStart::queue(QuickSetup::commands(), this);
     Q_EMIT transmission();
+}
+
+bool ParameterSetup::confirmProgramme(const RegisterImage &master,
+                                      const QuickSetup::Results &written, double litres)
+{
+    // First what changes, then, for the programme just seen, what it doses
+    // above the maximum: the aquarium volume and reagents are the ones
+    // Setup stores.
+    QSettings &settings = AppSettings::store();
+    const QStringList names = PumpNames::names(settings, PumpNames::kMasterAddress);
+    const DoseProgramme::Programme after = DoseGuards::afterQuickSetup(master, written, litres);
+    if (!DoseQuestions::confirmQuickSetup(
+            this, DoseGuards::compare(DoseProgramme::decode(master), after), names))
+        return false;
+    return DoseQuestions::confirmAboveMaximum(
+        this, DoseGuards::aboveMaximum(after, DoseGuards::quickSetupReagents(), litres), names,
+        PumpNames::reagentNames(settings), litres);
 }
 
 void ParameterSetup::btnSave_Click()

@@ -2,7 +2,9 @@
 
 // The "Quik Setup" page: recommended and maximum daily doses from the
 // aquarium's volume and consumption, and Setup, which programmes the
-// master for one dose a day on channels 1 to 3 with the recommended doses.
+// master for one dose a day on channels 1 to 3 with the recommended doses,
+// once the user has seen that programme beside the one it replaces and
+// confirmed any dose above its maximum.
 // The inputs and results go into the settings only once the pump has taken
 // the whole batch; quikSetup() then tells the main window to show the
 // master's new programme.
@@ -16,6 +18,7 @@
 class DialogWaiting;
 class QDoubleSpinBox;
 class UnsavedEdits;
+struct RegisterImage;
 
 class ParameterSetup : public QWidget, public CommBackOperate
 {
@@ -47,6 +50,10 @@ private:
     QuickSetup::Results results() const;
     void showResults(const QuickSetup::Results &results);
     void setResultsEnabled(bool enabled);
+    // Shows the master's programme now beside the one Setup writes, then
+    // asks about channels above their maximum; false on either Cancel.
+    bool confirmProgramme(const RegisterImage &master, const QuickSetup::Results &written,
+                          double litres);
 
     Ui::ParameterSetup m_ui;
     DialogWaiting *m_waiting;

@@ -2,8 +2,10 @@
 
 #include "BatchStart.h"
 #include "CommSend.h"
+#include "DoseGuards.h"
 #include "ElidedText.h"
 #include "ManualDosing.h"
+#include "MyMessageBox.h"
 #include "RegisterImage.h"
 
 #include <QMovie>
@@ -101,15 +103,36 @@ void ManualControlUnit::btnStart_Clicked()
 {
     if (!BatchStart::isIdle())
         return;
-    m_pending = StartStop;
     // The button does what it says: a press on "Stop" stops the pump even if
     // the image has it stopped already, and never starts it.
-    const ManualDosing::RunWrite write =
-        ManualDosing::startOrStop(*m_image, *RegisterImage::shared(), m_address, m_pump,
-                                  !m_shownRunning, int(m_ui.dsVolume->value()));
+    const bool start = !m_shownRunning;
+    const int volume = int(m_ui.dsVolume->value());
+    if (start && !confirmLiquidLeft(volume))
+        return;
+    // Another batch may have begun while the question was open.
+    if (!BatchStart::isIdle())
+        return;
+    m_pending = StartStop;
+    const ManualDosing::RunWrite write = ManualDosing::startOrStop(
+        *m_image, *RegisterImage::shared(), m_address, m_pump, start, volume);
     m_wasRunning = write.wasRunning;
     BatchStart::queue(write.commands, this);
     Q_EMIT transmisson();
+}
+
+bool ManualControlUnit::confirmLiquidLeft(int volumeMl)
+{
+    // The liquid left as the liquid page shows it; the bottle itself may
+    // hold a little less by now.
+    const std::optional<int> left = DoseGuards::runAboveLiquidLeft(*m_image, m_pump, volumeMl);
+    if (!left)
+        return true;
+    return MyMessageBox::ask(this,
+                             tr("%1: a run of %2 ml is more than the %3 ml left in its bottle. "
+                                "The bottle may run empty before the run ends. Start it anyway?")
+                                 .arg(ElidedText::fullText(m_ui.gBoxPump),
+                                      QString::number(volumeMl), QString::number(*left)),
+                             tr("Start Anyway"), tr("Cancel"), true);
 }
 
 void ManualControlUnit::combSpeed_Changed(int gear)

@@ -1,7 +1,8 @@
 #pragma once
 
 // One pump channel of the manual page: its speed gear, a volume and a
-// Start/Stop button. Start writes the volume and the run coil; the page
+// Start/Stop button. Start writes the volume and the run coil, after asking
+// when the volume is more than the liquid left in the bottle; the page
 // then shows the motor running for the time the calibration gives, after
 // which the pump stops by itself. A gear change is written at once. Both
 // act only while the command queue is idle, and both are undone in the
@@ -51,6 +52,9 @@ private:
     enum Pending { None = 0, StartStop = 1, GearChange = 2 };
 
     void showRunning(bool running);
+    // Asks first when the run wants more than the bottle's liquid left;
+    // true to start.
+    bool confirmLiquidLeft(int volumeMl);
 
     Ui::ManualControlUnit m_ui;
     int m_address;

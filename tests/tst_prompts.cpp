@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
@@ -27,6 +29,7 @@ private Q_SLOTS:
     void destructiveQuestionAnswersCancelOnReturn();
     void plainQuestionAnswersOkOnReturn();
     void questionSeamTellsWhichButtonIsTheDefault();
+    void wideQuestionKeepsATableFromBeingSqueezed();
     void confirmationGoesToTheStatusBarOfItsWindow_data();
     void confirmationGoesToTheStatusBarOfItsWindow();
     void failureIsABoxWhateverTheBar();
@@ -168,6 +171,38 @@ void TestPrompts::plainQuestionAnswersOkOnReturn()
         },
         [](QMessageBox *) {}, [](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Return); });
     QVERIFY(result);
+}
+
+void TestPrompts::wideQuestionKeepsATableFromBeingSqueezed()
+{
+    constexpr int kTextWidth = 640;
+    const QString table = QStringLiteral(
+        "<table border=\"1\"><tr><td>Channel 1</td><td>On, every day, 25 ml, 4 x 6.25 ml at "
+        "08:00, 11:00, 14:00, 17:00</td><td>On, every day, 0.7 ml, 1 x 0.7 ml at "
+        "08:00</td></tr></table>");
+    QWidget parent;
+    parent.show();
+    int narrow = 0;
+    int wide = 0;
+    const auto labelWidth = [](QMessageBox *box) {
+        auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        return label ? label->width() : -1;
+    };
+    whileBoxIsOpen(
+        [&] {
+            MyMessageBox::ask(&parent, table, QStringLiteral("Write"), QStringLiteral("Cancel"));
+        },
+        [&](QMessageBox *box) { narrow = labelWidth(box); },
+        [](QMessageBox *box) { box->button(QMessageBox::Cancel)->click(); });
+    whileBoxIsOpen(
+        [&] {
+            MyMessageBox::ask(&parent, table, QStringLiteral("Write"), QStringLiteral("Cancel"),
+                              true, kTextWidth);
+        },
+        [&](QMessageBox *box) { wide = labelWidth(box); },
+        [](QMessageBox *box) { box->button(QMessageBox::Cancel)->click(); });
+    QVERIFY2(narrow > 0 && narrow < kTextWidth, qPrintable(QString::number(narrow)));
+    QVERIFY2(wide >= kTextWidth, qPrintable(QString::number(wide)));
 }
 
 void TestPrompts::questionSeamTellsWhichButtonIsTheDefault()

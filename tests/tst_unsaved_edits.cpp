@@ -215,6 +215,8 @@ void TestUnsavedEdits::doseEditMarksTabAndPageUntilTheSaveIsTaken()
     QCOMPARE(itemText(MainWindowConn::PageDoseSettings), QStringLiteral("Dose Settings *"));
     ClientFixture::screenshot(m_window, QStringLiteral("unsaved_marks_en"));
 
+    // 42.5 ml of calcium is above its maximum for 100 l: the Save asks first.
+    m_client.answerQuestionsWith(true);
     click(tabPage(MainWindowConn::PageDoseSettings, 0), "btnSave");
     QTRY_VERIFY_WITH_TIMEOUT(m_client.promptNumbers().contains(3), 20000);
     QCOMPARE(simVolume(1, 0), typed);
@@ -248,6 +250,8 @@ void TestUnsavedEdits::failedDoseSaveKeepsTheMark()
     refuse.exceptionRate = 1.0;
     m_link.sim().setFaults(refuse);
 
+    // A channel above its reagent's maximum makes the Save ask first.
+    m_client.answerQuestionsWith(true);
     click(tabPage(MainWindowConn::PageDoseSettings, 0), "btnSave");
     QTRY_VERIFY_WITH_TIMEOUT(m_client.promptNumbers().contains(4), 20000);
     QCOMPARE(simVolume(1, 2), held);
@@ -327,6 +331,8 @@ void TestUnsavedEdits::quickSetupEditMarksUntilSetupIsTaken()
     const qint32 ml = QuickSetup::aquariumMillilitres(aquarium->value());
     QCOMPARE(itemText(MainWindowConn::PageQuickSetup), QStringLiteral("Quik Setup *"));
 
+    // Setup shows the programme it writes and asks first.
+    m_client.answerQuestionsWith(true);
     click(page, "btnSetup");
     QTRY_VERIFY_WITH_TIMEOUT(m_client.promptNumbers().contains(3), 20000);
     const int high = m_link.sim().holdingRegister(1, QuickSetup::kAquariumRegister);

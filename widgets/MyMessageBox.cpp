@@ -1,5 +1,6 @@
 #include "MyMessageBox.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -229,7 +230,7 @@ QString MyMessageBox::helpText(int number)
 }
 
 bool MyMessageBox::ask(QWidget *parent, const QString &text, const QString &okText,
-                       const QString &cancelText, bool cancelIsDefault)
+                       const QString &cancelText, bool cancelIsDefault, int textWidth)
 {
     if (g_questionAnswerer)
         return g_questionAnswerer(parent, {text, okText, cancelText, cancelIsDefault});
@@ -239,5 +240,10 @@ bool MyMessageBox::ask(QWidget *parent, const QString &text, const QString &okTe
     box.button(QMessageBox::Cancel)->setText(cancelText);
     if (cancelIsDefault)
         box.setDefaultButton(QMessageBox::Cancel);
+    // QMessageBox wraps its text at half the screen's width or less.
+    if (textWidth > 0) {
+        if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+            label->setMinimumWidth(textWidth);
+    }
     return box.exec() == QMessageBox::Ok;
 }

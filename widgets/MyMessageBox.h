@@ -46,9 +46,10 @@ public:
     // A question box titled "Prompt" with the given help text and two
     // buttons; true when the first (OK) button was chosen. With
     // cancelIsDefault, Enter answers Cancel, for questions whose OK loses
-    // something for good.
+    // something for good. A textWidth above 0 lays the text out at least
+    // that wide, for a table the box would otherwise squeeze.
     static bool ask(QWidget *parent, const QString &text, const QString &okText,
-                    const QString &cancelText, bool cancelIsDefault = false);
+                    const QString &cancelText, bool cancelIsDefault = false, int textWidth = 0);
 
     // A question as ask() puts it to the user.
     struct Question

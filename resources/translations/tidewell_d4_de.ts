@@ -489,6 +489,101 @@
     </message>
 </context>
 <context>
+    <name>DoseQuestions</name>
+    <message>
+        <source>%1 (channel %2), %3: %4 ml per dosing day; the quick setup allows at most %5 ml a day for a %6 l aquarium.</source>
+        <translation>%1 (Kanal %2), %3: %4 ml pro Dosiertag; die Schnelleinrichtung erlaubt für ein %6-l-Aquarium höchstens %5 ml am Tag.</translation>
+    </message>
+    <message>
+        <source>Above the maximum daily dose:
+
+%1
+
+Too much can harm the animals in the tank. Send it to the pump anyway?</source>
+        <translation>Über der maximalen Tagesdosis:
+
+%1
+
+Zu viel kann den Tieren im Becken schaden. Trotzdem an die Pumpe senden?</translation>
+    </message>
+    <message>
+        <source>Send Anyway</source>
+        <translation>Trotzdem senden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On, custom plans</source>
+        <translation>Ein, eigene Pläne</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>every day</source>
+        <translation>jeden Tag</translation>
+    </message>
+    <message>
+        <source>every %1 days</source>
+        <translation>alle %1 Tage</translation>
+    </message>
+    <message>
+        <source>no day of the week</source>
+        <translation>kein Wochentag</translation>
+    </message>
+    <message>
+        <source>%1 ml per dosing day</source>
+        <translation>%1 ml pro Dosiertag</translation>
+    </message>
+    <message>
+        <source>no dose</source>
+        <translation>keine Dosis</translation>
+    </message>
+    <message>
+        <source>%1 x %2 ml at %3</source>
+        <translation>%1 × %2 ml um %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 ml</source>
+        <translation>%1 %2 ml</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>Setup replaces the whole automatic programme of the master pump. What changes is in bold.</source>
+        <translation>Die Einrichtung ersetzt das ganze Automatikprogramm der Masterpumpe. Was sich ändert, ist fett.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>After Setup</source>
+        <translation>Nach der Einrichtung</translation>
+    </message>
+    <message>
+        <source>Write this programme to the pump?</source>
+        <translation>Dieses Programm in die Pumpe schreiben?</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+</context>
+<context>
     <name>DoseSetGroup</name>
     <message>
         <source>Auto Dose</source>
@@ -1086,6 +1181,18 @@ Sie jetzt in ihren Bootloader neu starten und die Aktualisierung fortsetzen?</tr
     <message>
         <source>Stop</source>
         <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>%1: a run of %2 ml is more than the %3 ml left in its bottle. The bottle may run empty before the run ends. Start it anyway?</source>
+        <translation>%1: ein Lauf von %2 ml ist mehr als die %3 ml in der Flasche. Die Flasche kann vor dem Ende leer werden. Trotzdem starten?</translation>
+    </message>
+    <message>
+        <source>Start Anyway</source>
+        <translation>Trotzdem starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -489,6 +489,101 @@
     </message>
 </context>
 <context>
+    <name>DoseQuestions</name>
+    <message>
+        <source>%1 (channel %2), %3: %4 ml per dosing day; the quick setup allows at most %5 ml a day for a %6 l aquarium.</source>
+        <translation>%1 (channel %2), %3: %4 ml per dosing day; the quick setup allows at most %5 ml a day for a %6 l aquarium.</translation>
+    </message>
+    <message>
+        <source>Above the maximum daily dose:
+
+%1
+
+Too much can harm the animals in the tank. Send it to the pump anyway?</source>
+        <translation>Above the maximum daily dose:
+
+%1
+
+Too much can harm the animals in the tank. Send it to the pump anyway?</translation>
+    </message>
+    <message>
+        <source>Send Anyway</source>
+        <translation>Send Anyway</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>On, custom plans</source>
+        <translation>On, custom plans</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>every day</source>
+        <translation>every day</translation>
+    </message>
+    <message>
+        <source>every %1 days</source>
+        <translation>every %1 days</translation>
+    </message>
+    <message>
+        <source>no day of the week</source>
+        <translation>no day of the week</translation>
+    </message>
+    <message>
+        <source>%1 ml per dosing day</source>
+        <translation>%1 ml per dosing day</translation>
+    </message>
+    <message>
+        <source>no dose</source>
+        <translation>no dose</translation>
+    </message>
+    <message>
+        <source>%1 x %2 ml at %3</source>
+        <translation>%1 x %2 ml at %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 ml</source>
+        <translation>%1 %2 ml</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Channel %1</translation>
+    </message>
+    <message>
+        <source>Setup replaces the whole automatic programme of the master pump. What changes is in bold.</source>
+        <translation>Setup replaces the whole automatic programme of the master pump. What changes is in bold.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>After Setup</source>
+        <translation>After Setup</translation>
+    </message>
+    <message>
+        <source>Write this programme to the pump?</source>
+        <translation>Write this programme to the pump?</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+</context>
+<context>
     <name>DoseSetGroup</name>
     <message>
         <source>Auto Dose</source>
@@ -1086,6 +1181,18 @@ Restart it into its boot loader now and go on with the upgrade?</translation>
     <message>
         <source>Stop</source>
         <translation>Stop</translation>
+    </message>
+    <message>
+        <source>%1: a run of %2 ml is more than the %3 ml left in its bottle. The bottle may run empty before the run ends. Start it anyway?</source>
+        <translation>%1: a run of %2 ml is more than the %3 ml left in its bottle. The bottle may run empty before the run ends. Start it anyway?</translation>
+    </message>
+    <message>
+        <source>Start Anyway</source>
+        <translation>Start Anyway</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -489,6 +489,101 @@
     </message>
 </context>
 <context>
+    <name>DoseQuestions</name>
+    <message>
+        <source>%1 (channel %2), %3: %4 ml per dosing day; the quick setup allows at most %5 ml a day for a %6 l aquarium.</source>
+        <translation>%1 (canal %2), %3 : %4 ml par jour de dosage ; la configuration rapide autorise au plus %5 ml par jour pour un aquarium de %6 l.</translation>
+    </message>
+    <message>
+        <source>Above the maximum daily dose:
+
+%1
+
+Too much can harm the animals in the tank. Send it to the pump anyway?</source>
+        <translation>Au-dessus de la dose journalière maximale :
+
+%1
+
+Une dose excessive peut nuire aux animaux du bac. L&apos;envoyer quand même à la pompe ?</translation>
+    </message>
+    <message>
+        <source>Send Anyway</source>
+        <translation>Envoyer quand même</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>On, custom plans</source>
+        <translation>Marche, plans personnalisés</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>every day</source>
+        <translation>chaque jour</translation>
+    </message>
+    <message>
+        <source>every %1 days</source>
+        <translation>tous les %1 jours</translation>
+    </message>
+    <message>
+        <source>no day of the week</source>
+        <translation>aucun jour de la semaine</translation>
+    </message>
+    <message>
+        <source>%1 ml per dosing day</source>
+        <translation>%1 ml par jour de dosage</translation>
+    </message>
+    <message>
+        <source>no dose</source>
+        <translation>aucune dose</translation>
+    </message>
+    <message>
+        <source>%1 x %2 ml at %3</source>
+        <translation>%1 × %2 ml à %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 ml</source>
+        <translation>%1 %2 ml</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>Setup replaces the whole automatic programme of the master pump. What changes is in bold.</source>
+        <translation>La configuration remplace tout le programme automatique de la pompe maître. Ce qui change est en gras.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Actuel</translation>
+    </message>
+    <message>
+        <source>After Setup</source>
+        <translation>Après configuration</translation>
+    </message>
+    <message>
+        <source>Write this programme to the pump?</source>
+        <translation>Écrire ce programme dans la pompe ?</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Écrire</translation>
+    </message>
+</context>
+<context>
     <name>DoseSetGroup</name>
     <message>
         <source>Auto Dose</source>
@@ -1086,6 +1181,18 @@ La redémarrer maintenant dans son chargeur de démarrage et poursuivre la mise 
     <message>
         <source>Stop</source>
         <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>%1: a run of %2 ml is more than the %3 ml left in its bottle. The bottle may run empty before the run ends. Start it anyway?</source>
+        <translation>%1 : un dosage de %2 ml dépasse les %3 ml restants dans le flacon. Le flacon peut se vider avant la fin. Démarrer quand même ?</translation>
+    </message>
+    <message>
+        <source>Start Anyway</source>
+        <translation>Démarrer quand même</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>

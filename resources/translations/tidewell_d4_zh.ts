@@ -489,6 +489,101 @@
     </message>
 </context>
 <context>
+    <name>DoseQuestions</name>
+    <message>
+        <source>%1 (channel %2), %3: %4 ml per dosing day; the quick setup allows at most %5 ml a day for a %6 l aquarium.</source>
+        <translation>%1（通道%2），%3：每个滴定日 %4 ml；快速设置对 %6 升的水族箱每天最多允许 %5 ml。</translation>
+    </message>
+    <message>
+        <source>Above the maximum daily dose:
+
+%1
+
+Too much can harm the animals in the tank. Send it to the pump anyway?</source>
+        <translation>超过每日最大剂量：
+
+%1
+
+剂量过多可能伤害缸中的生物。仍然发送到泵吗？</translation>
+    </message>
+    <message>
+        <source>Send Anyway</source>
+        <translation>仍然发送</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>On, custom plans</source>
+        <translation>开，自定义计划</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>every day</source>
+        <translation>每天</translation>
+    </message>
+    <message>
+        <source>every %1 days</source>
+        <translation>每%1天</translation>
+    </message>
+    <message>
+        <source>no day of the week</source>
+        <translation>未选星期</translation>
+    </message>
+    <message>
+        <source>%1 ml per dosing day</source>
+        <translation>每个滴定日 %1 ml</translation>
+    </message>
+    <message>
+        <source>no dose</source>
+        <translation>无剂量</translation>
+    </message>
+    <message>
+        <source>%1 x %2 ml at %3</source>
+        <translation>%1 × %2 ml，时间 %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 ml</source>
+        <translation>%1 %2 ml</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>通道%1</translation>
+    </message>
+    <message>
+        <source>Setup replaces the whole automatic programme of the master pump. What changes is in bold.</source>
+        <translation>设置将替换主机的整个自动程序。有变化的内容以粗体显示。</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>当前</translation>
+    </message>
+    <message>
+        <source>After Setup</source>
+        <translation>设置后</translation>
+    </message>
+    <message>
+        <source>Write this programme to the pump?</source>
+        <translation>将此程序写入泵吗？</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写入</translation>
+    </message>
+</context>
+<context>
     <name>DoseSetGroup</name>
     <message>
         <source>Auto Dose</source>
@@ -1086,6 +1181,18 @@ Restart it into its boot loader now and go on with the upgrade?</source>
     <message>
         <source>Stop</source>
         <translation>停止</translation>
+    </message>
+    <message>
+        <source>%1: a run of %2 ml is more than the %3 ml left in its bottle. The bottle may run empty before the run ends. Start it anyway?</source>
+        <translation>%1：运行 %2 ml 多于液瓶中剩余的 %3 ml。液瓶可能在运行结束前用空。仍然启动吗？</translation>
+    </message>
+    <message>
+        <source>Start Anyway</source>
+        <translation>仍然启动</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>

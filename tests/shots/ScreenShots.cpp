@@ -23,6 +23,7 @@
 #include "MainWindowConn.h"
 #include "ManualDosing.h"
 #include "MyMessageBox.h"
+#include "ParameterSetup.h"
 #include "PumpSimulator.h"
 #include "RegisterImage.h"
 #include "UiOperate.h"
@@ -31,12 +32,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -324,6 +327,40 @@ void saveFirmwareMessages(MainWindowConn *window)
     showPage(window, MainWindowConn::PageTimeTemp);
 }
 
+// The questions before a dose that may harm, raised the way a user raises
+// them: the quick setup's preview, a programme above its maximum and a
+// manual run larger than its bottle. Each is answered Cancel, so nothing is
+// sent.
+void saveGuardQuestions(MainWindowConn *window)
+{
+    showPage(window, MainWindowConn::PageQuickSetup);
+    auto *quick = window->findChild<ParameterSetup *>(QStringLiteral("wgParameterSetup"));
+    auto *setup = quick ? quick->findChild<QPushButton *>(QStringLiteral("btnSetup")) : nullptr;
+    QTabWidget *doses = showPage(window, MainWindowConn::PageDoseSettings);
+    QWidget *dosePage = doses ? doses->widget(0) : nullptr;
+    auto *volume =
+        dosePage ? dosePage->findChild<QDoubleSpinBox *>(QStringLiteral("dbVolume")) : nullptr;
+    auto *save = dosePage ? dosePage->findChild<QPushButton *>(QStringLiteral("btnSave")) : nullptr;
+    QTabWidget *manual = showPage(window, MainWindowConn::PageManual);
+    QWidget *manualTab = manual ? manual->widget(0) : nullptr;
+    auto *run =
+        manualTab ? manualTab->findChild<QDoubleSpinBox *>(QStringLiteral("dsVolume")) : nullptr;
+    auto *start =
+        manualTab ? manualTab->findChild<QPushButton *>(QStringLiteral("btnStart")) : nullptr;
+    if (!setup || !volume || !save || !run || !start) {
+        ++g_failures;
+        return;
+    }
+    showPage(window, MainWindowConn::PageQuickSetup);
+    saveModal(QStringLiteral("question-quick-setup"), [setup] { setup->click(); });
+    showPage(window, MainWindowConn::PageDoseSettings);
+    volume->setValue(250);
+    saveModal(QStringLiteral("question-above-maximum"), [save] { save->click(); });
+    showPage(window, MainWindowConn::PageManual);
+    run->setValue(5000);
+    saveModal(QStringLiteral("question-manual-liquid-left"), [start] { start->click(); });
+}
+
 int run(int language)
 {
     PumpSimulator sim;
@@ -410,6 +447,7 @@ int run(int language)
     }
     savePrompts(window);
     saveFirmwareMessages(window);
+    saveGuardQuestions(window);
     return g_failures == 0 ? 0 : 1;
 }
 
