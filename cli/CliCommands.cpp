@@ -5,7 +5,9 @@
 #include "CommandString.h"
 #include "FirmwareVersions.h"
 #include "ModbusCodec.h"
+#include "Overview.h"
 #include "PasswordChange.h"
+#include "PumpNames.h"
 #include "RegisterImage.h"
 #include "SetupDiff.h"
 #include "SetupFile.h"
@@ -514,6 +516,190 @@ int restore(const QStringList &arguments)
                          notWritten.join(QStringLiteral(", "))));
 }
 
+// The words a script may match on, one per warning.
+QString warningKey(Overview::Warning warning)
+{
+    switch (warning) {
+    case Overview::Warning::LowBottle:
+        return QStringLiteral("bottle_low");
+    case Overview::Warning::SensorLow:
+        return QStringLiteral("sensor_low");
+    case Overview::Warning::NoDose:
+        return QStringLiteral("no_dose");
+    case Overview::Warning::AboveMaximum:
+        return QStringLiteral("above_maximum");
+    }
+    return QString();
+}
+
+QString runModeText(const Overview::Channel &channel)
+{
+    if (channel.custom)
+        return tr("custom plans");
+    switch (channel.runMode) {
+    case DoseProgramme::RunOneDay:
+        return tr("every day");
+    case DoseProgramme::RunTwoDays:
+        return tr("every 2 days");
+    case DoseProgramme::RunThreeDays:
+        return tr("every 3 days");
+    case DoseProgramme::RunWeek: {
+        static const char *const kDays[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+        QStringList days;
+        for (int bit = 0; bit < 7; ++bit) {
+            if (channel.weekMask & (1 << bit))
+                days << QLatin1String(kDays[bit]);
+        }
+        return days.isEmpty() ? tr("no week day") : days.join(QStringLiteral(", "));
+    }
+    default:
+        return tr("unknown mode");
+    }
+}
+
+QString clockText(const Overview::Clock &clock)
+{
+    if (!clock.pump)
+        return tr("clock not set");
+    const qint64 size = std::llabs(clock.offsetSeconds);
+    const QString amount = size < 60 ? tr("%1 s").arg(size)
+        : size < 3600                ? tr("%1 min").arg(size / 60)
+                                     : tr("%1 h %2 min").arg(size / 3600).arg(size % 3600 / 60);
+    const QString when = clock.pump->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (clock.offsetSeconds == 0)
+        return tr("clock %1, same time as the PC").arg(when);
+    return clock.offsetSeconds > 0 ? tr("clock %1, %2 ahead of the PC").arg(when, amount)
+                                   : tr("clock %1, %2 behind the PC").arg(when, amount);
+}
+
+int overview(const QStringList &arguments)
+{
+    Session session(QStringLiteral("overview"),
+                    tr("Reads every pump in use whole and prints each channel's programme, "
+                       "bottle, days left and sensor, each pump's clock, and the warnings: a "
+                       "bottle low, a sensor low, a channel on with no dose, a daily volume "
+                       "above its reagent's maximum, a pump clock off by more than two "
+                       "minutes, a pump that did not answer. Exits 3 when there is any."));
+    if (const auto code = session.parse(arguments))
+        return *code;
+    if (const auto code = session.connect())
+        return *code;
+    QSettings &settings = AppSettings::store();
+    Overview::Limits limits;
+    limits.lowBottleDays =
+        settings.value(QLatin1String(AppSettings::kLowBottleDays), Overview::kDefaultLowBottleDays)
+            .toInt();
+    limits.aquariumLitres = settings.value(QLatin1String(AppSettings::kAquariumVolume)).toDouble();
+    const QStringList reagentNames = PumpNames::reagentNames(settings);
+
+    QJsonArray pumps;
+    QString plain;
+    int warnings = 0;
+    int answered = 0;
+    for (const Pump &pump : pumpsInUse(settings)) {
+        QString error;
+        if (!session.run(UiOperate::fullReadCommands(pump.address), &error)) {
+            ++warnings;
+            pumps.append(QJsonObject {{QStringLiteral("name"), pump.name},
+                                      {QStringLiteral("address"), pump.address},
+                                      {QStringLiteral("online"), false},
+                                      {QStringLiteral("error"), error}});
+            plain +=
+                tr("%1 (address %2): offline: %3\n").arg(pump.name).arg(pump.address).arg(error);
+            continue;
+        }
+        ++answered;
+        RegisterImage image;
+        image.copyReadRangesFrom(*RegisterImage::shared());
+        const QDateTime now = QDateTime::currentDateTime();
+        image.clockTakenAtMs = now.toMSecsSinceEpoch();
+        limits.reagentOfChannel = PumpNames::reagentIndices(settings, pump.address);
+        const QVector<Overview::Channel> channels = Overview::channels(image, limits);
+        const Overview::Clock clock = Overview::checkClock(image, now);
+        const QStringList names = PumpNames::names(settings, pump.address, pump.name);
+
+        QJsonObject clockJson {{QStringLiteral("set"), bool(clock.pump)},
+                               {QStringLiteral("wrong"), clock.wrong}};
+        if (clock.pump) {
+            clockJson.insert(QStringLiteral("pump"),
+                             clock.pump->toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+            clockJson.insert(QStringLiteral("offset_seconds"), clock.offsetSeconds);
+        }
+        if (clock.wrong)
+            ++warnings;
+        plain +=
+            tr("%1 (address %2): %3%4\n")
+                .arg(pump.name)
+                .arg(pump.address)
+                .arg(clockText(clock), clock.wrong ? tr(" [WARNING: clock wrong]") : QString());
+
+        QJsonArray channelsJson;
+        for (int i = 0; i < channels.size(); ++i) {
+            const Overview::Channel &c = channels.at(i);
+            const QString reagent = reagentNames.value(limits.reagentOfChannel.value(i, -1));
+            QJsonArray doses;
+            QStringList doseTexts;
+            for (const Overview::Dose &dose : c.doses) {
+                const QString time = dose.time.toString(QStringLiteral("HH:mm"));
+                doses.append(QJsonObject {{QStringLiteral("time"), time},
+                                          {QStringLiteral("ml"), tenths(dose.volumeMl)}});
+                doseTexts << tr("%1 %2 ml").arg(time).arg(dose.volumeMl, 0, 'f', 1);
+            }
+            QJsonArray warningKeys;
+            for (Overview::Warning warning : c.warnings)
+                warningKeys.append(warningKey(warning));
+            warnings += c.warnings.size();
+            channelsJson.append(
+                QJsonObject {{QStringLiteral("channel"), i + 1},
+                             {QStringLiteral("name"), names.value(i)},
+                             {QStringLiteral("reagent"), reagent},
+                             {QStringLiteral("on"), c.on},
+                             {QStringLiteral("mode"), runModeText(c)},
+                             {QStringLiteral("doses"), doses},
+                             {QStringLiteral("daily_ml"), tenths(c.dailyMl)},
+                             {QStringLiteral("capacity_ml"), c.capacityMl},
+                             {QStringLiteral("left_ml"), c.liquidLeftMl},
+                             {QStringLiteral("days_left"),
+                              c.daysLeft ? QJsonValue(double(*c.daysLeft)) : QJsonValue()},
+                             {QStringLiteral("sensor_low"), c.sensorLow},
+                             {QStringLiteral("maximum_ml"),
+                              c.maximumMl ? QJsonValue(tenths(*c.maximumMl)) : QJsonValue()},
+                             {QStringLiteral("warnings"), warningKeys}});
+
+            QString line = tr("  %1 (%2): ").arg(names.value(i), reagent);
+            line += c.on ? tr("on, %1, %2 ml a day: %3")
+                               .arg(runModeText(c))
+                               .arg(c.dailyMl, 0, 'f', 1)
+                               .arg(doseTexts.isEmpty() ? tr("no dose")
+                                                        : doseTexts.join(QStringLiteral(", ")))
+                         : tr("off");
+            line += tr("; bottle %1 of %2 ml").arg(c.liquidLeftMl).arg(c.capacityMl);
+            if (c.daysLeft)
+                line += tr(", %1 days left").arg(*c.daysLeft);
+            line += c.sensorLow ? tr("; sensor low") : tr("; sensor OK");
+            QStringList words;
+            for (const QJsonValue &key : qAsConst(warningKeys))
+                words << key.toString();
+            if (!words.isEmpty())
+                line += tr(" [WARNING: %1]").arg(words.join(QStringLiteral(", ")));
+            plain += line + QLatin1Char('\n');
+        }
+        pumps.append(QJsonObject {{QStringLiteral("name"), pump.name},
+                                  {QStringLiteral("address"), pump.address},
+                                  {QStringLiteral("online"), true},
+                                  {QStringLiteral("clock"), clockJson},
+                                  {QStringLiteral("channels"), channelsJson}});
+    }
+    if (answered == 0)
+        return fail(LinkFailure,
+                    pumps.first().toObject().value(QStringLiteral("error")).toString());
+    plain += tr("Warnings: %1\n").arg(warnings);
+    session.print(
+        QJsonObject {{QStringLiteral("pumps"), pumps}, {QStringLiteral("warnings"), warnings}},
+        plain);
+    return warnings > 0 ? DoneWithWarnings : Done;
+}
+
 struct Command
 {
     const char *name;
@@ -529,6 +715,8 @@ const Command kCommands[] = {
      QT_TRANSLATE_NOOP("tidewell-cli", "set every pump's clock from this computer")},
     {"backup", backup, QT_TRANSLATE_NOOP("tidewell-cli", "save one pump's setup in a file")},
     {"restore", restore, QT_TRANSLATE_NOOP("tidewell-cli", "write a setup file back to one pump")},
+    {"overview", overview,
+     QT_TRANSLATE_NOOP("tidewell-cli", "every channel of every pump, and what runs low")},
 };
 
 QString usage()

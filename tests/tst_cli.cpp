@@ -4,6 +4,7 @@
 #include "PumpSimulator.h"
 #include "RegisterImage.h"
 #include "SetupRestore.h"
+#include "SimPumpSetup.h"
 #include "TestSupport.h"
 #include "TimeTempDomain.h"
 
@@ -33,6 +34,7 @@ private Q_SLOTS:
     void infoNamesEveryPumpInUse();
     void temperatureInEitherUnit();
     void setClockSetsMasterAndSlavesInUse();
+    void overviewListsEveryChannelAndExitsThreeOnWarnings();
     void backupAndRestoreRoundTrip();
     void restoreAnsweredNoWritesNothing();
     void badFileIsRefusedBeforeConnecting();
@@ -232,6 +234,44 @@ void TestCli::setClockSetsMasterAndSlavesInUse()
         QVERIFY2(qAbs(set->secsTo(now)) <= 2, qPrintable(set->toString()));
     }
     QCOMPARE(m_sim.holdingRegister(kSlaveUnused, 152), 0);
+}
+
+void TestCli::overviewListsEveryChannelAndExitsThreeOnWarnings()
+{
+    using namespace SimPumpSetup;
+    for (int address : {1, kSlaveInUse})
+        setQuietPump(m_sim, address);
+    setAutoChannel(m_sim, 1, 0, thirtyMlInFourDoses());
+    const Result quiet = cli({QStringLiteral("overview")});
+    QCOMPARE(quiet.code, 0);
+    QVERIFY2(quiet.out.contains(QStringLiteral("on, every day, 30.0 ml a day: 08:00 7.5 ml, "
+                                               "11:00 7.5 ml, 14:00 7.5 ml, 17:00 7.5 ml; bottle "
+                                               "500 of 500 ml, 16 days left; sensor OK\n")),
+             qPrintable(quiet.out));
+    QVERIFY2(quiet.out.endsWith(QStringLiteral("Warnings: 0\n")), qPrintable(quiet.out));
+    QVERIFY(quiet.out.contains(QStringLiteral("Slave1 (address 2): clock ")));
+
+    // A bottle with a day left on the master, a sensor low on the slave.
+    setBottle(m_sim, 1, 0, 500, 50);
+    m_sim.setDiscreteInput(kSlaveInUse, 3, 1);
+    const Result warned = cli({QStringLiteral("overview"), QStringLiteral("--json")});
+    QCOMPARE(warned.code, 3);
+    const QJsonObject object = QJsonDocument::fromJson(warned.out.toUtf8()).object();
+    QCOMPARE(object.value("warnings").toInt(), 2);
+    const QJsonArray pumps = object.value("pumps").toArray();
+    QCOMPARE(pumps.size(), 2);
+    const QJsonObject first = pumps.at(0).toObject().value("channels").toArray().at(0).toObject();
+    QCOMPARE(first.value("daily_ml").toDouble(), 30.0);
+    QCOMPARE(first.value("doses").toArray().size(), 4);
+    QCOMPARE(first.value("days_left").toInt(), 1);
+    QCOMPARE(first.value("warnings").toArray(), QJsonArray({QStringLiteral("bottle_low")}));
+    const QJsonObject slave = pumps.at(1).toObject();
+    QCOMPARE(slave.value("address").toInt(), kSlaveInUse);
+    QCOMPARE(slave.value("channels").toArray().at(3).toObject().value("warnings").toArray(),
+             QJsonArray({QStringLiteral("sensor_low")}));
+    QVERIFY(!slave.value("clock").toObject().value("wrong").toBool());
+    for (const PumpSimulator::Request &request : m_sim.requests())
+        QVERIFY(request.slave != kSlaveUnused);
 }
 
 void TestCli::backupAndRestoreRoundTrip()

@@ -6,6 +6,7 @@
 #include "LinkFixture.h"
 #include "MainWindowConn.h"
 #include "OverviewPage.h"
+#include "SimPumpSetup.h"
 #include "TestSupport.h"
 #include "UiOperate.h"
 
@@ -19,91 +20,15 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include <cstring>
-
 using TestSupport::child;
+using namespace SimPumpSetup;
 
 namespace {
 
 constexpr int kMaster = 1;
 // Slave k of the settings sits at bus address k + 1.
 constexpr int kSlaveAddressOffset = 1;
-constexpr int kPumpClockFirst = 152;
 constexpr int kSensorFirst = 0; // discrete inputs, one per channel
-constexpr int kCapacityFirst = 64; // holding, 0.1 ml
-constexpr int kLiquidLeftFirst = 70; // holding, 0.1 ml
-constexpr int kModeRegister = 148; // low byte: 0 automatic, 1 custom
-
-struct AutoChannel
-{
-    int runModeIndex = DoseProgramme::RunOneDay;
-    int weekMask = 0;
-    float volume = 0;
-    int doses = 0;
-    QTime start;
-    QTime stop;
-};
-
-void setClock(PumpSimulator &sim, int address, const QDateTime &moment)
-{
-    const int values[] = {moment.date().year(),     moment.date().month(),  moment.date().day(),
-                          moment.time().hour(),     moment.time().minute(), moment.time().second(),
-                          moment.date().dayOfWeek()};
-    for (int i = 0; i < 7; ++i)
-        sim.setHoldingRegister(address, kPumpClockFirst + i, values[i]);
-}
-
-// Every channel off, automatic, with full bottles, no sensor low and the
-// clock right: a pump that warns of nothing.
-void setQuietPump(PumpSimulator &sim, int address)
-{
-    sim.setHoldingRegister(address, kModeRegister, 0);
-    for (int channel = 0; channel < DoseProgramme::kChannelCount; ++channel) {
-        sim.setCoil(address, DoseProgramme::kChannelSwitchCoil + channel, 0);
-        sim.setHoldingRegister(address, kCapacityFirst + channel, 5000);
-        sim.setHoldingRegister(address, kLiquidLeftFirst + channel, 5000);
-        sim.setDiscreteInput(address, kSensorFirst + channel, 0);
-    }
-    setClock(sim, address, QDateTime::currentDateTime());
-}
-
-void setAutoChannel(PumpSimulator &sim, int address, int channel, const AutoChannel &c)
-{
-    quint32 bits = 0;
-    std::memcpy(&bits, &c.volume, sizeof bits);
-    sim.setHoldingRegister(address, DoseProgramme::kRunModeRegister + channel, c.runModeIndex + 1);
-    sim.setHoldingRegister(address, DoseProgramme::kWeekMaskRegister + channel, c.weekMask);
-    sim.setHoldingRegister(address, DoseProgramme::kVolumeRegister + 2 * channel, int(bits >> 16));
-    sim.setHoldingRegister(address, DoseProgramme::kVolumeRegister + 2 * channel + 1,
-                           int(bits & 0xFFFF));
-    sim.setHoldingRegister(address, DoseProgramme::kDosesPerDayRegister + channel, c.doses);
-    sim.setHoldingRegister(address, DoseProgramme::kStartTimeRegister + 2 * channel,
-                           c.start.hour() * 256 + c.start.minute());
-    sim.setHoldingRegister(address, DoseProgramme::kStopTimeRegister + 2 * channel,
-                           c.stop.hour() * 256 + c.stop.minute());
-    sim.setCoil(address, DoseProgramme::kChannelSwitchCoil + channel, 1);
-}
-
-// 08:00 to 19:59, 4 doses and 30 ml a day: 7.5 ml at 08:00, 11:00, 14:00, 17:00.
-AutoChannel thirtyMlInFourDoses()
-{
-    AutoChannel c;
-    c.volume = 30.0f;
-    c.doses = 4;
-    c.start = QTime(8, 0);
-    c.stop = QTime(19, 59);
-    return c;
-}
-
-float simVolume(PumpSimulator &sim, int address, int channel)
-{
-    const quint32 bits =
-        quint32(sim.holdingRegister(address, DoseProgramme::kVolumeRegister + 2 * channel)) << 16 |
-        quint32(sim.holdingRegister(address, DoseProgramme::kVolumeRegister + 2 * channel + 1));
-    float volume = 0;
-    std::memcpy(&volume, &bits, sizeof volume);
-    return volume;
-}
 
 } // namespace
 
@@ -202,7 +127,7 @@ void TestOverview::startPageListsEveryChannelOfEveryPumpAndShowingItSendsNothing
     useSlaves({1, 2, 3});
     setAutoChannel(sim, kMaster, 0, thirtyMlInFourDoses());
     AutoChannel monday;
-    monday.runModeIndex = DoseProgramme::RunWeek;
+    monday.runMode = DoseProgramme::RunWeek;
     monday.weekMask = 1;
     monday.volume = 12.0f;
     monday.doses = 1;
@@ -256,7 +181,7 @@ void TestOverview::doseSaveShowsInTheOverviewWithoutARead()
 {
     setAutoChannel(m_link.sim(), kMaster, 0, thirtyMlInFourDoses());
     // 50 ml left at 30 ml a day: one day, a warning.
-    m_link.sim().setHoldingRegister(kMaster, kLiquidLeftFirst, 500);
+    setBottle(m_link.sim(), kMaster, 0, 500, 50);
     QVERIFY(launch());
     QCOMPARE(warningsButtonText(), QStringLiteral("Warnings: 1"));
     showPage(MainWindowConn::PageDoseSettings);
@@ -267,7 +192,7 @@ void TestOverview::doseSaveShowsInTheOverviewWithoutARead()
     volume->setValue(5.0);
     QTest::mouseClick(child<QPushButton>(page, "btnSave"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(m_client.promptNumbers().contains(3), 10000);
-    QCOMPARE(simVolume(m_link.sim(), kMaster, 0), 5.0f);
+    QCOMPARE(SimPumpSetup::volume(m_link.sim(), kMaster, 0), 5.0f);
     // Ten days left now: the count follows the Save while the dose page is shown.
     QTRY_COMPARE(warningsButtonText(), QStringLiteral("No warnings"));
 
@@ -286,7 +211,7 @@ void TestOverview::lowBottleAndLowSensorWarnAndTheStatusBarCountFollows()
     PumpSimulator &sim = m_link.sim();
     setAutoChannel(sim, kMaster, 0, thirtyMlInFourDoses());
     // 50 ml left at 30 ml a day: one day.
-    sim.setHoldingRegister(kMaster, kLiquidLeftFirst, 500);
+    setBottle(sim, kMaster, 0, 500, 50);
     sim.setDiscreteInput(kMaster, kSensorFirst + 1, 1);
     QVERIFY(launch());
 
