@@ -1,8 +1,11 @@
 #include "BenchSupport.h"
 
+#include "AppSettings.h"
 #include "CommSend.h"
 #include "CommandString.h"
 #include "ModbusCodec.h"
+#include "RegisterImage.h"
+#include "UiOperate.h"
 
 #include <QElapsedTimer>
 #include <QSettings>
@@ -52,6 +55,42 @@ quint16 startPumpsim(QProcess &sim, const QStringList &arguments)
     }
     const QByteArray line = sim.readLine().trimmed();
     return static_cast<quint16>(line.mid(line.lastIndexOf(':') + 1).toInt());
+}
+
+void writeSettings(quint16 port, int slaves)
+{
+    QSettings &settings = AppSettings::store();
+    AppSettings::writeNetworkDefaults(settings);
+    AppSettings::writeClientDefaults(settings);
+    settings.setValue(QLatin1String(AppSettings::kNetIp), QStringLiteral("127.0.0.1"));
+    settings.setValue(QLatin1String(AppSettings::kNetPort), port);
+    // English (the language code the client's language menu stores).
+    settings.setValue(QLatin1String(AppSettings::kLanguage), 31);
+    settings.beginWriteArray(QLatin1String(AppSettings::kGroupSlaves));
+    for (int i = 0; i < slaves; ++i) {
+        settings.setArrayIndex(i);
+        settings.setValue(QLatin1String(AppSettings::kSlaveAddress), i + 2);
+        settings.setValue(QLatin1String(AppSettings::kSlaveOnOff), 1);
+    }
+    settings.endArray();
+    settings.sync();
+}
+
+double fullReadsRoundTripsMs(quint16 port, int pumps)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
+    if (!socket.waitForConnected(5000))
+        return -1;
+    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    QStringList commands;
+    for (int address = 1; address <= pumps; ++address)
+        commands += UiOperate::fullReadCommands(address);
+    const double total = roundTripsMs(socket, commands, RegisterImage());
+    socket.disconnectFromHost();
+    if (socket.state() != QAbstractSocket::UnconnectedState)
+        socket.waitForDisconnected(1000);
+    return total;
 }
 
 double batchFloorMs(int requests, double roundTripsMs)

@@ -26,6 +26,15 @@ double threadCpuSeconds();
 // (with a message on stderr) when it did not come up.
 quint16 startPumpsim(QProcess &sim, const QStringList &arguments);
 
+// Writes the settings a user has after the first run, in English, pointed
+// at pumpsim on port of this machine, with the slaves at bus addresses 2 to
+// slaves + 1 in use.
+void writeSettings(quint16 port, int slaves);
+
+// The round trips of full reads of the pumps at addresses 1 to pumps, sent
+// back to back on a connection of our own; -1 when one did not come.
+double fullReadsRoundTripsMs(quint16 port, int pumps);
+
 // The least time a batch of requests can take: the measured round trips
 // plus one pause after every request, the last included, since the queue
 // reports a batch only once the pause after its last reply has passed

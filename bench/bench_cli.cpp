@@ -73,19 +73,7 @@ int main(int argc, char **argv)
                                     QStringLiteral("--slaves"), QStringLiteral("2,3,4")});
     if (port == 0)
         return 1;
-    QSettings &settings = AppSettings::store();
-    AppSettings::writeNetworkDefaults(settings);
-    AppSettings::writeClientDefaults(settings);
-    settings.setValue(QLatin1String(AppSettings::kNetIp), QStringLiteral("127.0.0.1"));
-    settings.setValue(QLatin1String(AppSettings::kNetPort), port);
-    settings.beginWriteArray(QLatin1String(AppSettings::kGroupSlaves));
-    for (int i = 0; i < 3; ++i) {
-        settings.setArrayIndex(i);
-        settings.setValue(QLatin1String(AppSettings::kSlaveAddress), i + 2);
-        settings.setValue(QLatin1String(AppSettings::kSlaveOnOff), 1);
-    }
-    settings.endArray();
-    settings.sync();
+    BenchSupport::writeSettings(port, 3);
 
     std::printf("%d runs each; floor of info: 5 requests x 60 ms = 300 ms, of temperature: "
                 "3 x 60 ms = 180 ms\n",

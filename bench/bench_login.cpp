@@ -51,25 +51,6 @@ double secondsSinceProcessStart()
     return uptime.readAll().split(' ').value(0).toDouble() - started;
 }
 
-// The round trips alone: the four full reads sent back to back on one socket
-// of our own, each waiting only for its complete reply.
-double fullReadsRoundTripsMs(quint16 port)
-{
-    QTcpSocket socket;
-    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
-    if (!socket.waitForConnected(5000))
-        return -1;
-    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    QStringList commands;
-    for (int slave = 1; slave <= 4; ++slave)
-        commands += UiOperate::fullReadCommands(slave);
-    const double total = BenchSupport::roundTripsMs(socket, commands, RegisterImage());
-    socket.disconnectFromHost();
-    if (socket.state() != QAbstractSocket::UnconnectedState)
-        socket.waitForDisconnected(1000);
-    return total;
-}
-
 // Watches windows being shown, so that nothing polls during the read-out.
 class ShowWatcher : public QObject
 {
@@ -105,21 +86,9 @@ int main(int argc, char **argv)
     if (port == 0)
         return 1;
 
-    QSettings &settings = AppSettings::store();
-    AppSettings::writeNetworkDefaults(settings);
-    AppSettings::writeClientDefaults(settings);
-    settings.setValue(QLatin1String(AppSettings::kNetIp), QStringLiteral("127.0.0.1"));
-    settings.setValue(QLatin1String(AppSettings::kNetPort), port);
-    settings.setValue(QLatin1String(AppSettings::kLanguage), 31);
-    settings.beginWriteArray(QLatin1String(AppSettings::kGroupSlaves));
-    for (int i = 0; i < 3; ++i) {
-        settings.setArrayIndex(i);
-        settings.setValue(QLatin1String(AppSettings::kSlaveAddress), i + 2);
-        settings.setValue(QLatin1String(AppSettings::kSlaveOnOff), 1);
-    }
-    settings.endArray();
+    BenchSupport::writeSettings(port, 3);
 
-    const double rtt = fullReadsRoundTripsMs(port);
+    const double rtt = BenchSupport::fullReadsRoundTripsMs(port, 4);
     if (rtt < 0) {
         std::fprintf(stderr, "could not measure the round trips\n");
         return 1;

@@ -52,23 +52,6 @@ bool waitFor(const std::function<bool()> &done, int timeoutMs)
     return true;
 }
 
-double fullReadsRoundTripsMs(quint16 port)
-{
-    QTcpSocket socket;
-    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
-    if (!socket.waitForConnected(5000))
-        return -1;
-    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    QStringList commands;
-    for (int address = 1; address <= kPumps; ++address)
-        commands += UiOperate::fullReadCommands(address);
-    const double total = BenchSupport::roundTripsMs(socket, commands, RegisterImage());
-    socket.disconnectFromHost();
-    if (socket.state() != QAbstractSocket::UnconnectedState)
-        socket.waitForDisconnected(1000);
-    return total;
-}
-
 struct Spread
 {
     double medianMs = 0;
@@ -109,21 +92,9 @@ int main(int argc, char **argv)
     if (port == 0)
         return 1;
 
-    QSettings &settings = AppSettings::store();
-    AppSettings::writeNetworkDefaults(settings);
-    AppSettings::writeClientDefaults(settings);
-    settings.setValue(QLatin1String(AppSettings::kNetIp), QStringLiteral("127.0.0.1"));
-    settings.setValue(QLatin1String(AppSettings::kNetPort), port);
-    settings.setValue(QLatin1String(AppSettings::kLanguage), 31);
-    settings.beginWriteArray(QLatin1String(AppSettings::kGroupSlaves));
-    for (int i = 0; i < kPumps - 1; ++i) {
-        settings.setArrayIndex(i);
-        settings.setValue(QLatin1String(AppSettings::kSlaveAddress), i + 2);
-        settings.setValue(QLatin1String(AppSettings::kSlaveOnOff), 1);
-    }
-    settings.endArray();
+    BenchSupport::writeSettings(port, 3);
 
-    const double rtt = fullReadsRoundTripsMs(port);
+    const double rtt = BenchSupport::fullReadsRoundTripsMs(port, 4);
     if (rtt < 0) {
         std::fprintf(stderr, "could not measure the round trips\n");
         return 1;
