@@ -245,8 +245,7 @@ void UiOperate::operateFailure(int status)
         Q_EMIT launchStateChanged(m_launchState);
         return;
     }
-    if (m_readStep == m_currentDevice + 1 &&
-        addDevice(QStringLiteral("Slave%1").arg(m_currentDevice), false))
+    if (m_readStep == m_currentDevice + 1 && addDevice(currentName(), false))
         return;
     showMainWindow();
 }

@@ -27,7 +27,7 @@ constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerDay = 86400;
 constexpr int kDaysInWeek = 7;
 // Channel names are cut beyond this, whole in the tool tip.
-constexpr int kChannelColumnEms = 6;
+constexpr int kChannelColumnEms = 7;
 constexpr double kTreeFontScale = 0.9;
 // The cell's margins and a little air beside the widest line.
 constexpr int kProgrammeMarginPx = 16;
@@ -372,7 +372,8 @@ void OverviewPage::addPumpRows(const Device &device)
         // A channel named after its reagent says it once.
         const QString reagent = reagents.value(reagentOf.value(i, -1));
         row->setText(ColumnChannel,
-                     reagent.isEmpty() || reagent == name ? name : tr("%1\n%2").arg(name, reagent));
+                     reagent.isEmpty() || name.contains(reagent) ? name
+                                                                 : tr("%1\n%2").arg(name, reagent));
         row->setToolTip(ColumnChannel, row->text(ColumnChannel));
         if (channel.on) {
             row->setText(ColumnProgramme, programmeText(channel));

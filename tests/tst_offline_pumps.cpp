@@ -489,8 +489,12 @@ void TestOfflinePumps::retryReadsTheSilentPumpAndItsTabsShowWhatItHolds()
 
     const QVector<QTabWidget *> tabs = pageTabs();
     QVector<OfflineCover *> covers;
+    // The silent pump is named in the window's language, as the others are.
+    const QString slaveName = QCoreApplication::translate("UiOperate", "Slave") + QLatin1Char('2');
     for (QTabWidget *pageTabs : tabs) {
         QVERIFY(pageTabs);
+        QVERIFY2(pageTabs->tabText(silentTab).startsWith(slaveName),
+                 qPrintable(pageTabs->tabText(silentTab)));
         covers.append(OfflineCover::coverOf(pageTabs->widget(silentTab)));
         QVERIFY(covers.last());
     }
