@@ -254,6 +254,10 @@ OverviewPage::OverviewPage(QWidget *parent)
         m_ui.sbLowBottleDays->setValue(lowBottleDays());
     }
 
+    m_progressPause.setSingleShot(true);
+    m_progressPause.setInterval(DialogWaiting::kProgressPauseMs);
+    connect(&m_progressPause, &QTimer::timeout, this,
+            [this] { m_ui.pbReadAll->setValue(m_readDone); });
     connect(m_ui.btnReadAll, &QPushButton::clicked, this, &OverviewPage::btnReadAll_Clicked);
     connect(m_ui.sbLowBottleDays, qOverload<int>(&QSpinBox::valueChanged), this,
             &OverviewPage::lowBottleDaysChanged);
@@ -436,6 +440,7 @@ void OverviewPage::btnReadAll_Clicked()
     m_silent.clear();
     const int perPump = UiOperate::fullReadCommands(m_devices.first().address).size();
     m_ui.pbReadAll->setRange(0, perPump * m_devices.size());
+    m_readDone = 0;
     m_ui.pbReadAll->setValue(0);
     m_ui.pbReadAll->show();
     m_ui.btnReadAll->setEnabled(false);
@@ -459,7 +464,13 @@ void OverviewPage::showReadProgress(int done, int total)
 {
     if (m_readIndex < 0)
         return;
-    m_ui.pbReadAll->setValue(m_readIndex * total + done);
+    m_readDone = m_readIndex * total + done;
+    // Repainted a few times a second, not after each of some hundred
+    // requests; the latest count shows at the end of the pause.
+    if (m_progressPause.isActive())
+        return;
+    m_ui.pbReadAll->setValue(m_readDone);
+    m_progressPause.start();
 }
 
 void OverviewPage::operateSuccess()
@@ -485,12 +496,17 @@ void OverviewPage::finishDeviceRead(bool answered)
     m_devices[index].online = answered;
     if (!answered)
         m_silent << m_devices.at(index).name;
-    Q_EMIT deviceRead(index, answered);
     if (index + 1 < m_devices.size()) {
+        // The next pump's requests go out first: the other pages' work on
+        // this one's image then overlaps the wire instead of delaying it.
         readDevice(index + 1);
+        Q_EMIT deviceRead(index, answered);
         return;
     }
+    Q_EMIT deviceRead(index, answered);
     m_readIndex = -1;
+    m_progressPause.stop();
+    m_ui.pbReadAll->setValue(m_readDone);
     m_ui.pbReadAll->hide();
     m_ui.btnReadAll->setEnabled(true);
     m_waiting->close();

@@ -14,6 +14,7 @@
 
 #include "ui_OverviewPage.h"
 #include <QStringList>
+#include <QTimer>
 #include <QVector>
 #include <QWidget>
 
@@ -94,5 +95,8 @@ private:
     int m_warningCount = 0;
     // The pump Read All is reading, -1 when it is not running.
     int m_readIndex = -1;
+    // Requests of Read All over so far, and the pause between two showings.
+    int m_readDone = 0;
+    QTimer m_progressPause;
     QStringList m_silent;
 };

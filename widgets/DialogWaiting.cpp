@@ -32,6 +32,12 @@ DialogWaiting::DialogWaiting(QWidget *parent)
         parent->installEventFilter(this);
     if (CommSend *queue = CommSend::instance())
         connect(queue, &CommSend::requestProgress, this, &DialogWaiting::setProgress);
+    m_progressPause.setSingleShot(true);
+    m_progressPause.setInterval(kProgressPauseMs);
+    connect(&m_progressPause, &QTimer::timeout, this, [this] {
+        if (m_waiting)
+            showProgress();
+    });
 }
 
 DialogWaiting::~DialogWaiting()
@@ -87,7 +93,13 @@ void DialogWaiting::setProgress(int done, int total)
         return;
     m_done = done;
     m_total = total;
+    // A count a few times a second reads as well as one per request and
+    // costs a fraction of the repainting; the latest count shows at the
+    // end of the pause.
+    if (m_progressPause.isActive())
+        return;
     showProgress();
+    m_progressPause.start();
 }
 
 void DialogWaiting::showProgress()

@@ -2,6 +2,7 @@
 
 #include "ui_DialogWaiting.h"
 #include <QDialog>
+#include <QTimer>
 
 class QMovie;
 
@@ -19,6 +20,8 @@ public:
     static constexpr int kSize = 50;
     // Shorter batches are over before a count could be read.
     static constexpr int kCountedFrom = 5;
+    // The count changes at most this often.
+    static constexpr int kProgressPauseMs = 200;
 
     explicit DialogWaiting(QWidget *parent = nullptr);
     ~DialogWaiting() override;
@@ -46,4 +49,5 @@ private:
     bool m_waiting = false;
     int m_done = 0;
     int m_total = 0;
+    QTimer m_progressPause;
 };
