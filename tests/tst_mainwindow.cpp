@@ -71,6 +71,7 @@ private Q_SLOTS:
     void waitingIndicatorCountsTheRequestsAndStaysOverItsPage_data();
     void waitingIndicatorCountsTheRequestsAndStaysOverItsPage();
     void waitingIndicatorCountsNoShortBatch();
+    void waitingIndicatorStaysHiddenThroughAShortBatch();
 
 private:
     MainWindowConn *launch(int mode = 0);
@@ -724,6 +725,64 @@ void TestMainWindow::waitingIndicatorCountsNoShortBatch()
     QCOMPARE(waiting->size(), QSize(DialogWaiting::kSize, DialogWaiting::kSize));
     QTRY_COMPARE_WITH_TIMEOUT(callback.outcomes.size(), 1, 5000);
     waiting->close();
+}
+
+namespace {
+
+// Counts the times a widget is shown.
+class ShowCounter : public QObject
+{
+public:
+    int shows = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shows;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void TestMainWindow::waitingIndicatorStaysHiddenThroughAShortBatch()
+{
+    QVERIFY(launch());
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->listWidgetSetupItemClicked(m_window->pageItem(MainWindowConn::PageTimeTemp));
+    auto *page = m_window->findChild<QWidget *>("wgTimeTempSetup");
+    QVERIFY(page && page->isVisible());
+    auto *waiting = page->findChild<DialogWaiting *>();
+    QVERIFY(waiting);
+    ShowCounter counter;
+    waiting->installEventFilter(&counter);
+
+    // One request and the pump's pause: over before the indicator's delay.
+    QVERIFY(BatchStart::isIdle());
+    RecordingCallback callback;
+    QElapsedTimer batch;
+    batch.start();
+    waiting->exec();
+    QVERIFY(m_link.runBatch({"1 3 0 4"}, &callback));
+    QTRY_COMPARE(callback.outcomes.size(), 1);
+    const qint64 shortMs = batch.elapsed();
+    waiting->close();
+    // Only a machine stalled past the delay may have shown it.
+    if (shortMs < DialogWaiting::kShowDelayMs)
+        QCOMPARE(counter.shows, 0);
+
+    // A slow reply outlasts the delay: then it shows, until closed.
+    SimFaults slow;
+    slow.replyDelayMs = 400;
+    m_link.sim().setFaults(slow);
+    waiting->exec();
+    QVERIFY(m_link.runBatch({"1 3 0 4"}, &callback));
+    QTRY_VERIFY(waiting->isVisible());
+    QVERIFY(waiting->isAnimating());
+    QTRY_COMPARE_WITH_TIMEOUT(callback.outcomes.size(), 2, 5000);
+    waiting->close();
+    QVERIFY(!waiting->isVisible());
 }
 
 void TestMainWindow::restoreFromTheFileMenuShowsTheRestoredProgramme()

@@ -501,9 +501,15 @@ void TestTimeTemp::failedReadRaisesPrompt6()
     const double low = child<QDoubleSpinBox>("dSpinTempLow")->value();
     for (int attempt = 1; attempt <= CommSend::kMaxAttempts; ++attempt)
         m_fixture.sim().scriptException(attempt, 4);
+    // Slow refusals, so that the tries outlast the indicator's delay: it
+    // shows meanwhile.
+    SimFaults slow;
+    slow.replyDelayMs = 100;
+    m_fixture.sim().setFaults(slow);
     click("btnReadTempSettings");
-    QVERIFY(m_page->findChild<QDialog *>()->isVisible());
+    QTRY_VERIFY(m_page->findChild<QDialog *>()->isVisible());
     waitForOutcome();
+    m_fixture.sim().setFaults(SimFaults());
     QCOMPARE(m_fixture.promptNumbers(), QVector<int>({6}));
     QVERIFY(!m_page->findChild<QDialog *>()->isVisible());
     QCOMPARE(child<QDoubleSpinBox>("dSpinTempLow")->value(), low);

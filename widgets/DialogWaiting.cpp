@@ -32,6 +32,9 @@ DialogWaiting::DialogWaiting(QWidget *parent)
         parent->installEventFilter(this);
     if (CommSend *queue = CommSend::instance())
         connect(queue, &CommSend::requestProgress, this, &DialogWaiting::setProgress);
+    m_showDelay.setSingleShot(true);
+    m_showDelay.setInterval(kShowDelayMs);
+    connect(&m_showDelay, &QTimer::timeout, this, &DialogWaiting::appear);
     m_progressPause.setSingleShot(true);
     m_progressPause.setInterval(kProgressPauseMs);
     connect(&m_progressPause, &QTimer::timeout, this, [this] {
@@ -69,16 +72,28 @@ int DialogWaiting::exec()
     m_done = 0;
     m_total = 0;
     showProgress();
+    // A batch of a request or two is over before an indicator could be
+    // seen: it would only flash, and drawing it costs the batch more than
+    // its own work.
+    m_showDelay.start();
+    return 0;
+}
+
+void DialogWaiting::appear()
+{
+    if (!m_waiting)
+        return;
+    showProgress();
     m_ui.lbWaiting->show();
     m_movie->start();
     show();
     raise();
-    return 0;
 }
 
 bool DialogWaiting::close()
 {
     m_waiting = false;
+    m_showDelay.stop();
     m_movie->stop();
     m_ui.lbWaiting->hide();
     hide();
@@ -96,7 +111,7 @@ void DialogWaiting::setProgress(int done, int total)
     // A count a few times a second reads as well as one per request and
     // costs a fraction of the repainting; the latest count shows at the
     // end of the pause.
-    if (m_progressPause.isActive())
+    if (m_progressPause.isActive() || m_showDelay.isActive())
         return;
     showProgress();
     m_progressPause.start();

@@ -7,7 +7,8 @@
 class QMovie;
 
 // The busy indicator a page shows over itself while its batch runs. It is
-// not modal: exec() shows it and returns at once, close() hides it again.
+// not modal: exec() shows it, after a short delay, and returns at once;
+// close() hides it again.
 // It lies inside its page, centred, rather than in a window of its own: it
 // moves with the main window, follows the page's size and is hidden with
 // the page when another page or tab is shown. For a batch of more than a
@@ -22,6 +23,9 @@ public:
     static constexpr int kCountedFrom = 5;
     // The count changes at most this often.
     static constexpr int kProgressPauseMs = 200;
+    // It shows only once its batch has run this long: longer than two
+    // requests with the pump's pause after each take.
+    static constexpr int kShowDelayMs = 150;
 
     explicit DialogWaiting(QWidget *parent = nullptr);
     ~DialogWaiting() override;
@@ -41,6 +45,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void appear();
     void centreOverParent();
     void showProgress();
 
@@ -50,4 +55,5 @@ private:
     int m_done = 0;
     int m_total = 0;
     QTimer m_progressPause;
+    QTimer m_showDelay;
 };
