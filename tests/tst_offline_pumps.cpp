@@ -150,17 +150,7 @@ void TestOfflinePumps::useSlaves(const QVector<int> &inUse)
 
 MainWindowConn *TestOfflinePumps::launch()
 {
-    m_orchestrator = new UiOperate([] { return new MainWindowConn; });
-    QSignalSpy state(m_orchestrator, &UiOperate::launchStateChanged);
-    m_orchestrator->startLaunch(0);
-    if (m_orchestrator->launchState() == 0 && !state.wait(30000))
-        return nullptr;
-    if (m_orchestrator->launchState() != 1)
-        return nullptr;
-    auto *window = dynamic_cast<MainWindowConn *>(m_orchestrator->mainWindow());
-    if (window && !QTest::qWaitForWindowExposed(window))
-        return nullptr;
-    return window;
+    return ClientFixture::launchMainWindow(m_orchestrator);
 }
 
 QVector<QTabWidget *> TestOfflinePumps::pageTabs() const

@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
-#include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>

@@ -105,14 +105,7 @@ void TestPumpNamesWindow::cleanup()
 
 MainWindowConn *TestPumpNamesWindow::launch()
 {
-    m_orchestrator = new UiOperate([] { return new MainWindowConn; });
-    QSignalSpy state(m_orchestrator, &UiOperate::launchStateChanged);
-    m_orchestrator->startLaunch(0);
-    if (m_orchestrator->launchState() == 0)
-        state.wait(30000);
-    m_window = dynamic_cast<MainWindowConn *>(m_orchestrator->mainWindow());
-    if (m_window && !QTest::qWaitForWindowExposed(m_window))
-        return nullptr;
+    m_window = ClientFixture::launchMainWindow(m_orchestrator);
     m_client.clearPrompts();
     return m_window;
 }
