@@ -330,25 +330,31 @@ void OverviewPage::buildTree()
     QTreeWidget *tree = m_ui.twOverview;
     tree->setUpdatesEnabled(false);
     tree->clear();
+    // Items are filled before they join the tree: each change to an item in
+    // it has the header measure its columns again.
+    QList<QTreeWidgetItem *> pumps;
     for (const Device &device : qAsConst(m_devices))
-        addPumpRows(device);
+        pumps << pumpRows(device);
+    tree->addTopLevelItems(pumps);
+    for (QTreeWidgetItem *pump : qAsConst(pumps))
+        pump->setFirstColumnSpanned(true);
+    // One layout for all pumps, where expanding each would lay out each.
+    tree->expandAll();
     tree->setUpdatesEnabled(true);
 }
 
-void OverviewPage::addPumpRows(const Device &device)
+QTreeWidgetItem *OverviewPage::pumpRows(const Device &device) const
 {
-    QTreeWidget *tree = m_ui.twOverview;
-    auto *pump = new QTreeWidgetItem(tree);
+    auto *pump = new QTreeWidgetItem;
     QFont bold = pump->font(ColumnChannel);
     bold.setBold(true);
     pump->setFont(ColumnChannel, bold);
-    pump->setFirstColumnSpanned(true);
     if (!device.online) {
         // Zeros would read as empty bottles and no programme.
         pump->setText(ColumnChannel,
                       tr("%1 · offline: it did not answer its last read").arg(device.name));
         pump->setForeground(ColumnChannel, kOfflineText);
-        return;
+        return pump;
     }
     const Overview::Clock &clock = device.clock;
     QString clockText = clock.pumpNow
@@ -411,7 +417,7 @@ void OverviewPage::addPumpRows(const Device &device)
         row->setForeground(ColumnWarnings, kWarningText);
         markWarning(row);
     }
-    pump->setExpanded(true);
+    return pump;
 }
 
 QString OverviewPage::clockDifferenceText(qint64 seconds)

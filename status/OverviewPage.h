@@ -83,7 +83,7 @@ private:
 
     void compute();
     void buildTree();
-    void addPumpRows(const Device &device);
+    QTreeWidgetItem *pumpRows(const Device &device) const;
     void readDevice(int index);
     void finishDeviceRead(bool answered);
     void showReadProgress(int done, int total);
