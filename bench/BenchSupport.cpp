@@ -13,9 +13,13 @@
 #include <QTcpSocket>
 
 #include <cstdio>
+#include <poll.h>
 #include <stdlib.h>
+#include <sys/eventfd.h>
 #include <sys/resource.h>
+#include <thread>
 #include <time.h>
+#include <unistd.h>
 
 namespace BenchSupport {
 
@@ -43,6 +47,45 @@ double threadCpuSeconds()
     timespec spent {};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &spent);
     return spent.tv_sec + spent.tv_nsec / 1e9;
+}
+
+double wakeCpuMicroseconds(int sleeps, int sleepMicroseconds)
+{
+    const timespec pause {0, sleepMicroseconds * 1000L};
+    const double before = threadCpuSeconds();
+    // ppoll without descriptors, as the event loop sleeps when no socket is
+    // ready: the timer that ends it is the wake being measured.
+    for (int i = 0; i < sleeps; ++i)
+        ppoll(nullptr, 0, &pause, nullptr);
+    return (threadCpuSeconds() - before) * 1e6 / sleeps;
+}
+
+double crossWakeCpuMicroseconds(int wakes)
+{
+    const int event = eventfd(0, 0);
+    if (event < 0)
+        return -1;
+    std::thread sleeper([event, wakes] {
+        quint64 count = 0;
+        for (int i = 0; i < wakes; ++i) {
+            if (read(event, &count, sizeof count) != sizeof count)
+                return;
+        }
+    });
+    // A millisecond is long enough for the sleeper to be asleep again.
+    const timespec settle {0, 1000 * 1000L};
+    const quint64 one = 1;
+    double spent = 0;
+    for (int i = 0; i < wakes; ++i) {
+        ppoll(nullptr, 0, &settle, nullptr);
+        const double before = threadCpuSeconds();
+        if (write(event, &one, sizeof one) != sizeof one)
+            break;
+        spent += threadCpuSeconds() - before;
+    }
+    sleeper.join();
+    close(event);
+    return spent * 1e6 / wakes;
 }
 
 quint16 startPumpsim(QProcess &sim, const QStringList &arguments)

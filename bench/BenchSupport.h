@@ -22,6 +22,18 @@ double cpuSeconds();
 // User and system CPU time of the calling thread alone, in seconds.
 double threadCpuSeconds();
 
+// What one sleep of the calling thread and its wake-up cost this machine in
+// CPU time, in microseconds: the mean over sleeps of sleepMicroseconds each,
+// with nothing done between them. A virtual machine pays far more for a wake
+// than bare hardware, and this is the part of a mostly idle client's CPU that
+// no code of ours can cut.
+double wakeCpuMicroseconds(int sleeps, int sleepMicroseconds);
+
+// What waking a sleeping thread costs the thread that wakes it, in CPU
+// microseconds: the mean of that many writes to an eventfd that another
+// thread sleeps on, as a queued signal to another thread does.
+double crossWakeCpuMicroseconds(int wakes);
+
 // Starts pumpsim with arguments and returns the port it listens on, or 0
 // (with a message on stderr) when it did not come up.
 quint16 startPumpsim(QProcess &sim, const QStringList &arguments);

@@ -4,7 +4,9 @@
 // floor and the client's CPU time during the read-out. From the login's
 // Confirm on, 93 requests go out (the password, then 4 x 23 reads), each
 // with the 60 ms pause the pump needs after it, batch boundaries included:
-// the floor is 93 pauses plus the measured round trips.
+// the floor is 93 pauses plus the measured round trips. Last, it measures
+// what the CPU cannot go below on this machine: the exchanges on a bare
+// socket and the sleeps and wakes each request brings.
 
 #include "AppSettings.h"
 #include "BenchSupport.h"
@@ -88,7 +90,9 @@ int main(int argc, char **argv)
 
     BenchSupport::writeSettings(port, 3);
 
+    const double cpuBeforeExchanges = threadCpuSeconds();
     const double rtt = BenchSupport::fullReadsRoundTripsMs(port, 4);
+    const double exchangesCpuMs = (threadCpuSeconds() - cpuBeforeExchanges) * 1000;
     if (rtt < 0) {
         std::fprintf(stderr, "could not measure the round trips\n");
         return 1;
@@ -155,5 +159,20 @@ int main(int argc, char **argv)
     // loopback include delivering each frame to pumpsim's socket.
     std::printf("  of which the main thread: %.2f ms, the link thread: %.2f ms\n", readOutMainCpuMs,
                 readOutCpuMs - readOutMainCpuMs);
+    // What no client can spend less on, measured alone on this machine: the
+    // 92 exchanges on a bare socket, back to back; a 60 ms sleep and its
+    // wake per request in each of the two threads (the link's pause, the
+    // main thread waiting for the progress); the link thread's short sleep
+    // for each reply; and its waking the main thread per request.
+    const double pauseWakeUs = BenchSupport::wakeCpuMicroseconds(20, 60000);
+    const double replyWakeUs = BenchSupport::wakeCpuMicroseconds(200, 300);
+    const double crossWakeUs = BenchSupport::crossWakeCpuMicroseconds(200);
+    const double wakesMs = 93 * (2 * pauseWakeUs + replyWakeUs + crossWakeUs) / 1000;
+    std::printf("floor on this machine: the 92 exchanges on a bare socket %.2f ms; 93 requests' "
+                "sleeps and wakes %.2f ms (%.1f us a 60 ms sleep, %.1f us a short one, %.1f us "
+                "waking another thread)\n",
+                exchangesCpuMs, wakesMs, pauseWakeUs, replyWakeUs, crossWakeUs);
+    std::printf("  together %.2f ms (%.2f %% of wall)\n", exchangesCpuMs + wakesMs,
+                100.0 * (exchangesCpuMs + wakesMs) / readOutMs);
     return 0;
 }
