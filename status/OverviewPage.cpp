@@ -82,8 +82,8 @@ public:
     }
 };
 
-// The programme column wraps its lines in the width the other columns leave;
-// the tree sizes a row from a hint that does not know that width.
+// The programme column wraps its lines in its fixed width; the tree sizes a
+// row from a hint that does not know that width.
 class WrappingDelegate : public QStyledItemDelegate
 {
 public:
@@ -245,10 +245,6 @@ OverviewPage::OverviewPage(QWidget *parent)
                           metrics.horizontalAdvance(QStringLiteral("08:00, 11:00, 14:00, 17:00")) +
                               kProgrammeMarginPx);
     header->setSectionResizeMode(ColumnWarnings, QHeaderView::Stretch);
-    connect(header, &QHeaderView::sectionResized, this, [this](int column) {
-        if (column == ColumnProgramme)
-            m_ui.twOverview->doItemsLayout();
-    });
     {
         const QSignalBlocker blocker(m_ui.sbLowBottleDays);
         m_ui.sbLowBottleDays->setValue(lowBottleDays());
