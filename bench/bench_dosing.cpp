@@ -124,6 +124,11 @@ int main(int argc, char **argv)
     if (!btnRead || !btnSave || !btnSetup)
         return 1;
 
+    // Setup shows the programme it replaces and asks before writing it, and
+    // Save or Setup ask before a dose above a reagent's maximum: the user
+    // who presses them answers yes.
+    MyMessageBox::setQuestionAnswerer(
+        [](QWidget *, const MyMessageBox::Question &) { return true; });
     int prompt = 0;
     BenchSupport::Runs readFigures, saveFigures, setupFigures;
     for (int run = 0; run < kRuns; ++run) {
@@ -135,6 +140,7 @@ int main(int argc, char **argv)
         }
     }
     MyMessageBox::setPromptObserver(nullptr);
+    MyMessageBox::setQuestionAnswerer(nullptr);
     report("dose settings Read", read.size(), readRtt, readFloor, readFigures);
     report("dose settings Save", save.size(), saveRtt, saveFloor, saveFigures);
     report("quick setup Setup", setup.size(), setupRtt, setupFloor, setupFigures);
