@@ -8,10 +8,14 @@
 #include "UiOperate.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QSettings>
 #include <QString>
 #include <QTcpSocket>
+#include <QThread>
+#include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <poll.h>
 #include <stdlib.h>
@@ -31,6 +35,17 @@ bool isolateSettings()
         return false;
     qputenv("XDG_CONFIG_HOME", dir);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(dir));
+    return true;
+}
+
+bool prepareProcess(Windows windows)
+{
+    // A settings directory of our own: the benchmark never touches the user's.
+    if (!isolateSettings())
+        return false;
+    qputenv("QT_LOGGING_RULES", "*.debug=false");
+    if (windows == Windows::Offscreen && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     return true;
 }
 
@@ -88,9 +103,16 @@ double crossWakeCpuMicroseconds(int wakes)
     return spent * 1e6 / wakes;
 }
 
-quint16 startPumpsim(QProcess &sim, const QStringList &arguments)
+quint16 startPumpsim(QProcess &sim, int slaves, const QStringList &extra)
 {
-    sim.start(QStringLiteral(PUMPSIM_PATH), arguments);
+    QStringList arguments = {QStringLiteral("--port"), QStringLiteral("0")};
+    if (slaves > 0) {
+        QStringList addresses;
+        for (int address = 2; address <= slaves + 1; ++address)
+            addresses << QString::number(address);
+        arguments << QStringLiteral("--slaves") << addresses.join(QLatin1Char(','));
+    }
+    sim.start(QStringLiteral(PUMPSIM_PATH), arguments + extra);
     // Its first line on stdout names the port: "pumpsim listening on 127.0.0.1:PORT".
     if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
         std::fprintf(stderr, "pumpsim did not start\n");
@@ -98,6 +120,12 @@ quint16 startPumpsim(QProcess &sim, const QStringList &arguments)
     }
     const QByteArray line = sim.readLine().trimmed();
     return static_cast<quint16>(line.mid(line.lastIndexOf(':') + 1).toInt());
+}
+
+void stopPumpsim(QProcess &sim)
+{
+    sim.kill();
+    sim.waitForFinished();
 }
 
 void writeSettings(quint16 port, int slaves)
@@ -109,30 +137,53 @@ void writeSettings(quint16 port, int slaves)
     settings.setValue(QLatin1String(AppSettings::kNetPort), port);
     // English (the language code the client's language menu stores).
     settings.setValue(QLatin1String(AppSettings::kLanguage), 31);
-    settings.beginWriteArray(QLatin1String(AppSettings::kGroupSlaves));
-    for (int i = 0; i < slaves; ++i) {
-        settings.setArrayIndex(i);
-        settings.setValue(QLatin1String(AppSettings::kSlaveAddress), i + 2);
-        settings.setValue(QLatin1String(AppSettings::kSlaveOnOff), 1);
+    // Writing the array sets its size to the entries written, so with no
+    // slaves in use the first run's entries would be lost.
+    if (slaves > 0) {
+        settings.beginWriteArray(QLatin1String(AppSettings::kGroupSlaves));
+        for (int i = 0; i < slaves; ++i) {
+            settings.setArrayIndex(i);
+            settings.setValue(QLatin1String(AppSettings::kSlaveAddress), i + 2);
+            settings.setValue(QLatin1String(AppSettings::kSlaveOnOff), 1);
+        }
+        settings.endArray();
     }
-    settings.endArray();
     settings.sync();
+}
+
+void waitMs(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool connectProbe(QTcpSocket &socket, quint16 port)
+{
+    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
+    if (!socket.waitForConnected(5000))
+        return false;
+    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    return true;
+}
+
+void closeProbe(QTcpSocket &socket)
+{
+    socket.disconnectFromHost();
+    if (socket.state() != QAbstractSocket::UnconnectedState)
+        socket.waitForDisconnected(2000);
 }
 
 double fullReadsRoundTripsMs(quint16 port, int pumps)
 {
     QTcpSocket socket;
-    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
-    if (!socket.waitForConnected(5000))
+    if (!connectProbe(socket, port))
         return -1;
-    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     QStringList commands;
     for (int address = 1; address <= pumps; ++address)
         commands += UiOperate::fullReadCommands(address);
     const double total = roundTripsMs(socket, commands, RegisterImage());
-    socket.disconnectFromHost();
-    if (socket.state() != QAbstractSocket::UnconnectedState)
-        socket.waitForDisconnected(1000);
+    closeProbe(socket);
     return total;
 }
 
@@ -179,6 +230,85 @@ double roundTripsMs(QTcpSocket &socket, const QStringList &commands, const Regis
         total += clock.nsecsElapsed() / 1e6;
     }
     return total;
+}
+
+QVector<double> repeatedRoundTripsMs(QTcpSocket &socket, const QStringList &commands,
+                                     const RegisterImage &image, int runs)
+{
+    QVector<double> totals;
+    for (int run = 0; run < runs; ++run) {
+        const double total = roundTripsMs(socket, commands, image);
+        if (total < 0)
+            return {};
+        totals << total;
+    }
+    return totals;
+}
+
+CommSend *queueOnThread(QThread &thread)
+{
+    auto *queue = new CommSend;
+    CommSend::setInstance(queue);
+    queue->moveToThread(&thread);
+    QObject::connect(&thread, &QThread::started, queue, &CommSend::start, Qt::QueuedConnection);
+    return queue;
+}
+
+void startLinkThread(QThread &thread)
+{
+    thread.start();
+    // Half a second is ample for a connection over loopback.
+    waitMs(500);
+}
+
+Transmitter::Transmitter(CommSend *queue)
+{
+    connect(this, &Transmitter::transmission, queue, &CommSend::transmission, Qt::QueuedConnection);
+}
+
+void restAfterBatch()
+{
+    // Twenty milliseconds more than the pause, so that it has surely passed.
+    waitMs(CommSend::kPauseMs + 20);
+}
+
+BatchCost timeBatch(const std::function<void()> &startAndWait)
+{
+    restAfterBatch();
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    startAndWait();
+    BatchCost cost;
+    cost.wallMs = wall.nsecsElapsed() / 1e6;
+    cost.cpuMs = (cpuSeconds() - cpuBefore) * 1000;
+    return cost;
+}
+
+void Runs::add(double wallMs, double cpuMsOfRun, double floorMs)
+{
+    walls << wallMs;
+    ratios << wallMs / floorMs;
+    cpuMs << cpuMsOfRun;
+    cpuShares << 100.0 * cpuMsOfRun / wallMs;
+}
+
+double median(QVector<double> values)
+{
+    if (values.isEmpty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+double mean(const QVector<double> &values)
+{
+    if (values.isEmpty())
+        return 0;
+    double sum = 0;
+    for (double value : values)
+        sum += value;
+    return sum / values.size();
 }
 
 } // namespace BenchSupport

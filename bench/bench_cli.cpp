@@ -4,13 +4,11 @@
 // reads one request per pump after the password; its floor is those
 // requests' 60 ms pauses.
 
-#include "AppSettings.h"
 #include "BenchSupport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QSettings>
 
 #include <algorithm>
 #include <cstdio>
@@ -28,11 +26,7 @@ double childrenCpuMs()
         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0;
 }
 
-double median(QVector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
+using BenchSupport::median;
 
 // Runs the command kRuns times; false when one did not end with 0. The
 // simulator's CPU is not a child's that has ended, so it is not counted.
@@ -67,10 +61,7 @@ int main(int argc, char **argv)
         return 1;
     QCoreApplication app(argc, argv);
     QProcess sim;
-    const quint16 port =
-        BenchSupport::startPumpsim(sim,
-                                   {QStringLiteral("--port"), QStringLiteral("0"),
-                                    QStringLiteral("--slaves"), QStringLiteral("2,3,4")});
+    const quint16 port = BenchSupport::startPumpsim(sim, 3);
     if (port == 0)
         return 1;
     BenchSupport::writeSettings(port, 3);

@@ -7,13 +7,11 @@
 // CPU share; then the time to decode a Read into the four editors and
 // repaint the page.
 
-#include "AppSettings.h"
 #include "BatchOutcome.h"
 #include "BenchSupport.h"
 #include "CommSend.h"
 #include "DoseProgramme.h"
 #include "DoseSetGroup.h"
-#include "ModbusCodec.h"
 #include "MyMessageBox.h"
 #include "ParameterSetup.h"
 #include "QuickSetup.h"
@@ -22,43 +20,23 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QProcess>
 #include <QPushButton>
-#include <QSettings>
 #include <QTcpSocket>
 #include <QThread>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <stdlib.h>
-#include <sys/resource.h>
 
 namespace {
 
 constexpr int kRuns = 7;
 constexpr int kPaintRuns = 21;
 
-using BenchSupport::cpuSeconds;
-using BenchSupport::roundTripsMs;
-
-double median(QVector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-struct Figures
-{
-    QVector<double> ratios;
-    QVector<double> cpuShares;
-    QVector<double> walls;
-};
+using BenchSupport::median;
 
 // Clicks button and waits for the prompt that ends the batch.
 bool runOnce(QPushButton *button, int expectedPrompt, int *lastPrompt, double floorMs,
-             Figures &figures)
+             BenchSupport::Runs &runs)
 {
     QEventLoop loop;
     *lastPrompt = 0;
@@ -66,30 +44,17 @@ bool runOnce(QPushButton *button, int expectedPrompt, int *lastPrompt, double fl
         *lastPrompt = number;
         loop.quit();
     });
-    {
-        // The pump needs its pause after the previous batch's last reply;
-        // a user's next click comes later than that, so the clock starts
-        // after it.
-        QEventLoop rest;
-        QTimer::singleShot(CommSend::kPauseMs + 20, &rest, &QEventLoop::quit);
-        rest.exec();
-    }
-    const double cpuBefore = cpuSeconds();
-    QElapsedTimer wall;
-    wall.start();
-    button->click();
-    loop.exec();
-    const double wallMs = wall.nsecsElapsed() / 1e6;
-    const double cpuMs = (cpuSeconds() - cpuBefore) * 1000;
+    const BenchSupport::BatchCost cost = BenchSupport::timeBatch([&] {
+        button->click();
+        loop.exec();
+    });
     if (*lastPrompt != expectedPrompt)
         return false;
-    figures.walls << wallMs;
-    figures.ratios << wallMs / floorMs;
-    figures.cpuShares << 100.0 * cpuMs / wallMs;
+    runs.add(cost, floorMs);
     return true;
 }
 
-void report(const char *what, int requests, double rtt, double floorMs, const Figures &f)
+void report(const char *what, int requests, double rtt, double floorMs, const BenchSupport::Runs &f)
 {
     std::printf("%s, %d requests, %d runs\n", what, requests, kRuns);
     std::printf("  round trips alone %.2f ms, protocol floor (%d x 60 ms + round trips) %.2f ms\n",
@@ -105,45 +70,24 @@ void report(const char *what, int requests, double rtt, double floorMs, const Fi
 
 int main(int argc, char **argv)
 {
-    // A settings directory of our own: the benchmark never touches the user's.
-    if (!BenchSupport::isolateSettings())
+    BenchSupport::Bench<QApplication> bench(argc, argv, 0);
+    if (!bench.ok())
         return 1;
-    qputenv("QT_LOGGING_RULES", "*.debug=false");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-
-    QApplication app(argc, argv);
-
-    QProcess sim;
-    const quint16 port =
-        BenchSupport::startPumpsim(sim, {QStringLiteral("--port"), QStringLiteral("0")});
-    if (port == 0)
-        return 1;
-
-    QSettings &settings = AppSettings::store();
-    AppSettings::writeClientDefaults(settings);
-    settings.setValue(QLatin1String(AppSettings::kNetIp), QStringLiteral("127.0.0.1"));
-    settings.setValue(QLatin1String(AppSettings::kNetPort), port);
 
     // Floors first, on a connection of our own, before the client connects.
     RegisterImage floorImage;
     QuickSetup::prepare(floorImage, floorImage, QuickSetup::calculate({100, 10, 5, 1}), 100);
     QTcpSocket socket;
-    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
-    if (!socket.waitForConnected(5000)) {
+    if (!BenchSupport::connectProbe(socket, bench.port())) {
         std::fprintf(stderr, "cannot reach pumpsim\n");
         return 1;
     }
-    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     bool measured = true;
     const auto averageRtt = [&](const QStringList &commands) {
-        double rtt = 0;
-        for (int i = 0; i < kRuns; ++i) {
-            const double one = roundTripsMs(socket, commands, floorImage);
-            measured = measured && one >= 0;
-            rtt += one;
-        }
-        return rtt / kRuns;
+        const QVector<double> rtts =
+            BenchSupport::repeatedRoundTripsMs(socket, commands, floorImage, kRuns);
+        measured = measured && !rtts.isEmpty();
+        return BenchSupport::mean(rtts);
     };
     const QStringList read = DoseProgramme::readCommands(1);
     const QStringList save = DoseProgramme::saveCommands(1);
@@ -154,27 +98,18 @@ int main(int argc, char **argv)
     const double readFloor = BenchSupport::batchFloorMs(read.size(), readRtt);
     const double saveFloor = BenchSupport::batchFloorMs(save.size(), saveRtt);
     const double setupFloor = BenchSupport::batchFloorMs(setup.size(), setupRtt);
-    socket.disconnectFromHost();
-    if (socket.state() != QAbstractSocket::UnconnectedState)
-        socket.waitForDisconnected(2000);
+    BenchSupport::closeProbe(socket);
     if (!measured) {
         std::fprintf(stderr, "a floor request got no reply\n");
         return 1;
     }
 
     QThread thread;
-    auto *queue = new CommSend;
-    CommSend::setInstance(queue);
-    queue->moveToThread(&thread);
-    QObject::connect(&thread, &QThread::started, queue, &CommSend::start, Qt::QueuedConnection);
+    CommSend *queue = BenchSupport::queueOnThread(thread);
     // Routed to the callback as the orchestrator does.
-    QObject::connect(queue, &CommSend::returnStatus, &app,
+    QObject::connect(queue, &CommSend::returnStatus, &bench.application(),
                      [queue](int status) { BatchOutcome::route(*queue, status); });
-    thread.start();
-    // Let the link connect before the clock starts.
-    QEventLoop connecting;
-    QTimer::singleShot(500, &connecting, &QEventLoop::quit);
-    connecting.exec();
+    BenchSupport::startLinkThread(thread);
 
     RegisterImage master;
     RegisterImage::setWorking(&master);
@@ -189,8 +124,13 @@ int main(int argc, char **argv)
     if (!btnRead || !btnSave || !btnSetup)
         return 1;
 
+    // Setup shows the programme it replaces and asks before writing it, and
+    // Save or Setup ask before a dose above a reagent's maximum: the user
+    // who presses them answers yes.
+    MyMessageBox::setQuestionAnswerer(
+        [](QWidget *, const MyMessageBox::Question &) { return true; });
     int prompt = 0;
-    Figures readFigures, saveFigures, setupFigures;
+    BenchSupport::Runs readFigures, saveFigures, setupFigures;
     for (int run = 0; run < kRuns; ++run) {
         if (!runOnce(btnRead, 5, &prompt, readFloor, readFigures) ||
             !runOnce(btnSave, 3, &prompt, saveFloor, saveFigures) ||
@@ -200,6 +140,7 @@ int main(int argc, char **argv)
         }
     }
     MyMessageBox::setPromptObserver(nullptr);
+    MyMessageBox::setQuestionAnswerer(nullptr);
     report("dose settings Read", read.size(), readRtt, readFloor, readFigures);
     report("dose settings Save", save.size(), saveRtt, saveFloor, saveFigures);
     report("quick setup Setup", setup.size(), setupRtt, setupFloor, setupFigures);
@@ -230,7 +171,5 @@ int main(int argc, char **argv)
     RegisterImage::setWorking(nullptr);
     thread.quit();
     thread.wait();
-    sim.kill();
-    sim.waitForFinished();
     return 0;
 }

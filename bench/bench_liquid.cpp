@@ -7,17 +7,14 @@
 // simulator's motor stopping (its --verbose log) to the page showing
 // "Start" again after a timed run.
 
-#include "AppSettings.h"
 #include "BatchOutcome.h"
 #include "BatchStart.h"
 #include "BenchSupport.h"
-#include "CommBackOperate.h"
 #include "CommSend.h"
 #include "LiquidStatusSetup.h"
 #include "ManuControl.h"
 #include "ManualControl.h"
 #include "ManualControlUnit.h"
-#include "ModbusCodec.h"
 #include "MyMessageBox.h"
 #include "RegisterImage.h"
 #include "SensorStatus.h"
@@ -30,7 +27,6 @@
 #include <QEventLoop>
 #include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTcpSocket>
 #include <QThread>
 #include <QTime>
@@ -39,68 +35,34 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <stdlib.h>
-#include <sys/resource.h>
 
 namespace {
 
 constexpr int kRuns = 7;
 constexpr int kDelayRuns = 10;
 
-using BenchSupport::cpuSeconds;
+using BenchSupport::median;
 
-double median(QVector<double> values)
+// The round trip of each command alone on a socket of our own, averaged
+// over kRuns; empty when one got no reply. Writes go to a register and a
+// coil the pump does not act on.
+QVector<double> roundTripsMs(quint16 port, const QStringList &commands)
 {
-    std::sort(values.begin(), values.end());
-    return values.isEmpty() ? 0 : values.at(values.size() / 2);
-}
-
-// The round trip of each request on a socket of our own, averaged over
-// kRuns. Writes go to a register and a coil the pump does not act on.
-QVector<double> roundTripsMs(quint16 port, const QVector<QByteArray> &frames)
-{
-    QVector<double> averages(frames.size(), -1);
     QTcpSocket socket;
-    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
-    if (!socket.waitForConnected(5000))
-        return averages;
-    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    for (int i = 0; i < frames.size(); ++i) {
-        double total = 0;
-        for (int run = 0; run < kRuns; ++run) {
-            QElapsedTimer clock;
-            clock.start();
-            socket.write(frames.at(i));
-            socket.flush();
-            QByteArray reply;
-            while (Modbus::expectedReplyLength(reply) <= 0 ||
-                   reply.size() < Modbus::expectedReplyLength(reply)) {
-                if (!socket.waitForReadyRead(3000))
-                    return averages;
-                reply += socket.readAll();
-            }
-            total += clock.nsecsElapsed() / 1e6;
-        }
-        averages[i] = total / kRuns;
+    if (!BenchSupport::connectProbe(socket, port))
+        return {};
+    RegisterImage zero;
+    QVector<double> averages;
+    for (const QString &command : commands) {
+        const QVector<double> rtts =
+            BenchSupport::repeatedRoundTripsMs(socket, {command}, zero, kRuns);
+        if (rtts.isEmpty())
+            return {};
+        averages << BenchSupport::mean(rtts);
     }
-    socket.disconnectFromHost();
+    BenchSupport::closeProbe(socket);
     return averages;
 }
-
-class Driver : public QObject
-{
-    Q_OBJECT
-Q_SIGNALS:
-    void transmission();
-};
-
-class Outcome : public CommBackOperate
-{
-public:
-    void operateSuccess() override { status = 0; }
-    void operateFailure(int s) override { status = s; }
-    int status = -1;
-};
 
 QEventLoop *g_loop = nullptr;
 
@@ -128,17 +90,10 @@ void waitFor(const std::function<bool()> &done, int timeoutMs)
 
 int main(int argc, char **argv)
 {
-    if (!BenchSupport::isolateSettings())
+    BenchSupport::Bench<QApplication> bench(argc, argv, 0, {QStringLiteral("--verbose")});
+    if (!bench.ok())
         return 1;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_LOGGING_RULES", "*.debug=false");
-    QApplication app(argc, argv);
-
-    QProcess sim;
-    const quint16 port = BenchSupport::startPumpsim(
-        sim, {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--verbose")});
-    if (port == 0)
-        return 1;
+    QProcess &sim = bench.pumpsim();
     // Motor stops as pumpsim logs them: "HH:mm:ss.zzz pump 1 motor 2 finished ...".
     QVector<int> motorStops;
     QByteArray simLog;
@@ -154,21 +109,13 @@ int main(int argc, char **argv)
         }
     });
 
-    QSettings &settings = AppSettings::store();
-    AppSettings::writeNetworkDefaults(settings);
-    settings.setValue(QLatin1String(AppSettings::kNetIp), QStringLiteral("127.0.0.1"));
-    settings.setValue(QLatin1String(AppSettings::kNetPort), port);
-    AppSettings::writeClientDefaults(settings);
     MyMessageBox::setPromptObserver([](QWidget *, int, MyMessageBox::Delivery) {});
 
-    RegisterImage zero;
     const QVector<double> rtt = roundTripsMs(
-        port,
-        {Modbus::buildWriteSingleRegister(1, 385, zero), Modbus::buildWriteSingleCoil(1, 59, zero),
-         Modbus::buildRead(1, Modbus::ReadHoldingRegisters, 64, 11),
-         Modbus::buildRead(1, Modbus::ReadHoldingRegisters, 148, 1),
-         Modbus::buildRead(1, Modbus::ReadDiscreteInputs, 0, 4)});
-    if (std::find(rtt.begin(), rtt.end(), -1.0) != rtt.end()) {
+        bench.port(),
+        {QStringLiteral("1 6 385"), QStringLiteral("1 5 59"), QStringLiteral("1 3 64 11"),
+         QStringLiteral("1 3 148 1"), QStringLiteral("1 2 0 4")});
+    if (rtt.isEmpty()) {
         std::fprintf(stderr, "round trips could not be measured\n");
         return 1;
     }
@@ -179,13 +126,8 @@ int main(int argc, char **argv)
     const double rttSensors = rtt[4];
 
     QThread thread;
-    auto *queue = new CommSend;
-    CommSend::setInstance(queue);
-    queue->moveToThread(&thread);
-    QObject::connect(&thread, &QThread::started, queue, &CommSend::start, Qt::QueuedConnection);
-    Driver driver;
-    QObject::connect(&driver, &Driver::transmission, queue, &CommSend::transmission,
-                     Qt::QueuedConnection);
+    CommSend *queue = BenchSupport::queueOnThread(thread);
+    BenchSupport::Transmitter driver(queue);
     // Routed as the orchestrator does; the time the page has its outcome.
     QElapsedTimer wall;
     double doneMs = -1;
@@ -195,15 +137,11 @@ int main(int argc, char **argv)
         if (g_loop)
             g_loop->quit();
     });
-    thread.start();
-    // Let the link connect before anything is timed.
-    QEventLoop connecting;
-    QTimer::singleShot(500, &connecting, &QEventLoop::quit);
-    connecting.exec();
+    BenchSupport::startLinkThread(thread);
 
     RegisterImage master;
     {
-        Outcome outcome;
+        BenchSupport::BatchStatus outcome;
         BatchStart::queue(UiOperate::fullReadCommands(1), &outcome, queue);
         Q_EMIT driver.transmission();
         waitFor([&] { return outcome.status >= 0; }, 10000);
@@ -228,37 +166,24 @@ int main(int argc, char **argv)
 
     const auto measure = [&](const char *name, double floorMs, QPushButton *button,
                              const std::function<void()> &after) {
-        QVector<double> ratios;
-        QVector<double> shares;
-        QVector<double> walls;
-        QVector<double> cpus;
+        BenchSupport::Runs runs;
         for (int run = 0; run < kRuns; ++run) {
             waitFor([&] { return queue->isIdle(); }, 10000);
             doneMs = -1;
-            {
-                // The pump needs its pause after the previous batch's last reply;
-                // a user's next click comes later than that, so the clock starts
-                // after it.
-                QEventLoop rest;
-                QTimer::singleShot(CommSend::kPauseMs + 20, &rest, &QEventLoop::quit);
-                rest.exec();
-            }
-            const double cpuBefore = cpuSeconds();
-            wall.start();
-            button->click();
-            waitFor([&] { return doneMs >= 0; }, 15000);
-            const double cpuMs = (cpuSeconds() - cpuBefore) * 1000;
-            ratios << doneMs / floorMs;
-            walls << doneMs;
-            cpus << cpuMs;
-            shares << 100.0 * cpuMs / doneMs;
+            // The wall time is the page's, taken when it has its outcome.
+            const BenchSupport::BatchCost cost = BenchSupport::timeBatch([&] {
+                wall.start();
+                button->click();
+                waitFor([&] { return doneMs >= 0; }, 15000);
+            });
+            runs.add(doneMs, cost.cpuMs, floorMs);
             if (after)
                 after();
         }
         std::printf("%-28s floor %7.2f ms, wall %7.2f ms (+%.2f ms), ratio %.4f (goal <= 1.01), "
                     "client CPU %.2f ms = %.2f %% (goal < 1 %%)\n",
-                    name, floorMs, median(walls), median(walls) - floorMs, median(ratios),
-                    median(cpus), median(shares));
+                    name, floorMs, median(runs.walls), median(runs.walls) - floorMs,
+                    median(runs.ratios), median(runs.cpuMs), median(runs.cpuShares));
     };
 
     // Manual start: [1 6 58], [1 5 11]; each run is stopped again untimed.
@@ -288,7 +213,7 @@ int main(int argc, char **argv)
 
     // Timed runs of pump 2: 3 ml at gear 0, 1000 ms per 10 ml = 300 ms.
     {
-        Outcome outcome;
+        BenchSupport::BatchStatus outcome;
         RegisterImage &shared = *RegisterImage::shared();
         shared.holdingRegisters[81] = master.holdingRegisters[81] = 0;
         shared.holdingRegisters[117] = master.holdingRegisters[117] = 1000;
@@ -322,9 +247,5 @@ int main(int argc, char **argv)
 
     thread.quit();
     thread.wait();
-    sim.kill();
-    sim.waitForFinished();
     return 0;
 }
-
-#include "bench_liquid.moc"

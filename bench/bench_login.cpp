@@ -8,30 +8,23 @@
 // what the CPU cannot go below on this machine: the exchanges on a bare
 // socket and the sleeps and wakes each request brings.
 
-#include "AppSettings.h"
 #include "BenchSupport.h"
 #include "ClientCycle.h"
 #include "CommSend.h"
 #include "Communication.h"
 #include "DialogLogin.h"
 #include "MainWindowConn.h"
-#include "UiOperate.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QSettings>
-#include <QTcpSocket>
 #include <QTimer>
 
 #include <functional>
 
 #include <cstdio>
-#include <stdlib.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -72,26 +65,12 @@ protected:
 
 int main(int argc, char **argv)
 {
-    if (!BenchSupport::isolateSettings())
+    BenchSupport::Bench<QApplication> bench(argc, argv, 3);
+    if (!bench.ok())
         return 1;
-    qputenv("QT_LOGGING_RULES", "*.debug=false");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-
-    QApplication app(argc, argv);
-
-    QProcess sim;
-    const quint16 port =
-        BenchSupport::startPumpsim(sim,
-                                   {QStringLiteral("--port"), QStringLiteral("0"),
-                                    QStringLiteral("--slaves"), QStringLiteral("2,3,4")});
-    if (port == 0)
-        return 1;
-
-    BenchSupport::writeSettings(port, 3);
 
     const double cpuBeforeExchanges = threadCpuSeconds();
-    const double rtt = BenchSupport::fullReadsRoundTripsMs(port, 4);
+    const double rtt = BenchSupport::fullReadsRoundTripsMs(bench.port(), 4);
     const double exchangesCpuMs = (threadCpuSeconds() - cpuBeforeExchanges) * 1000;
     if (rtt < 0) {
         std::fprintf(stderr, "could not measure the round trips\n");
@@ -120,7 +99,7 @@ int main(int argc, char **argv)
             QTimer::singleShot(0, [] { QApplication::exit(0); });
         }
     };
-    app.installEventFilter(&watcher);
+    bench.application().installEventFilter(&watcher);
     // Confirm as soon as the link is up; nothing polls after that.
     QObject::connect(&confirm, &QTimer::timeout, [&] {
         CommSend *queue = CommSend::instance();
@@ -138,10 +117,9 @@ int main(int argc, char **argv)
             }
         }
     });
-    ClientCycle::run(app);
+    ClientCycle::run(bench.application());
 
-    sim.kill();
-    sim.waitForFinished();
+    bench.stopPumpsim();
     if (readOutMs < 0) {
         std::fprintf(stderr, "the main window was never shown\n");
         return 1;

@@ -5,9 +5,7 @@
 // protocol floor of its 4 x 23 requests, each followed by the pump's 60 ms
 // pause, and the client's CPU time meanwhile.
 
-#include "AppSettings.h"
 #include "BenchSupport.h"
-#include "CommSend.h"
 #include "Communication.h"
 #include "DialogLogin.h"
 #include "MainWindowConn.h"
@@ -18,16 +16,12 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QProcess>
 #include <QPushButton>
-#include <QSettings>
-#include <QTcpSocket>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <vector>
 
 namespace {
 
@@ -60,41 +54,26 @@ struct Spread
 
 Spread timeRefreshes(OverviewPage *page)
 {
-    std::vector<double> times;
+    QVector<double> times;
     times.reserve(kRefreshRounds);
     for (int i = 0; i < kRefreshRounds; ++i) {
         QElapsedTimer clock;
         clock.start();
         page->refresh();
-        times.push_back(clock.nsecsElapsed() / 1e6);
+        times << clock.nsecsElapsed() / 1e6;
     }
-    std::sort(times.begin(), times.end());
-    return {times.at(times.size() / 2), times.back()};
+    return {BenchSupport::median(times), *std::max_element(times.begin(), times.end())};
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (!BenchSupport::isolateSettings())
-        return 1;
-    qputenv("QT_LOGGING_RULES", "*.debug=false");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-
-    QApplication app(argc, argv);
-
-    QProcess sim;
-    const quint16 port =
-        BenchSupport::startPumpsim(sim,
-                                   {QStringLiteral("--port"), QStringLiteral("0"),
-                                    QStringLiteral("--slaves"), QStringLiteral("2,3,4")});
-    if (port == 0)
+    BenchSupport::Bench<QApplication> bench(argc, argv, 3);
+    if (!bench.ok())
         return 1;
 
-    BenchSupport::writeSettings(port, 3);
-
-    const double rtt = BenchSupport::fullReadsRoundTripsMs(port, 4);
+    const double rtt = BenchSupport::fullReadsRoundTripsMs(bench.port(), 4);
     if (rtt < 0) {
         std::fprintf(stderr, "could not measure the round trips\n");
         return 1;
@@ -162,8 +141,7 @@ int main(int argc, char **argv)
     const double cpuMs = (cpuSeconds() - cpuAtStart) * 1000;
     const double mainCpuMs = (threadCpuSeconds() - mainCpuAtStart) * 1000;
 
-    sim.kill();
-    sim.waitForFinished();
+    bench.stopPumpsim();
     std::printf("overview refresh, shown, 4 pumps: median %.3f ms, worst %.3f ms (goal < 10 ms)\n",
                 shown.medianMs, shown.worstMs);
     std::printf("overview refresh, hidden (warning count only): median %.3f ms, worst %.3f ms\n",

@@ -16,16 +16,12 @@
 #include "UiOperate.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QTcpSocket>
 #include <QThread>
-#include <QTimer>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -33,22 +29,7 @@ namespace {
 constexpr int kRuns = 5;
 constexpr int kMaster = 1;
 
-using BenchSupport::cpuSeconds;
-
-double median(QVector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// Waits for the pump's pause after the previous batch: a user's next click
-// comes later than that, so the clock starts after it.
-void rest()
-{
-    QEventLoop loop;
-    QTimer::singleShot(CommSend::kPauseMs + 20, &loop, &QEventLoop::quit);
-    loop.exec();
-}
+using BenchSupport::median;
 
 // The restore's writes from file, the commit and the check read.
 QStringList restoreCommands(const RegisterImage &file)
@@ -62,40 +43,22 @@ QStringList restoreCommands(const RegisterImage &file)
     return commands;
 }
 
-struct Figures
+void record(BenchSupport::Runs &runs, const char *what, int run,
+            const BenchSupport::BatchCost &cost, double floorMs)
 {
-    QVector<double> ratios;
-    QVector<double> cpuShares;
-};
-
-void record(Figures &figures, const char *what, int run, double wallMs, double cpuMs,
-            double floorMs)
-{
-    figures.ratios << wallMs / floorMs;
-    figures.cpuShares << 100.0 * cpuMs / wallMs;
+    runs.add(cost, floorMs);
     std::printf("%s run %d: wall %.2f ms, ratio %.4f, client CPU %.2f ms (%.2f %%)\n", what,
-                run + 1, wallMs, wallMs / floorMs, cpuMs, 100.0 * cpuMs / wallMs);
+                run + 1, cost.wallMs, runs.ratios.last(), cost.cpuMs, runs.cpuShares.last());
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    // A settings directory of our own: the benchmark never touches the user's.
-    if (!BenchSupport::isolateSettings())
-        return 1;
-    qputenv("QT_LOGGING_RULES", "*.debug=false");
-    QCoreApplication app(argc, argv);
-
-    QProcess sim;
-    const quint16 port =
-        BenchSupport::startPumpsim(sim, {QStringLiteral("--port"), QStringLiteral("0")});
-    if (port == 0)
+    BenchSupport::Bench<QCoreApplication> bench(argc, argv, 0);
+    if (!bench.ok())
         return 1;
     QSettings &settings = AppSettings::store();
-    settings.setValue(QLatin1String(AppSettings::kNetIp), QStringLiteral("127.0.0.1"));
-    settings.setValue(QLatin1String(AppSettings::kNetPort), port);
-    AppSettings::writeClientDefaults(settings);
 
     // A setup of random values; measuring the restore's round trips writes
     // it into the simulator, so that the backups below carry it.
@@ -111,10 +74,8 @@ int main(int argc, char **argv)
     double restoreRtt = 0;
     {
         QTcpSocket socket;
-        socket.connectToHost(QStringLiteral("127.0.0.1"), port);
-        if (!socket.waitForConnected(5000))
+        if (!BenchSupport::connectProbe(socket, bench.port()))
             return 1;
-        socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
         for (int i = 0; i < kRuns; ++i) {
             backupRtt += BenchSupport::roundTripsMs(socket, backupCommands, file);
             restoreRtt += BenchSupport::roundTripsMs(socket, restoreList, file);
@@ -130,27 +91,18 @@ int main(int argc, char **argv)
     const double restoreFloor = BenchSupport::batchFloorMs(restoreList.size(), restoreRtt);
 
     QThread thread;
-    auto *queue = new CommSend;
-    CommSend::setInstance(queue);
-    queue->moveToThread(&thread);
-    QObject::connect(&thread, &QThread::started, queue, &CommSend::start, Qt::QueuedConnection);
+    CommSend *queue = BenchSupport::queueOnThread(thread);
     QObject::connect(queue, &CommSend::returnStatus, queue,
                      [queue](int status) { BatchOutcome::route(*queue, status); });
-    thread.start();
-    {
-        // Let the link connect before the clock starts.
-        QEventLoop connecting;
-        QTimer::singleShot(500, &connecting, &QEventLoop::quit);
-        connecting.exec();
-    }
+    BenchSupport::startLinkThread(thread);
 
     std::printf("backup: %d requests, floor %.2f ms (round trips %.2f ms)\n",
                 int(backupCommands.size()), backupFloor, backupRtt);
     std::printf("restore writes, commit and check read: %d requests, floor %.2f ms "
                 "(round trips %.2f ms)\n",
                 int(restoreList.size()), restoreFloor, restoreRtt);
-    Figures backups;
-    Figures restores;
+    BenchSupport::Runs backups;
+    BenchSupport::Runs restores;
     SetupTransfer transfer;
     for (int run = 0; run < kRuns; ++run) {
         QEventLoop loop;
@@ -160,19 +112,16 @@ int main(int argc, char **argv)
                 ok = result;
                 loop.quit();
             });
-        rest();
-        double cpuBefore = cpuSeconds();
-        QElapsedTimer wall;
-        wall.start();
-        transfer.startBackup(kMaster, SetupFile::readPcSettings(settings, kMaster));
-        loop.exec();
-        record(backups, "backup", run, wall.nsecsElapsed() / 1e6, (cpuSeconds() - cpuBefore) * 1000,
-               backupFloor);
+        const BenchSupport::BatchCost backup = BenchSupport::timeBatch([&] {
+            transfer.startBackup(kMaster, SetupFile::readPcSettings(settings, kMaster));
+            loop.exec();
+        });
+        record(backups, "backup", run, backup, backupFloor);
         if (!ok) {
             std::fprintf(stderr, "the backup failed\n");
             return 1;
         }
-        rest();
+        BenchSupport::restAfterBatch();
         transfer.startRestoreRead(transfer.setup(), kMaster);
         loop.exec();
         QObject::disconnect(read);
@@ -187,13 +136,11 @@ int main(int argc, char **argv)
                 outcome = result;
                 loop.quit();
             });
-        rest();
-        cpuBefore = cpuSeconds();
-        wall.start();
-        transfer.startRestoreWrites();
-        loop.exec();
-        record(restores, "restore", run, wall.nsecsElapsed() / 1e6,
-               (cpuSeconds() - cpuBefore) * 1000, restoreFloor);
+        const BenchSupport::BatchCost restore = BenchSupport::timeBatch([&] {
+            transfer.startRestoreWrites();
+            loop.exec();
+        });
+        record(restores, "restore", run, restore, restoreFloor);
         QObject::disconnect(finished);
         if (outcome != SetupTransfer::Outcome::Restored) {
             std::fprintf(stderr, "the restore ended with outcome %d\n", int(outcome));
@@ -209,7 +156,5 @@ int main(int argc, char **argv)
 
     thread.quit();
     thread.wait();
-    sim.kill();
-    sim.waitForFinished();
     return 0;
 }

@@ -21,16 +21,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QProcess>
 #include <QSettings>
 #include <QTcpSocket>
 #include <QThread>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <stdlib.h>
 #include <sys/resource.h>
 
 namespace {
@@ -38,22 +35,7 @@ namespace {
 constexpr int kRuns = 9;
 constexpr int kSlavesInUse = 3;
 
-using BenchSupport::cpuSeconds;
-
-// The round trips alone: the same requests sent back to back on a socket of
-// our own, each waiting only for its complete reply. Median of kRuns.
-double roundTripsMs(QTcpSocket &socket, const QStringList &commands, const RegisterImage &image)
-{
-    QVector<double> totals;
-    for (int run = 0; run < kRuns; ++run) {
-        const double total = BenchSupport::roundTripsMs(socket, commands, image);
-        if (total < 0)
-            return -1;
-        totals << total;
-    }
-    std::sort(totals.begin(), totals.end());
-    return totals[kRuns / 2];
-}
+using BenchSupport::median;
 
 // The calling thread's alone: the GUI thread, where the page runs.
 double threadCpuSeconds()
@@ -71,45 +53,18 @@ struct Operation
     std::function<void(TimeTempSetup &)> press;
 };
 
-double median(QVector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    // A settings directory of our own: the benchmark never touches the user's.
-    if (!BenchSupport::isolateSettings())
+    BenchSupport::Bench<QApplication> bench(
+        argc, argv, kSlavesInUse,
+        {QStringLiteral("--temperature"), QStringLiteral("24.6"), QStringLiteral("--history-gaps"),
+         QStringLiteral("5")});
+    if (!bench.ok())
         return 1;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_LOGGING_RULES", "*.debug=false");
-
-    QApplication app(argc, argv);
-
-    QProcess sim;
-    const quint16 port = BenchSupport::startPumpsim(
-        sim,
-        {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--slaves"),
-         QStringLiteral("2,3,4"), QStringLiteral("--temperature"), QStringLiteral("24.6"),
-         QStringLiteral("--history-gaps"), QStringLiteral("5")});
-    if (port == 0)
-        return 1;
-
     QSettings &settings = AppSettings::store();
-    AppSettings::writeClientDefaults(settings);
-    settings.setValue(QLatin1String(AppSettings::kNetIp), QStringLiteral("127.0.0.1"));
-    settings.setValue(QLatin1String(AppSettings::kNetPort), port);
     settings.setValue(QLatin1String(AppSettings::kDisplayPrompt), 0);
-    settings.beginWriteArray(QLatin1String(AppSettings::kGroupSlaves));
-    for (int i = 0; i < kSlavesInUse; ++i) {
-        settings.setArrayIndex(i);
-        settings.setValue(QLatin1String(AppSettings::kSlaveAddress), i + 2);
-        settings.setValue(QLatin1String(AppSettings::kSlaveOnOff), 1);
-    }
-    settings.endArray();
     int prompts = 0;
     MyMessageBox::setPromptObserver(
         [&prompts](QWidget *, int, MyMessageBox::Delivery) { ++prompts; });
@@ -129,33 +84,25 @@ int main(int argc, char **argv)
          [](TimeTempSetup &page) { page.btnTimeUpdate_Clicked(); }},
     };
     // The pump takes one client at a time: one socket for all the round trips.
-    auto *probe = new QTcpSocket;
-    probe->connectToHost(QStringLiteral("127.0.0.1"), port);
-    if (!probe->waitForConnected(5000))
+    // The round trips alone, the median of kRuns.
+    QTcpSocket probe;
+    if (!BenchSupport::connectProbe(probe, bench.port()))
         return 1;
-    probe->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     QVector<double> floors;
     for (const Operation &operation : operations) {
-        const double rtt = roundTripsMs(*probe, operation.commands, writes);
-        if (rtt < 0) {
+        const QVector<double> rtts =
+            BenchSupport::repeatedRoundTripsMs(probe, operation.commands, writes, kRuns);
+        if (rtts.isEmpty()) {
             std::fprintf(stderr, "round trips of the %s failed\n", operation.name);
             return 1;
         }
-        floors << BenchSupport::batchFloorMs(operation.commands.size(), rtt);
+        floors << BenchSupport::batchFloorMs(operation.commands.size(), median(rtts));
     }
-    probe->disconnectFromHost();
-    delete probe;
+    BenchSupport::closeProbe(probe);
 
     QThread thread;
-    auto *queue = new CommSend;
-    CommSend::setInstance(queue);
-    queue->moveToThread(&thread);
-    QObject::connect(&thread, &QThread::started, queue, &CommSend::start, Qt::QueuedConnection);
-    thread.start();
-    // Let the link connect before the clock starts.
-    QEventLoop connecting;
-    QTimer::singleShot(500, &connecting, &QEventLoop::quit);
-    connecting.exec();
+    CommSend *queue = BenchSupport::queueOnThread(thread);
+    BenchSupport::startLinkThread(thread);
 
     RegisterImage working;
     RegisterImage::setWorking(&working);
@@ -186,45 +133,30 @@ int main(int argc, char **argv)
     bool allMet = true;
     for (int k = 0; k < operations.size(); ++k) {
         const Operation &operation = operations[k];
-        QVector<double> ratios;
-        QVector<double> cpuShares;
-        QVector<double> walls;
+        BenchSupport::Runs runs;
         pageCpu = 0;
         for (int run = 0; run < kRuns; ++run) {
             lastStatus = -1;
-            {
-                // The pump needs its pause after the previous batch's last reply;
-                // a user's next click comes later than that, so the clock starts
-                // after it.
-                QEventLoop rest;
-                QTimer::singleShot(CommSend::kPauseMs + 20, &rest, &QEventLoop::quit);
-                rest.exec();
-            }
-            const double cpuBefore = cpuSeconds();
-            QElapsedTimer wall;
-            wall.start();
-            const double pressCpu = threadCpuSeconds();
-            operation.press(page);
-            pageCpu += threadCpuSeconds() - pressCpu;
-            batch.exec();
-            const double wallMs = wall.nsecsElapsed() / 1e6;
-            const double cpuMs = (cpuSeconds() - cpuBefore) * 1000;
+            const BenchSupport::BatchCost cost = BenchSupport::timeBatch([&] {
+                const double pressCpu = threadCpuSeconds();
+                operation.press(page);
+                pageCpu += threadCpuSeconds() - pressCpu;
+                batch.exec();
+            });
             if (lastStatus != 0) {
                 std::fprintf(stderr, "%s failed with status %d\n", operation.name, lastStatus);
                 return 1;
             }
-            walls << wallMs;
-            ratios << wallMs / floors[k];
-            cpuShares << 100.0 * cpuMs / wallMs;
+            runs.add(cost, floors[k]);
         }
-        const double ratio = median(ratios);
-        const double cpu = median(cpuShares);
+        const double ratio = median(runs.ratios);
+        const double cpu = median(runs.cpuShares);
         allMet = allMet && ratio <= 1.01 && cpu < 1.0;
         std::printf("%-24s %d requests: wall %.2f ms, floor %.2f ms, ratio %.4f (goal <= 1.01), "
                     "client CPU %.2f %% (goal < 1 %%), of it the page's press and outcome "
                     "%.2f ms\n",
-                    operation.name, int(operation.commands.size()), median(walls), floors[k], ratio,
-                    cpu, 1000 * pageCpu / kRuns);
+                    operation.name, int(operation.commands.size()), median(runs.walls), floors[k],
+                    ratio, cpu, 1000 * pageCpu / kRuns);
     }
     const double replot = median(replotMs);
     std::printf("successful temperature read to replotted page: median %.3f ms, worst %.3f ms "
@@ -238,7 +170,5 @@ int main(int argc, char **argv)
     RegisterImage::setWorking(nullptr);
     thread.quit();
     thread.wait();
-    sim.kill();
-    sim.waitForFinished();
     return 0;
 }

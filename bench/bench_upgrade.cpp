@@ -10,7 +10,6 @@
 // first, so that anything the link keeps from one upgrade to the next shows
 // up as a growing ratio or CPU time.
 
-#include "AppSettings.h"
 #include "BenchSupport.h"
 #include "BootProtocol.h"
 #include "CommSend.h"
@@ -19,18 +18,12 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QProcess>
 #include <QRandomGenerator>
-#include <QSettings>
 #include <QTcpSocket>
 #include <QThread>
 #include <QTimer>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <stdlib.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -38,6 +31,7 @@ constexpr int kRuns = 10;
 constexpr int kImageSize = 100000;
 
 using BenchSupport::cpuSeconds;
+using BenchSupport::median;
 
 // Waits for exactly `bytes` more bytes.
 bool readExactly(QTcpSocket &socket, int bytes, QByteArray *got)
@@ -71,10 +65,8 @@ Floor protocolFloor(quint16 port, const QByteArray &image)
 {
     Floor floor;
     QTcpSocket socket;
-    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
-    if (!socket.waitForConnected(5000))
+    if (!BenchSupport::connectProbe(socket, port))
         return floor;
-    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     const QByteArray switchFrame = Modbus::buildWriteRegisterValue(1, 160, 0x9B47);
     const int blocks = image.size() / Boot::kBlockSize;
     const QByteArray length = QByteArray::number(image.size(), 16);
@@ -107,14 +99,10 @@ Floor protocolFloor(quint16 port, const QByteArray &image)
     // The last ACK brings the EOT; G starts the application again.
     if (!exchange(socket, next, 1) || !exchange(socket, "G1000#", 1))
         floor.verifyMs = -1;
-    socket.disconnectFromHost();
-    if (socket.state() != QAbstractSocket::UnconnectedState)
-        socket.waitForDisconnected(1000);
+    BenchSupport::closeProbe(socket);
     // The simulator takes one client at a time: give it the moment it needs
     // to let this one go before the next connects.
-    QEventLoop release;
-    QTimer::singleShot(200, &release, &QEventLoop::quit);
-    release.exec();
+    BenchSupport::waitMs(200);
     return floor;
 }
 
@@ -125,27 +113,12 @@ Q_SIGNALS:
     void upgradeAction(int action);
 };
 
-double median(QVector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    // A settings directory of our own: the benchmark never touches the user's.
-    if (!BenchSupport::isolateSettings())
-        return 1;
-    qputenv("QT_LOGGING_RULES", "*.debug=false");
-
-    QCoreApplication app(argc, argv);
-
-    QProcess sim;
-    const quint16 port =
-        BenchSupport::startPumpsim(sim, {QStringLiteral("--port"), QStringLiteral("0")});
-    if (port == 0)
+    BenchSupport::Bench<QCoreApplication> bench(argc, argv, 0);
+    if (!bench.ok())
         return 1;
 
     QRandomGenerator random(2024);
@@ -158,7 +131,7 @@ int main(int argc, char **argv)
     QVector<double> downloadFloors;
     QVector<double> verifyFloors;
     for (int i = 0; i < kRuns; ++i) {
-        const Floor floor = protocolFloor(port, image);
+        const Floor floor = protocolFloor(bench.port(), image);
         if (floor.downloadMs < 0 || floor.verifyMs < 0) {
             std::fprintf(stderr, "the bare protocol run failed\n");
             return 1;
@@ -169,32 +142,19 @@ int main(int argc, char **argv)
     const double downloadFloor = median(downloadFloors);
     const double verifyFloor = median(verifyFloors);
 
-    QSettings &settings = AppSettings::store();
-    settings.setValue(QLatin1String(AppSettings::kNetIp), QStringLiteral("127.0.0.1"));
-    settings.setValue(QLatin1String(AppSettings::kNetPort), port);
-
     QThread thread;
-    auto *queue = new CommSend;
-    CommSend::setInstance(queue);
-    queue->moveToThread(&thread);
-    QObject::connect(&thread, &QThread::started, queue, &CommSend::start, Qt::QueuedConnection);
+    CommSend *queue = BenchSupport::queueOnThread(thread);
     Driver driver;
     QObject::connect(&driver, &Driver::upgradeAction, queue, &CommSend::upgradeAction,
                      Qt::QueuedConnection);
-    thread.start();
-    // Let the link connect before the clock starts.
-    QEventLoop connecting;
-    QTimer::singleShot(500, &connecting, &QEventLoop::quit);
-    connecting.exec();
+    BenchSupport::startLinkThread(thread);
     queue->setFirmware(raw);
 
     std::printf("upgrade of a %d-byte image (%d blocks), %d runs\n", kImageSize, blocks, kRuns);
     std::printf("protocol floor: download %.2f ms, verification %.2f ms\n", downloadFloor,
                 verifyFloor);
-    QVector<double> ratios;
+    BenchSupport::Runs runs;
     QVector<double> rates;
-    QVector<double> cpuShares;
-    QVector<double> cpuTimes;
     for (int run = 0; run < kRuns; ++run) {
         QEventLoop loop;
         QElapsedTimer clock;
@@ -252,30 +212,25 @@ int main(int argc, char **argv)
         poll.start(10);
         settle.exec();
 
-        const double wallMs = downloadMs + verifyMs;
-        const double ratio = wallMs / (downloadFloor + verifyFloor);
+        runs.add(downloadMs + verifyMs, cpuMs, downloadFloor + verifyFloor);
         const double rate = image.size() / (downloadMs / 1000.0);
-        ratios << ratio;
         rates << rate;
-        cpuShares << 100.0 * cpuMs / wallMs;
-        cpuTimes << cpuMs;
         std::printf("run %d: download %.2f ms (%.0f bytes/s), verification %.2f ms, ratio %.4f, "
                     "client CPU %.2f ms (%.2f %%)\n",
-                    run + 1, downloadMs, rate, verifyMs, ratio, cpuMs, 100.0 * cpuMs / wallMs);
+                    run + 1, downloadMs, rate, verifyMs, runs.ratios.last(), cpuMs,
+                    runs.cpuShares.last());
     }
     std::printf("median: ratio %.4f (goal <= 1.05), download %.0f bytes/s, client CPU %.2f %% of "
                 "wall (goal < 2 %%)\n",
-                median(ratios), median(rates), median(cpuShares));
+                median(runs.ratios), median(rates), median(runs.cpuShares));
     const auto change = [](const QVector<double> &values) {
         return 100.0 * (values.last() - values.first()) / values.first();
     };
     std::printf("run %d against run 1: ratio %+.1f %%, client CPU %+.1f %% (goal: within 10 %%)\n",
-                kRuns, change(ratios), change(cpuTimes));
+                kRuns, change(runs.ratios), change(runs.cpuMs));
 
     thread.quit();
     thread.wait();
-    sim.kill();
-    sim.waitForFinished();
     return 0;
 }
 
