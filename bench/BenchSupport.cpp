@@ -103,6 +103,25 @@ double crossWakeCpuMicroseconds(int wakes)
     return spent * 1e6 / wakes;
 }
 
+RequestWakes measureRequestWakes()
+{
+    RequestWakes wakes;
+    wakes.pauseUs = wakeCpuMicroseconds(20, CommSend::kPauseMs * 1000);
+    wakes.replyUs = wakeCpuMicroseconds(200, 300);
+    wakes.crossUs = crossWakeCpuMicroseconds(200);
+    return wakes;
+}
+
+void printRequestWakesFloor()
+{
+    const RequestWakes wakes = measureRequestWakes();
+    std::printf("floor on this machine: one request's sleeps and wakes cost %.1f us of CPU, "
+                "%.2f %% of its %d ms pause (%.1f us a pause, %.1f us a reply, %.1f us waking "
+                "another thread)\n",
+                wakes.perRequestUs(), wakes.perRequestUs() / (10.0 * CommSend::kPauseMs),
+                CommSend::kPauseMs, wakes.pauseUs, wakes.replyUs, wakes.crossUs);
+}
+
 quint16 startPumpsim(QProcess &sim, int slaves, const QStringList &extra)
 {
     QStringList arguments = {QStringLiteral("--port"), QStringLiteral("0")};

@@ -55,6 +55,25 @@ double wakeCpuMicroseconds(int sleeps, int sleepMicroseconds);
 // thread sleeps on, as a queued signal to another thread does.
 double crossWakeCpuMicroseconds(int wakes);
 
+// The CPU the sleeps and wakes of one request cost on this machine, in
+// microseconds, whatever the code does in between: the link thread sleeps
+// through the pause after it and waits for its reply, the main thread
+// sleeps until the link wakes it with the outcome. Measured alone, each
+// time it is asked.
+struct RequestWakes
+{
+    double pauseUs = 0; // a 60 ms sleep and its wake
+    double replyUs = 0; // a short sleep, as for a reply, and its wake
+    double crossUs = 0; // waking another thread
+    // Two pauses (one per thread), a reply, a wake of the main thread.
+    double perRequestUs() const { return 2 * pauseUs + replyUs + crossUs; }
+};
+RequestWakes measureRequestWakes();
+
+// Prints one request's sleeps and wakes (measureRequestWakes) as a share of
+// the pause the pump needs after it: what no batch can go below here.
+void printRequestWakesFloor();
+
 // Starts pumpsim on a free port with a master and slaves at bus addresses
 // 2 to slaves + 1, extra added to its arguments, and returns the port it
 // listens on, or 0 (with a message on stderr) when it did not come up.

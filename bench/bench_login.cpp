@@ -138,18 +138,14 @@ int main(int argc, char **argv)
     std::printf("  of which the main thread: %.2f ms, the link thread: %.2f ms\n", readOutMainCpuMs,
                 readOutCpuMs - readOutMainCpuMs);
     // What no client can spend less on, measured alone on this machine: the
-    // 92 exchanges on a bare socket, back to back; a 60 ms sleep and its
-    // wake per request in each of the two threads (the link's pause, the
-    // main thread waiting for the progress); the link thread's short sleep
-    // for each reply; and its waking the main thread per request.
-    const double pauseWakeUs = BenchSupport::wakeCpuMicroseconds(20, 60000);
-    const double replyWakeUs = BenchSupport::wakeCpuMicroseconds(200, 300);
-    const double crossWakeUs = BenchSupport::crossWakeCpuMicroseconds(200);
-    const double wakesMs = 93 * (2 * pauseWakeUs + replyWakeUs + crossWakeUs) / 1000;
+    // 92 exchanges on a bare socket, back to back, and each request's
+    // sleeps and wakes.
+    const BenchSupport::RequestWakes wakes = BenchSupport::measureRequestWakes();
+    const double wakesMs = 93 * wakes.perRequestUs() / 1000;
     std::printf("floor on this machine: the 92 exchanges on a bare socket %.2f ms; 93 requests' "
                 "sleeps and wakes %.2f ms (%.1f us a 60 ms sleep, %.1f us a short one, %.1f us "
                 "waking another thread)\n",
-                exchangesCpuMs, wakesMs, pauseWakeUs, replyWakeUs, crossWakeUs);
+                exchangesCpuMs, wakesMs, wakes.pauseUs, wakes.replyUs, wakes.crossUs);
     std::printf("  together %.2f ms (%.2f %% of wall)\n", exchangesCpuMs + wakesMs,
                 100.0 * (exchangesCpuMs + wakesMs) / readOutMs);
     return 0;

@@ -166,6 +166,7 @@ int main(int argc, char **argv)
     std::printf("prompts raised: %d of %d expected\n", prompts, 3 * kRuns);
     allMet = allMet && replot < 5.0;
     std::printf("%s\n", allMet ? "all goals met" : "some goals missed");
+    BenchSupport::printRequestWakesFloor();
 
     RegisterImage::setWorking(nullptr);
     thread.quit();
