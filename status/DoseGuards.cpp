@@ -83,7 +83,12 @@ QVector<ChannelChange> compare(const DoseProgramme::Programme &before,
 
 std::optional<int> runAboveLiquidLeft(const RegisterImage &device, int pump, int volumeMl)
 {
-    const int left = LiquidBottles::liquidLeftMl(LiquidBottles::bottles(device).value(pump));
+    const LiquidBottles::Bottle bottle = LiquidBottles::bottles(device).value(pump);
+    // A bottle never given a capacity has nothing counted down: its 0 ml left
+    // is no measure, and asking at every run would teach the user to say OK.
+    if (bottle.capacityTenths <= 0)
+        return std::nullopt;
+    const int left = LiquidBottles::liquidLeftMl(bottle);
     if (volumeMl > left)
         return left;
     return std::nullopt;

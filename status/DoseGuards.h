@@ -80,7 +80,8 @@ QVector<ChannelChange> compare(const DoseProgramme::Programme &before,
                                const DoseProgramme::Programme &after);
 
 // The liquid left in pump's bottle in whole ml, as the liquid page shows it,
-// when a manual run of volumeMl wants more than that; nothing otherwise.
+// when a manual run of volumeMl wants more than that; nothing otherwise, and
+// nothing for a bottle whose capacity was never set.
 std::optional<int> runAboveLiquidLeft(const RegisterImage &device, int pump, int volumeMl);
 
 // A volume in ml with at most two decimals and no trailing zeros.

@@ -23,6 +23,7 @@ private Q_SLOTS:
     void quickSetupProgrammeTurnsChannelFourOffAndReplacesVolumes();
     void offChannelsCompareEqualWhateverTheyHold();
     void manualRunAboveTheLiquidLeftGivesTheLiquidLeft();
+    void manualRunOnABottleNeverSetUpIsNotGuarded();
     void volumesAreShownWithAtMostTwoDecimals();
 };
 
@@ -167,14 +168,25 @@ void TestDoseGuards::offChannelsCompareEqualWhateverTheyHold()
 
 void TestDoseGuards::manualRunAboveTheLiquidLeftGivesTheLiquidLeft()
 {
-    // 123.4 ml left in the bottle of pump 3.
+    // 123.4 ml left of a 500 ml bottle on pump 3.
     RegisterImage device;
+    device.holdingRegisters[LiquidBottles::capacityRegister(2)] = 5000;
     device.holdingRegisters[LiquidBottles::liquidLeftRegister(2)] = 1234;
     QVERIFY(!DoseGuards::runAboveLiquidLeft(device, 2, 123));
     QCOMPARE(DoseGuards::runAboveLiquidLeft(device, 2, 124).value(), 123);
-    // Another pump's bottle is empty.
+    // Pump 2's bottle is empty.
+    device.holdingRegisters[LiquidBottles::capacityRegister(1)] = 5000;
     QCOMPARE(DoseGuards::runAboveLiquidLeft(device, 1, 1).value(), 0);
     QVERIFY(!DoseGuards::runAboveLiquidLeft(device, 1, 0));
+}
+
+void TestDoseGuards::manualRunOnABottleNeverSetUpIsNotGuarded()
+{
+    // No capacity: the pump counts nothing down, so its 0 ml left says nothing.
+    RegisterImage device;
+    QVERIFY(!DoseGuards::runAboveLiquidLeft(device, 0, 500));
+    device.holdingRegisters[LiquidBottles::liquidLeftRegister(0)] = 10;
+    QVERIFY(!DoseGuards::runAboveLiquidLeft(device, 0, 500));
 }
 
 void TestDoseGuards::volumesAreShownWithAtMostTwoDecimals()

@@ -334,7 +334,8 @@ void TestGuards::quickSetupAboveTheMaximumAsksAfterThePreview()
 
 void TestGuards::manualRunAboveTheLiquidLeftAsksAndCancelSendsNoRun()
 {
-    // 100.0 ml left in the first bottle.
+    // 100.0 ml left of a 500 ml bottle on the first channel.
+    m_fixture.sim().setHoldingRegister(1, 64, 5000);
     m_fixture.sim().setHoldingRegister(1, 70, 1000);
     m_fixture.loadImage(1, *m_master);
     showPage(MainWindowConn::PageManual);
