@@ -5,7 +5,6 @@
 #include "LinkFixture.h"
 #include "MainWindowConn.h"
 #include "MyMessageBox.h"
-#include "TestSupport.h"
 #include "UiOperate.h"
 
 #include <QAction>
@@ -82,25 +81,12 @@ const char *languageAction(int code)
 
 void TestLanguages::initTestCase()
 {
-    QVERIFY(m_link.start());
-    m_link.stopRouting();
-    m_link.sim().addSlave(2);
-    TestSupport::freshSettings();
+    QVERIFY(ClientFixture::startLinkForWindow(m_link, {2}));
 }
 
 void TestLanguages::init()
 {
-    QVERIFY(m_link.resetForClientTest(Language::kEnglish));
-    QSettings &settings = AppSettings::store();
-    settings.beginWriteArray("group_slaves");
-    settings.setArrayIndex(0);
-    settings.setValue("slave_address", 2);
-    settings.setValue("slave_on_off", 1);
-    settings.endArray();
-    m_client.clearPrompts();
-    m_client.clearQuestions();
-    m_client.answerQuestionsWith(true);
-    Language::install(Language::kEnglish);
+    QVERIFY(m_client.resetForWindowTest(m_link, Language::kEnglish, {{2, 1}}, true));
 }
 
 void TestLanguages::cleanup()

@@ -19,7 +19,6 @@
 #include "SetupFile.h"
 #include "SimClock.h"
 #include "SimThermometer.h"
-#include "TestSupport.h"
 #include "UiOperate.h"
 
 #include <QAction>
@@ -93,18 +92,12 @@ private:
 
 void TestMainWindow::initTestCase()
 {
-    QVERIFY(m_link.start());
-    m_link.stopRouting();
-    TestSupport::freshSettings();
+    QVERIFY(ClientFixture::startLinkForWindow(m_link));
 }
 
 void TestMainWindow::init()
 {
-    QVERIFY(m_link.resetForClientTest(31));
-    m_client.clearPrompts();
-    m_client.clearQuestions();
-    m_client.answerQuestionsWith(true);
-    Language::install(31);
+    QVERIFY(m_client.resetForWindowTest(m_link, Language::kEnglish, {}, true));
 }
 
 void TestMainWindow::cleanup()

@@ -72,11 +72,8 @@ private:
 
 void TestOverview::initTestCase()
 {
-    QVERIFY(m_link.start());
-    m_link.stopRouting();
-    TestSupport::freshSettings();
-    for (int slave = 1; slave <= 3; ++slave)
-        m_link.sim().addSlave(slave + kSlaveAddressOffset);
+    QVERIFY(ClientFixture::startLinkForWindow(
+        m_link, {1 + kSlaveAddressOffset, 2 + kSlaveAddressOffset, 3 + kSlaveAddressOffset}));
 }
 
 void TestOverview::init()

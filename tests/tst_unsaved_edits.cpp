@@ -11,7 +11,6 @@
 #include "PumpNames.h"
 #include "QuickSetup.h"
 #include "RegisterImage.h"
-#include "TestSupport.h"
 #include "TimeTempDomain.h"
 #include "UiOperate.h"
 
@@ -97,20 +96,12 @@ const QStringList kDefaultNames = {"Pump1", "Pump2", "Pump3", "Pump4"};
 
 void TestUnsavedEdits::initTestCase()
 {
-    QVERIFY(m_link.start());
-    m_link.stopRouting();
-    TestSupport::freshSettings();
-    m_link.sim().addSlave(kSlave);
+    QVERIFY(ClientFixture::startLinkForWindow(m_link, {kSlave}));
 }
 
 void TestUnsavedEdits::init()
 {
-    QVERIFY(m_link.resetForClientTest(Language::kEnglish));
-    LinkFixture::useSlaves({{kSlave, 1}});
-    m_client.clearPrompts();
-    m_client.clearQuestions();
-    m_client.answerQuestionsWith(false);
-    Language::install(Language::kEnglish);
+    QVERIFY(m_client.resetForWindowTest(m_link, Language::kEnglish, {{kSlave, 1}}, false));
 }
 
 void TestUnsavedEdits::cleanup()
